@@ -1,0 +1,17 @@
+#pragma once
+// Finding the program's folders and files on a case-sensitive file system: a name is
+// taken as written when it exists, otherwise the entry whose name differs only in
+// letter case.
+
+#include <QString>
+
+// The path of name inside folder: the existing entry matching it ignoring case, or
+// folder + "/" + name when there is none.
+QString FindEntry(const QString& folder, const QString& name);
+
+inline QString BattlesFolder(const QString& programFolder) {
+    return FindEntry(programFolder, QStringLiteral("Battles"));
+}
+inline QString DefsFolder(const QString& programFolder) {
+    return FindEntry(programFolder, QStringLiteral("defs"));
+}

@@ -1,0 +1,34 @@
+#include "FileNames.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QString FindFileAnyCase(const QString& path) {
+    const QFileInfo info(path);
+    if (info.exists())
+        return path;
+    const QDir dir = info.dir();
+    if (!dir.exists()) {
+        // The folder itself may differ in case (a "battles" folder, say).
+        const QString folder = FindFileAnyCase(info.absolutePath());
+        if (folder == info.absolutePath())
+            return path;
+        return FindFileAnyCase(folder + QLatin1Char('/') + info.fileName());
+    }
+    const QString wanted = info.fileName();
+    for (const QString& entry :
+         dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    }
+    return path;
+}
+
+QString SetPathForTypedName(const QString& typed) {
+    const QFileInfo info(typed);
+    QString name = info.fileName().toLower();
+    if (!name.endsWith(QLatin1String(".set")))
+        name += QLatin1String(".set");
+    const QString folder = typed.contains(QLatin1Char('/')) ? info.path() : QString();
+    return folder.isEmpty() ? name : folder + QLatin1Char('/') + name;
+}

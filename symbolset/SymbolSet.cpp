@@ -1,0 +1,210 @@
+#include "SymbolSet.h"
+
+#include "AtomicWrite.h"
+#include "FileNames.h"
+#include "HexGeometry.h"
+#include "SdxFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace {
+
+SetResult ReadWholeFile(const QString& path, QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return SetResult::Failure(kNotReadableMessage);
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return SetResult::Failure(kNotReadableMessage);
+    return SetResult::Success();
+}
+
+// Mono picture with index 0 black (opaque) and 1 white (transparent).
+QImage ToMonoMask(const QImage& mask) {
+    const QImage source = mask.convertToFormat(QImage::Format_RGB32);
+    QImage mono(source.size(), QImage::Format_Mono);
+    mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    mono.fill(0);
+    for (int y = 0; y < source.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        uchar* out = mono.scanLine(y);
+        for (int x = 0; x < source.width(); ++x) {
+            if (qGray(in[x]) >= 128)
+                out[x >> 3] |= uchar(0x80 >> (x & 7));
+        }
+    }
+    return mono;
+}
+
+bool CellsFit(const SetFileContents& c, SymbolKind kind, int level, QSize bitmap) {
+    for (const SymbolRecord& r : c.table(kind)) {
+        const CellRect& cell = r.cells[level - 1];
+        if (cell.right >= bitmap.width() || cell.bottom >= bitmap.height())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString SymbolSet::folder() const {
+    return QFileInfo(setPath).absolutePath();
+}
+
+QString SymbolSet::baseName() const {
+    return QFileInfo(setPath).completeBaseName();
+}
+
+QString SymbolSet::filePath(const QString& suffix) const {
+    QString base = setPath;
+    if (base.endsWith(kSetSuffix, Qt::CaseInsensitive))
+        base.chop(kSetSuffix.size());
+    return FindFileAnyCase(base + suffix);
+}
+
+QString SymbolSet::bitmapPath(SymbolKind kind, int level) const {
+    return filePath(BitmapSuffix(kind, level));
+}
+
+int SymbolSet::hexSize(int level) const {
+    const auto& terrain = table(SymbolKind::Terrain);
+    return terrain.empty() ? 0 : terrain[0].cells[level - 1].width();
+}
+
+bool SymbolSet::hasOwnMask(SymbolKind kind, const SymbolRecord& r) const {
+    const int shared = (kind == SymbolKind::Terrain && realHex()) ? 1 : 0;
+    return r.maskIndex > shared;
+}
+
+int DeriveRowCapacity(const std::vector<SymbolRecord>& records) {
+    if (records.size() <= size_t(kDefaultRowCapacity))
+        return kDefaultRowCapacity;
+    int longest = 0, run = 0, top = -1;
+    for (const SymbolRecord& r : records) {
+        const int t = r.cells[2].top;
+        run = (t == top) ? run + 1 : 1;
+        top = t;
+        longest = std::max(longest, run);
+    }
+    return longest;
+}
+
+SetResult SymbolSet::Read(const QString& path) {
+    SymbolSet loaded;
+    loaded.setPath = FindFileAnyCase(path);
+    QByteArray bytes;
+    if (SetResult r = ReadWholeFile(loaded.setPath, bytes); !r)
+        return r;
+    if (ParseSetFile(bytes, loaded.contents) != SetParseError::None)
+        return SetResult::Failure(kNotReadableMessage);
+
+    for (int k = 0; k < kKindCount; ++k)
+        loaded.rowCapacity[k] = DeriveRowCapacity(loaded.contents.records[k]);
+
+    for (int k = 0; k < kKindCount; ++k) {
+        for (int level = 1; level <= kLevelCount; ++level) {
+            if (!QFileInfo::exists(loaded.bitmapPath(KindAt(k), level)))
+                return SetResult::Failure(kIncompleteMessage);
+        }
+    }
+    // The bitmaps are what the cells point into: a bitmap whose size the header does not
+    // know (a write interrupted between a bitmap and the ".set") is taken as it is, as long
+    // as every cell lies inside it.
+    for (int k = 0; k < kKindCount; ++k) {
+        for (int level = 1; level <= kLevelCount; ++level) {
+            QImageReader reader(loaded.bitmapPath(KindAt(k), level), "bmp");
+            const QSize size = reader.size();
+            if (!size.isValid() || !CellsFit(loaded.contents, KindAt(k), level, size))
+                return SetResult::Failure(kNotReadableMessage);
+            loaded.contents.header.bitmapSizes[k][level - 1] = size;
+        }
+    }
+
+    QImageReader terrainReader(loaded.bitmapPath(SymbolKind::Terrain, 1), "bmp");
+    if (terrainReader.imageFormat() == QImage::Format_Indexed8) {
+        const QImage terrain = terrainReader.read();
+        if (terrain.isNull())
+            return SetResult::Failure(kNotReadableMessage);
+        loaded.imageDepth = 8;
+        loaded.colourTable8 = terrain.colorTable();
+    }
+
+    if (loaded.realHex()) {
+        for (int level = 1; level <= kLevelCount; ++level) {
+            QImage masks;
+            if (SetResult r = loaded.LoadBitmap(SymbolKind::Mask, level, masks); !r)
+                return SetResult::Failure(kNotReadableMessage);
+            const QRect cell = loaded.record(SymbolKind::Mask, 1).cells[level - 1].rect();
+            loaded.hexShapes[level - 1] = MaskFromPicture(masks.copy(cell));
+        }
+    }
+
+    const int terrainCount = loaded.count(SymbolKind::Terrain);
+    const int unitCount = loaded.count(SymbolKind::Unit);
+    const QString orderPath = loaded.filePath(kOrderSuffix);
+    QFile orderFile(orderPath);
+    const bool haveOrder = orderFile.open(QIODevice::ReadOnly);
+    if (!haveOrder || !ParseOrder(orderFile.readAll(), terrainCount, unitCount, loaded.terrainOrder,
+                                  loaded.unitOrder)) {
+        loaded.terrainOrder = IdentityOrder(terrainCount);
+        loaded.unitOrder = IdentityOrder(unitCount);
+        if (!haveOrder) {
+            if (SetResult r = loaded.WriteOrder(); !r)
+                return r;
+        }
+    }
+    *this = std::move(loaded);
+    return SetResult::Success();
+}
+
+SetResult SymbolSet::WriteSetFile() const {
+    if (SetResult r = WriteFileAtomically(setPath, SerializeSetFile(contents)); !r)
+        return r;
+    return WriteOrder();
+}
+
+SetResult SymbolSet::WriteOrder() const {
+    return WriteFileAtomically(filePath(kOrderSuffix), SerializeOrder(terrainOrder, unitOrder));
+}
+
+SetResult SymbolSet::LoadBitmap(SymbolKind kind, int level, QImage& image) const {
+    const QString path = bitmapPath(kind, level);
+    QImageReader reader(path, "bmp");
+    QImage loaded;
+    if (!reader.read(&loaded))
+        return SetResult::Failure(
+            QStringLiteral("Could not read the file %1:\r%2").arg(path, reader.errorString()));
+    loaded = loaded.convertToFormat(QImage::Format_RGB32);
+    // Every bitmap is used at the size the header gives it, so cells copied into or out
+    // of it always lie inside.
+    const QSize expected = contents.bitmapSize(kind, level);
+    if (loaded.size() != expected) {
+        QImage resized = NewPicture(expected);
+        for (int y = 0; y < std::min(expected.height(), loaded.height()); ++y)
+            std::copy_n(reinterpret_cast<const QRgb*>(loaded.constScanLine(y)),
+                        std::min(expected.width(), loaded.width()),
+                        reinterpret_cast<QRgb*>(resized.scanLine(y)));
+        loaded = resized;
+    }
+    image = loaded;
+    return SetResult::Success();
+}
+
+SetResult SymbolSet::SaveBitmap(SymbolKind kind, int level, const QImage& image) const {
+    const QString path = bitmapPath(kind, level);
+    if (kind == SymbolKind::Mask)
+        return WriteBitmapAtomically(path, ToMonoMask(image));
+    if (imageDepth == 8 && !colourTable8.isEmpty())
+        return WriteBitmapAtomically(
+            path,
+            image.convertToFormat(QImage::Format_Indexed8, colourTable8, Qt::ThresholdDither));
+    return WriteBitmapAtomically(path, image.convertToFormat(QImage::Format_RGB32));
+}
+
+QImage SymbolSet::NewPicture(QSize size, QRgb fill) {
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(fill);
+    return picture;
+}
