@@ -32,8 +32,8 @@ static const PaletteRow kRows[16] = {
     {{qRgb(74, 44, 30), qRgb(186, 128, 96), qRgb(252, 222, 200)}},
     {{qRgb(52, 56, 62), qRgb(150, 150, 158), qRgb(176, 120, 60), qRgb(212, 180, 80),
       qRgb(236, 236, 240)}},
-    {{qRgb(200, 16, 24), qRgb(240, 120, 0), qRgb(250, 214, 0), qRgb(30, 150, 40),
-      qRgb(0, 120, 200), qRgb(30, 40, 150), qRgb(140, 30, 150), qRgb(250, 250, 236)}},
+    {{qRgb(200, 16, 24), qRgb(240, 120, 0), qRgb(250, 214, 0), qRgb(30, 150, 40), qRgb(0, 120, 200),
+      qRgb(30, 40, 150), qRgb(140, 30, 150), qRgb(250, 250, 236)}},
 };
 
 static QRgb Blend(QRgb a, QRgb b, double t) {

@@ -51,7 +51,9 @@ private:
     uint32_t state_ = 12345u;
 };
 
-static double Sine(double freq, double t) { return std::sin(2 * kPi * freq * t); }
+static double Sine(double freq, double t) {
+    return std::sin(2 * kPi * freq * t);
+}
 
 // A rounded square wave: the first three odd harmonics.
 static double Reed(double freq, double t) {
