@@ -2,7 +2,9 @@
 
 #include <new>
 
-Battle::Battle() { markerTable.fill(kNoSymbol); }
+Battle::Battle() {
+    markerTable.fill(kNoSymbol);
+}
 
 bool Battle::AllocateHexArray(int count, const MessageSink& sink) {
     hexes_.clear();
@@ -96,7 +98,9 @@ template <class Table> void Battle::DeleteLinked(Table& table, int n, int HexRec
     modified = true;
 }
 
-int Battle::AddUnit(const UnitRecord& r, int h) { return AddLinked(units_, r, h, &HexRecord::unitNo); }
+int Battle::AddUnit(const UnitRecord& r, int h) {
+    return AddLinked(units_, r, h, &HexRecord::unitNo);
+}
 
 void Battle::UpdateUnit(int n, const UnitRecord& r) {
     if (!units_.valid(n))
@@ -119,14 +123,18 @@ bool Battle::MoveUnit(int n, int h) {
     return true;
 }
 
-void Battle::DeleteUnit(int n) { DeleteLinked(units_, n, &HexRecord::unitNo); }
+void Battle::DeleteUnit(int n) {
+    DeleteLinked(units_, n, &HexRecord::unitNo);
+}
 
 void Battle::CopyUnitToClipboard(int n) {
     if (units_.valid(n))
         unitClipboard = units_[n];
 }
 
-int Battle::AddClipboardUnit(int h) { return AddUnit(unitClipboard, h); }
+int Battle::AddClipboardUnit(int h) {
+    return AddUnit(unitClipboard, h);
+}
 
 void Battle::RelinkUnits() {
     for (HexRecord& x : hexes_)
@@ -160,7 +168,9 @@ void Battle::UpdateStructure(int n, const StructureRecord& r) {
     modified = true;
 }
 
-void Battle::DeleteStructure(int n) { DeleteLinked(structures_, n, &HexRecord::structureNo); }
+void Battle::DeleteStructure(int n) {
+    DeleteLinked(structures_, n, &HexRecord::structureNo);
+}
 
 int Battle::AddObjective(const ObjectiveRecord& r, int h) {
     return AddLinked(objectives_, r, h, &HexRecord::objectiveNo);
@@ -175,7 +185,9 @@ void Battle::UpdateObjective(int n, const ObjectiveRecord& r) {
     modified = true;
 }
 
-void Battle::DeleteObjective(int n) { DeleteLinked(objectives_, n, &HexRecord::objectiveNo); }
+void Battle::DeleteObjective(int n) {
+    DeleteLinked(objectives_, n, &HexRecord::objectiveNo);
+}
 
 int Battle::AddMapText(const MapTextRecord& r, int h) {
     return AddLinked(mapTexts_, r, h, &HexRecord::mapTextNo);
@@ -190,4 +202,6 @@ void Battle::UpdateMapText(int n, const MapTextRecord& r) {
     modified = true;
 }
 
-void Battle::DeleteMapText(int n) { DeleteLinked(mapTexts_, n, &HexRecord::mapTextNo); }
+void Battle::DeleteMapText(int n) {
+    DeleteLinked(mapTexts_, n, &HexRecord::mapTextNo);
+}

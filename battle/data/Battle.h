@@ -86,8 +86,8 @@ public:
 private:
     friend struct BattleFileAccess; // the battle file reader fills a fresh battle
 
-    template <class Table> int AddLinked(Table& table, typename Table::value_type r, int h,
-                                         int HexRecord::*link);
+    template <class Table>
+    int AddLinked(Table& table, typename Table::value_type r, int h, int HexRecord::*link);
     template <class Table> void DeleteLinked(Table& table, int n, int HexRecord::*link);
     void RelinkUnits();
 

@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-constexpr int kNoSymbol = 63000; // no terrain symbol; any value at or above it is empty
+constexpr int kNoSymbol = 63000;  // no terrain symbol; any value at or above it is empty
 constexpr int kNoHex = kNoSymbol; // a position off the map
 
 constexpr int kMaxUnits = 500;
@@ -36,7 +36,9 @@ enum MarkerSlot {
     MarkerCaltrops = 9,
 };
 
-inline bool IsTerrainSymbol(int symbol) { return symbol >= 0 && symbol < kNoSymbol; }
+inline bool IsTerrainSymbol(int symbol) {
+    return symbol >= 0 && symbol < kNoSymbol;
+}
 
 struct BattleSettings {
     int formatVersion = 100;

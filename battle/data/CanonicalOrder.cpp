@@ -22,7 +22,8 @@ void Battle::PutUnitsInCanonicalOrder(const Definitions& defs) {
             const UnitRecord& a = units_[q];
             const UnitRecord& b = units_[best];
             if (a.side < b.side || (a.side == b.side && a.wing < b.wing) ||
-                (a.side == b.side && a.wing == b.wing && strength[size_t(q)] > strength[size_t(best)]))
+                (a.side == b.side && a.wing == b.wing &&
+                 strength[size_t(q)] > strength[size_t(best)]))
                 best = q;
         }
         if (best != p) {

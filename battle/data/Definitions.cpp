@@ -84,7 +84,7 @@ ArmourItem ParseArmourItem(const QString& line) {
 }
 
 std::vector<UnitClassInfo> StandardUnitClasses() {
-    return {{QStringLiteral("Peasant"), 0}, {QStringLiteral("Militia"), 5},
+    return {{QStringLiteral("Peasant"), 0},  {QStringLiteral("Militia"), 5},
             {QStringLiteral("Veteran"), 10}, {QStringLiteral("Elite"), 15},
             {QStringLiteral("Nobel"), 20},   {QStringLiteral("Hero"), 30}};
 }

@@ -27,8 +27,8 @@ int Scale(int men, int v) {
 } // namespace
 
 int UnitCombatStrength(const Definitions& defs, const UnitRecord& u, bool scaled) {
-    const int v = Entry(defs.combatWeapons, u.combatWeapon).rating + ClassModifier(defs, u) +
-                  u.morale - 100;
+    const int v =
+        Entry(defs.combatWeapons, u.combatWeapon).rating + ClassModifier(defs, u) + u.morale - 100;
     if (!scaled)
         return v;
     return std::max(Scale(u.men, v), 0);
@@ -37,8 +37,8 @@ int UnitCombatStrength(const Definitions& defs, const UnitRecord& u, bool scaled
 int UnitMissileStrength(const Definitions& defs, const UnitRecord& u, bool scaled) {
     if (u.missileWeapon == 0 || u.missileAmmo == 0)
         return 0;
-    const int v = Entry(defs.missileWeapons, u.missileWeapon).rating + ClassModifier(defs, u) +
-                  u.morale - 99;
+    const int v =
+        Entry(defs.missileWeapons, u.missileWeapon).rating + ClassModifier(defs, u) + u.morale - 99;
     if (!scaled)
         return v;
     int r = Scale(u.men, v);
@@ -54,8 +54,8 @@ int UnitDefence(const Definitions& defs, const UnitRecord& u) {
 
 int UnitLoad(const Definitions& defs, const UnitRecord& u) {
     return Entry(defs.combatWeapons, u.combatWeapon).weight +
-           Entry(defs.missileWeapons, u.missileWeapon).weight + Entry(defs.armour, u.armour).weight +
-           Entry(defs.shields, u.shield).weight;
+           Entry(defs.missileWeapons, u.missileWeapon).weight +
+           Entry(defs.armour, u.armour).weight + Entry(defs.shields, u.shield).weight;
 }
 
 int UnitCombatStrength(const Battle& b, const Definitions& defs, int unitNo, bool scaled) {
