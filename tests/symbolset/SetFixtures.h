@@ -1,7 +1,7 @@
 #pragma once
 // Small sets built directly on disk for the tests.
 
-#include "SymbolSet.h"
+#include "SyntheticSet.h"
 
 #include <QTemporaryDir>
 
@@ -10,8 +10,6 @@
 // ColourOf(kind, number). Written to `folder`/`name`.set and read back.
 SymbolSet MakeSet(const QString& folder, int terrain, int units, std::array<int, kLevelCount> sizes,
                   int rowLength = kDefaultRowCapacity, const QString& name = "test");
-
-QRgb ColourOf(SymbolKind kind, int number);
 
 // Bits per pixel of a BMP file (from its info header).
 int BmpBitsPerPixel(const QString& path);
