@@ -1,0 +1,35 @@
+#pragma once
+// What the main window shares with every dialog: the battle, its loaded symbol set, the
+// definitions, the program folder, the sounds, the palette and the editing state the
+// dialogs read and write. Owned by the main window; dialogs hold a reference.
+
+#include "Battle.h"
+#include "Definitions.h"
+#include "LoadedSymbolSet.h"
+#include "MessageSink.h"
+#include "SoundEffects.h"
+
+#include <QImage>
+#include <QString>
+
+struct EditorContext {
+    Battle& battle;
+    LoadedSymbolSet& symbols;
+    Definitions& definitions;
+    SoundEffects& sounds;
+    QString programFolder;
+    MessageSink messages; // shows a "Warning" or "Error" box
+
+    QImage palette;      // "ketpal.bmp": index i is the pixel (i mod 16, i div 16)
+    QImage iconPicture;  // the battle icon
+    int dialogValue = 0; // a side for the side reports; the colour picker's index
+    int currentHex = 0;  // the hex a hex dialog was opened on
+    int terrainSelection = 0;
+    bool hexMask = true; // primary terrain is drawn through the set's shared hex mask
+
+    QColor PaletteColour(int index) const {
+        if (palette.isNull())
+            return QColor(Qt::black);
+        return palette.pixelColor(index % 16, index / 16);
+    }
+};
