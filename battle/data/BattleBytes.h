@@ -54,7 +54,8 @@ private:
 // the end (values read after a failure are 0).
 class BattleByteReader {
 public:
-    explicit BattleByteReader(const QByteArray& bytes) : in_(bytes) {}
+    // Keeps its own (shared) copy, so a temporary can be read safely.
+    explicit BattleByteReader(const QByteArray& bytes) : bytes_(bytes), in_(bytes_) {}
 
     bool ok() const { return in_.ok(); }
     void fail() { in_.fail(); }
@@ -79,5 +80,6 @@ public:
     uint32_t fileColour() { return in_.u32be(); }
 
 private:
+    QByteArray bytes_;
     ByteReader in_;
 };
