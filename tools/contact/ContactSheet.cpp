@@ -1,6 +1,6 @@
 // Renders every symbol of a set at every level into one PNG: terrain symbols, then game
 // pieces, each at levels 1, 2 and 3 over a neutral ground, drawn through their masks.
-// Usage: fm_contact_sheet <set file> <out.png>
+// Usage: fm_contact_sheet <set file> <out.png> [terrain|units|all] [enlargement]
 
 #include "SetPictures.h"
 #include "ToolFiles.h"
@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdio>
 
 static constexpr int kColumns = 6;
@@ -50,7 +51,6 @@ static int DrawKind(QImage& sheet, int top, const SetPictures& pictures, SymbolK
         const int y0 = top + (i / kColumns) * (h + kGap);
         int x = x0;
         for (int level = 1; level <= kLevelCount; ++level) {
-            const CellRect c = pictures.set.record(kind, i + 1).cells[level - 1];
             const bool primary =
                 kind == SymbolKind::Terrain && pictures.set.record(kind, i + 1).maskIndex == 1;
             DrawSymbol(sheet, QPoint(x, y0), pictures, kind, i + 1, level, primary);
@@ -58,7 +58,6 @@ static int DrawKind(QImage& sheet, int top, const SetPictures& pictures, SymbolK
             for (const SymbolRecord& r : pictures.set.table(kind))
                 widest = std::max(widest, r.cells[level - 1].width());
             x += widest + 4;
-            (void)c;
         }
         QPainter label(&sheet);
         QFont small = label.font();
@@ -74,8 +73,9 @@ static int DrawKind(QImage& sheet, int top, const SetPictures& pictures, SymbolK
 }
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <set file> <out.png>\n", argv[0]);
+    if (argc < 3 || argc > 5) {
+        std::fprintf(stderr, "usage: %s <set file> <out.png> [terrain|units|all] [enlargement]\n",
+                     argv[0]);
         return 2;
     }
     UseOffscreenPlatform();
@@ -85,18 +85,25 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s: %s\n", argv[1], qPrintable(r.message));
         return 1;
     }
+    const QString which = argc >= 4 ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("all");
+    const bool terrain = which != "units", units = which != "terrain";
+    const int enlargement = argc == 5 ? std::clamp(std::atoi(argv[4]), 1, 8) : 1;
     const int tw = EntryWidth(pictures, SymbolKind::Terrain);
     const int uw = EntryWidth(pictures, SymbolKind::Unit);
-    const int width = kGap + kColumns * (std::max(tw, uw) + kGap);
+    const int width = kGap + kColumns * (std::max(terrain ? tw : 0, units ? uw : 0) + kGap);
     const auto rows = [](int n) { return (n + kColumns - 1) / kColumns; };
-    const int height = 60 +
-                       rows(pictures.set.count(SymbolKind::Terrain)) *
-                           (EntryHeight(pictures, SymbolKind::Terrain) + kGap) +
-                       rows(pictures.set.count(SymbolKind::Unit)) *
+    const int terrainHeight = rows(pictures.set.count(SymbolKind::Terrain)) *
+                              (EntryHeight(pictures, SymbolKind::Terrain) + kGap);
+    const int unitHeight = rows(pictures.set.count(SymbolKind::Unit)) *
                            (EntryHeight(pictures, SymbolKind::Unit) + kGap);
+    const int height = 60 + (terrain ? terrainHeight : 0) + (units ? unitHeight : 0);
     QImage sheet(width, height, QImage::Format_RGB32);
     sheet.fill(QColor(168, 164, 156));
-    int top = DrawKind(sheet, 4, pictures, SymbolKind::Terrain, "Map/Board Symbols");
-    DrawKind(sheet, top + 4, pictures, SymbolKind::Unit, "Game Pieces");
+    int top = 4;
+    if (terrain)
+        top = DrawKind(sheet, top, pictures, SymbolKind::Terrain, "Map/Board Symbols") + 4;
+    if (units)
+        DrawKind(sheet, top, pictures, SymbolKind::Unit, "Game Pieces");
+    sheet = sheet.scaled(sheet.size() * enlargement); // pixel replication
     return SavePngFile(QString::fromLocal8Bit(argv[2]), sheet) ? 0 : 1;
 }

@@ -155,7 +155,7 @@ void PaintRuins(QPainter& p, const HexFrame& f) {
     Scatter rnd = Seeded(5, f);
     Yard(p, f, rnd, QColor(132, 150, 86));
     const double s = f.size();
-    const double wall = std::max(1.5, s * 0.07);
+    const double wall = std::max(2.0, s * 0.1);
     // The broken outline of a hall: an L of wall stubs, gaps between them.
     const QLineF stubs[5] = {{s * 0.22, s * 0.28, s * 0.5, s * 0.28},
                              {s * 0.62, s * 0.28, s * 0.76, s * 0.28},
@@ -163,9 +163,9 @@ void PaintRuins(QPainter& p, const HexFrame& f) {
                              {s * 0.76, s * 0.28, s * 0.76, s * 0.44},
                              {s * 0.22, s * 0.7, s * 0.44, s * 0.7}};
     for (const QLineF& line : stubs) {
-        p.setPen(QPen(MapColour::StoneDark(), wall, Qt::SolidLine, Qt::FlatCap));
+        p.setPen(QPen(QColor(70, 66, 60), wall, Qt::SolidLine, Qt::FlatCap));
         p.drawLine(line);
-        p.setPen(QPen(MapColour::Stone(), wall * 0.45, Qt::SolidLine, Qt::FlatCap));
+        p.setPen(QPen(QColor(200, 194, 180), wall * 0.45, Qt::SolidLine, Qt::FlatCap));
         p.drawLine(line);
     }
     const int rubble = 3 + f.detail() * 3;

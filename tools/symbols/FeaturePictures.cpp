@@ -136,29 +136,25 @@ static QLineF InnerEdge(const HexFrame& f, HexSide side, double inset) {
 }
 
 void PaintWall(QPainter& p, const HexFrame& f, HexSide side) {
-    const double w = f.pixels(3.5, 2);
+    const double w = f.pixels(4.5, 3);
     const QLineF edge = InnerEdge(f, side, w / 2 + 0.5);
-    p.setPen(QPen(MapColour::StoneDark().darker(130), w, Qt::SolidLine, Qt::SquareCap));
+    p.setPen(QPen(QColor(52, 48, 44), w, Qt::SolidLine, Qt::SquareCap));
     p.drawLine(edge);
-    if (f.detail() >= 2) {
-        // Coping stones along the top of the wall.
-        p.setPen(QPen(MapColour::Stone(), w * 0.45, Qt::DashLine, Qt::FlatCap));
-        p.drawLine(edge);
-    } else {
-        p.setPen(QPen(MapColour::Stone(), 1, Qt::SolidLine, Qt::FlatCap));
-        p.drawLine(edge);
-    }
+    // The wall walk, lighter stone, with crenels at the finer levels.
+    p.setPen(QPen(QColor(196, 190, 176), std::max(1.0, w * 0.4),
+                  f.detail() >= 2 ? Qt::DashLine : Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(edge);
 }
 
 void PaintPalisade(QPainter& p, const HexFrame& f, HexSide side) {
-    const double w = f.pixels(3, 2);
+    const double w = f.pixels(4, 2);
     const QLineF edge = InnerEdge(f, side, w / 2 + 0.5);
-    p.setPen(QPen(MapColour::Wood().darker(140), w, Qt::SolidLine, Qt::SquareCap));
+    p.setPen(QPen(QColor(70, 44, 20), w, Qt::SolidLine, Qt::SquareCap));
     p.drawLine(edge);
     // Pointed stakes: light dots along the line.
     const int stakes = int(edge.length() / std::max(1.6, 2.2 * f.unit()));
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(200, 160, 100));
+    p.setBrush(QColor(214, 172, 108));
     for (int i = 0; i <= stakes; ++i)
-        p.drawEllipse(edge.pointAt(double(i) / std::max(1, stakes)), w * 0.28, w * 0.28);
+        p.drawEllipse(edge.pointAt(double(i) / std::max(1, stakes)), w * 0.3, w * 0.3);
 }

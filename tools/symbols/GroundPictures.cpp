@@ -116,41 +116,40 @@ void PaintOrchard(QPainter& p, const HexFrame& f) {
         }
 }
 
-// A rounded rise: a lit top, a shaded foot and contour lines.
-static void Mound(QPainter& p, const HexFrame& f, QPointF at, double radius, QColor top,
-                  int contours) {
-    QRadialGradient g(at - QPointF(radius * 0.35, radius * 0.4), radius * 1.3);
-    g.setColorAt(0, top.lighter(135));
-    g.setColorAt(0.7, top);
-    g.setColorAt(1, top.darker(135));
-    p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    p.drawEllipse(at, radius, radius * 0.85);
+// Rising ground fills the whole hex in its own tone, lighter towards the middle, with
+// contour lines following the hexagon, so neighbouring hill hexes read as one mass.
+static void RisingGround(QPainter& p, const HexFrame& f, Scatter& rnd, QColor tone, int contours) {
+    QRadialGradient g(f.centre() - QPointF(f.size() * 0.08, f.size() * 0.1), f.size() * 0.62);
+    g.setColorAt(0, tone.lighter(118));
+    g.setColorAt(1, tone.darker(112));
+    p.fillRect(QRectF(0, 0, f.size(), f.size()), g);
+    Speckle(p, f, rnd, tone, 0.08, std::max(0.5, f.unit() * 0.7), 12);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(top.darker(170), std::max(0.7, 0.7 * f.unit())));
-    for (int i = 0; i < contours; ++i) {
-        const double k = 1.0 - i * 0.32;
-        p.drawEllipse(at - QPointF(radius * 0.08 * i, radius * 0.08 * i), radius * k,
-                      radius * 0.85 * k);
+    for (int i = 1; i <= contours; ++i) {
+        p.setPen(QPen(tone.darker(150), std::max(0.8, 0.8 * f.unit())));
+        // The ring through the inset hexagon's edge middles, its corners rounded off: a
+        // hill is not a hexagon.
+        const QPolygonF ring = f.inset(f.size() * 0.16 * i);
+        QPainterPath contour((ring[5] + ring[0]) / 2);
+        for (int k = 0; k < 6; ++k)
+            contour.quadTo(ring[k], (ring[k] + ring[(k + 1) % 6]) / 2);
+        p.drawPath(contour);
     }
 }
 
 void PaintHills(QPainter& p, const HexFrame& f) {
     Scatter rnd = Seeded(7, f);
-    Grass(p, f, rnd, MapColour::Grass());
-    Mound(p, f, f.centre() + QPointF(0, f.unit()), f.size() * 0.38, QColor(150, 156, 84),
-          f.detail() >= 2 ? 2 : 1);
+    RisingGround(p, f, rnd, QColor(164, 162, 92), f.detail() >= 2 ? 2 : 1);
     if (f.detail() >= 2)
-        Tufts(p, f, rnd, QColor(100, 110, 60), f.detail() * 2, 1.4 * f.unit());
+        Tufts(p, f, rnd, QColor(110, 114, 60), f.detail() * 2, 1.4 * f.unit());
 }
 
 void PaintHighHills(QPainter& p, const HexFrame& f) {
     Scatter rnd = Seeded(8, f);
-    Grass(p, f, rnd, QColor(136, 146, 84));
-    Mound(p, f, f.centre() + QPointF(0, f.unit()), f.size() * 0.42, QColor(160, 138, 96), 1);
+    RisingGround(p, f, rnd, QColor(168, 140, 96), 1);
     // Rocky crags: peaks lit on their left face.
     const int peaks = f.detail() == 1 ? 1 : 3;
-    const QPointF places[3] = {{0, -0.02}, {-0.2, 0.12}, {0.2, 0.14}};
+    const QPointF places[3] = {{0, -0.04}, {-0.2, 0.12}, {0.2, 0.14}};
     const double scale[3] = {1.0, 0.7, 0.65};
     for (int i = 0; i < peaks; ++i) {
         const double h = f.size() * 0.34 * scale[i] * (peaks == 1 ? 1.2 : 1.0);
@@ -159,9 +158,9 @@ void PaintHighHills(QPainter& p, const HexFrame& f) {
         const QPointF left = base + QPointF(-h * 0.6, 0), right = base + QPointF(h * 0.6, 0);
         const QPointF foot = base + QPointF(h * 0.1, 0);
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(196, 184, 160));
+        p.setBrush(QColor(206, 194, 170));
         p.drawPolygon(QPolygonF({left, tip, foot}));
-        p.setBrush(QColor(110, 96, 78));
+        p.setBrush(QColor(110, 92, 74));
         p.drawPolygon(QPolygonF({foot, tip, right}));
         p.setPen(QPen(QColor(60, 50, 40), std::max(0.7, 0.7 * f.unit())));
         p.setBrush(Qt::NoBrush);
@@ -231,9 +230,10 @@ void PaintRockyGround(QPainter& p, const HexFrame& f) {
 
 void PaintBurntGround(QPainter& p, const HexFrame& f) {
     Scatter rnd = Seeded(14, f);
-    FillShaded(p, f, QColor(84, 72, 58), 12);
-    Speckle(p, f, rnd, QColor(60, 52, 44), 0.15, f.unit() * 0.9, 25);
-    Speckle(p, f, rnd, QColor(150, 146, 140), 0.03, f.unit() * 0.9, 10);
+    FillShaded(p, f, QColor(104, 92, 72), 10);
+    Speckle(p, f, rnd, QColor(84, 74, 60), 0.06, f.unit() * 1.2, 15);
+    Speckle(p, f, rnd, QColor(150, 146, 140), 0.015, f.unit() * 0.9, 10);
+    Tufts(p, f, rnd, QColor(60, 50, 40), f.detail() * 2, 1.5 * f.unit());
     p.setPen(Qt::NoPen);
     for (int i = 0; i < f.detail() * 3; ++i) {
         p.setBrush(i % 2 ? QColor(240, 120, 30) : QColor(220, 60, 20));
