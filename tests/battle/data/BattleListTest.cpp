@@ -1,0 +1,105 @@
+#include "BattleList.h"
+#include "BattleTestSupport.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ListFolder {
+    QTemporaryDir dir;
+    QStringList recent;
+    // A battle file that exists.
+    QString battle(const QString& name) {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        return path;
+    }
+    void record(const QString& path) { RecordInBattleList(recent, path, dir.path(), nullptr); }
+    QByteArray listBytes() const {
+        QFile f(dir.filePath("battle.lst"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
+
+} // namespace
+
+TEST(BattleList, MissingListIsEmpty) {
+    QTemporaryDir dir;
+    EXPECT_TRUE(LoadBattleList(dir.path()).isEmpty());
+}
+
+TEST(BattleList, NewPathsGoFirstAndTheFileHoldsCountAndPaths) {
+    ListFolder f;
+    const QString a = f.battle("a.scn"), b = f.battle("b.scn");
+    f.record(a);
+    EXPECT_EQ(f.recent, QStringList{a});
+    f.record(b);
+    EXPECT_EQ(f.recent, (QStringList{b, a}));
+    const QByteArray expected = QByteArray(1, '\2') + b.toUtf8() + '\0' + a.toUtf8() + '\0';
+    EXPECT_EQ(f.listBytes(), expected);
+    EXPECT_EQ(LoadBattleList(f.dir.path()), (QStringList{b, a}));
+}
+
+TEST(BattleList, RecordingAListedPathKeepsTheOrder) {
+    ListFolder f;
+    const QString a = f.battle("a.scn"), b = f.battle("b.scn"), c = f.battle("c.scn");
+    f.record(a);
+    f.record(b);
+    f.record(c);
+    f.record(a);
+    EXPECT_EQ(f.recent, (QStringList{c, b, a}));
+    const QString other = f.battle("A.scn"); // letter case counts
+    f.record(other);
+    EXPECT_EQ(f.recent, (QStringList{other, c, b, a}));
+}
+
+TEST(BattleList, SixthPathDropsTheOldest) {
+    ListFolder f;
+    QStringList paths;
+    for (int i = 1; i <= 6; ++i) {
+        paths.append(f.battle(QString("b%1.scn").arg(i)));
+        f.record(paths.last());
+    }
+    EXPECT_EQ(f.recent, (QStringList{paths[5], paths[4], paths[3], paths[2], paths[1]}));
+    EXPECT_EQ(uint8_t(f.listBytes()[0]), 5);
+}
+
+TEST(BattleList, DeletedFilesAreDroppedAtTheNextLoad) {
+    ListFolder f;
+    const QString a = f.battle("a.scn"), b = f.battle("b.scn"), c = f.battle("c.scn");
+    f.record(a);
+    f.record(b);
+    f.record(c);
+    QFile::remove(b);
+    EXPECT_EQ(LoadBattleList(f.dir.path()), (QStringList{c, a}));
+    const QString d = f.battle("d.scn");
+    f.record(d);
+    EXPECT_EQ(f.recent, (QStringList{d, c, a}));
+}
+
+TEST(BattleList, DamagedListKeepsWhatCameBefore) {
+    ListFolder f;
+    const QString a = f.battle("a.scn");
+    QFile list(f.dir.filePath("battle.lst"));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write(QByteArray(1, '\5') + a.toUtf8() + '\0' + QByteArray(300, 'x'));
+    list.close();
+    EXPECT_EQ(LoadBattleList(f.dir.path()), QStringList{a});
+
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write(QByteArray(1, '\3') + a.toUtf8()); // ends inside the first entry
+    list.close();
+    EXPECT_TRUE(LoadBattleList(f.dir.path()).isEmpty());
+}
+
+TEST(BattleList, PathTooLongForTheListIsNotRecorded) {
+    ListFolder f;
+    const QString a = f.battle("a.scn");
+    f.record(a);
+    f.record("/" + QString(300, 'p') + ".scn");
+    EXPECT_EQ(f.recent, QStringList{a});
+}
