@@ -17,8 +17,11 @@ struct Track {
     void Add(double start, double length, double attack, double decay,
              const std::function<double(double)>& voice) {
         const size_t from = size_t(start * kEffectSampleRate);
-        const size_t count = size_t(length * kEffectSampleRate);
-        for (size_t i = 0; i < count && from + i < s.size(); ++i) {
+        if (from >= s.size())
+            return;
+        // A voice longer than the track is cut to it, and still fades out at the cut.
+        const size_t count = std::min(size_t(length * kEffectSampleRate), s.size() - from);
+        for (size_t i = 0; i < count; ++i) {
             const double t = double(i) / kEffectSampleRate;
             const double rise = attack > 0 ? std::min(1.0, t / attack) : 1.0;
             const double fall = std::exp(-t / decay);
