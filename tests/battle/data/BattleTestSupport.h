@@ -10,6 +10,13 @@
 #include <utility>
 #include <vector>
 
+#include <ostream>
+
+// Readable failure messages for Qt texts.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
 // Collects the messages the data layer would show.
 struct MessageLog {
     std::vector<std::pair<QString, QString>> messages; // caption, text
