@@ -1,0 +1,138 @@
+#pragma once
+// The symbol editor's state without its window: the open set, the symbol being edited with
+// its three level pictures, the zoom level, transparency, the drawing tools and which
+// commands are available. The main window shows this state and asks the user the questions
+// the flows need.
+
+#include "DrawingTools.h"
+#include "EditorPicture.h"
+
+#include <SymbolSet.h>
+#include <SymbolStorage.h>
+
+#include <optional>
+
+// What the main window enables and shows.
+struct ControlState {
+    bool symbolMenus = false; // "Map/Board Symbols", "Game Pieces"
+    bool resetOrder = false;
+    bool optimise = false;
+    bool importRegion = false;
+    bool saveSet = false;   // "Save Symbol Set"
+    bool saveSetAs = false; // "Save Symbol Set As..."
+    bool next = false;
+    bool saveImage = false; // the "Save" button
+    bool tools = false;
+    bool zoomPlus = false;
+    bool zoomMinus = false;
+    bool xImageEnabled = false;
+    bool xImageChecked = false;
+    bool setXColour = true; // enabled from start-up until a symbol is first opened
+    bool drawHex = false;
+    bool exportRegion = false;
+};
+
+// The symbol the list chose; it keeps the kind and position between visits.
+struct SymbolSelection {
+    int kind = 0;     // 1 terrain, 2 unit, 0 none
+    int symbol = 0;   // record number, 0 none
+    int position = 0; // list position, 0 none
+};
+
+struct SavePrompt {
+    QString caption;
+    QString question;
+};
+
+inline SymbolKind KindOf(int kind) {
+    return kind == 2 ? SymbolKind::Unit : SymbolKind::Terrain;
+}
+
+class EditorSession {
+public:
+    EditorSession();
+
+    // Start-up ---------------------------------------------------------------------------
+    // Reads the preferences in the program folder; primary colour visible black, secondary
+    // the transparent colour.
+    void SetUp(const QString& programFolder);
+    QString programFolder;
+
+    // The set ---------------------------------------------------------------------------
+    SymbolSet set;
+    bool setOpen = false;
+    bool newSet = false;
+    std::array<int, kLevelCount> hexSizes{3, 15, 28};
+    int newLayout = 0; // layout and style the next "Create New Image Set" starts from
+    bool newRealHex = true;
+
+    QString windowCaption() const;
+    QString battlesFolder() const;
+    // Adopts set.setPath as the open set; with `read` loads it.
+    SetResult InitSet(bool read);
+    // The open flow after the file dialog and the save question. A name whose file does
+    // not exist is ignored without a message; a file that is no set leaves the open set.
+    enum class OpenOutcome { Ignored, Failed, Opened };
+    OpenOutcome OpenSet(const QString& typed, SetResult& result);
+    // "Create a New Set": the set "new" in the program folder, with the hex sizes.
+    SetResult CreateNewImageSet(int layout, bool realHex);
+    // "Copy an Existing Set": copied to "new" in the program folder and opened.
+    OpenOutcome CopyExistingSet(const QString& typed, SetResult& result);
+    SetResult SaveSymbolSet();
+    // Copies the set under `typed` (normalised) and adopts it; its own name just saves.
+    SetResult SaveSetAs(const QString& typed);
+    SetResult ResetSymbolOrder();
+
+    // Pending work ----------------------------------------------------------------------
+    std::optional<SavePrompt> ShouldSavePrompt(int mode) const;
+    // After "Yes" in set mode with the new-set flag the caller runs the save-as flow.
+    bool YesMeansSaveAs(int mode) const { return mode == 1 && newSet; }
+
+    // The symbol --------------------------------------------------------------------------
+    SymbolSelection selection;
+    bool symbolOpen() const { return selection.symbol > 0 && zoomLevel > 0; }
+    bool dirty(int kind) const { return kind >= 1 && kind <= 2 && dirty_[kind - 1]; }
+    QString symbolName() const;
+    // Before the symbol list: what to restore on Cancel. Another kind starts unselected.
+    SymbolSelection BeginEditSymbols(int kind);
+    // After the symbol list: on OK open selection.symbol, otherwise restore `before`.
+    SetResult FinishEditSymbols(bool ok, const SymbolSelection& before);
+    SetResult LoadCurrentSymbol();
+    SetResult SaveActiveImage();
+    void ZapWorkArea();
+
+    // Zoom and the grid -----------------------------------------------------------------
+    int zoomLevel = 0; // 1..3, 0 none
+    LevelPictures levels;
+    EditorPicture work;
+    int cell = 8;
+    bool gridOn = true;
+    void ZmLvPlsClick();
+    void ZmLvMinClick();
+    void SetImgSize();
+    void Pic2Master();
+    void Pic2Grid();
+    void CellGridToggle();
+    QString zoomLabel() const;
+    // Redraws: clips a real-hex terrain picture to its hexagon and returns the grid image.
+    QImage RedrawGrid();
+
+    // Transparency ----------------------------------------------------------------------
+    bool transparent = false;
+    QRgb transparentColour;
+    void TransBoxClick(bool checked);
+    // "Set Transparent Color" accepted: writes the preferences, recolours a transparent
+    // symbol and restarts the undo ring.
+    void SetTransparentColour(QRgb colour);
+
+    // Tools --------------------------------------------------------------------------------
+    DrawingTools tools;
+    void SetControls(bool on);
+    ControlState controls;
+
+private:
+    void MarkDirty();
+    QImage overlay_;
+    void RepaintLevels(QRgb from, QRgb to);
+    bool dirty_[2] = {false, false};
+};

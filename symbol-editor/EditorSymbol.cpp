@@ -1,0 +1,200 @@
+// The symbol being edited: opening, storing, zoom levels, the grid and transparency.
+#include "ColourRules.h"
+#include "EditorSession.h"
+#include "GridGeometry.h"
+#include "PixelLayer.h"
+
+namespace {
+const QRgb kWorkAreaGrey = 0xff808080;
+const QRgb kPureBlack = 0xff000000;
+} // namespace
+
+QString EditorSession::symbolName() const {
+    if (!setOpen || selection.symbol < 1 || selection.symbol > set.count(KindOf(selection.kind)))
+        return {};
+    return QString::fromLatin1(set.record(KindOf(selection.kind), selection.symbol).name);
+}
+
+SymbolSelection EditorSession::BeginEditSymbols(int kind) {
+    const SymbolSelection before = selection;
+    if (kind != selection.kind) {
+        selection.symbol = 0;
+        selection.position = 0;
+    }
+    selection.kind = kind;
+    return before;
+}
+
+SetResult EditorSession::FinishEditSymbols(bool ok, const SymbolSelection& before) {
+    if (!ok) {
+        selection = before;
+        return SetResult::Success();
+    }
+    return LoadCurrentSymbol();
+}
+
+SetResult EditorSession::LoadCurrentSymbol() {
+    const SymbolKind kind = KindOf(selection.kind);
+    if (selection.kind == 0 || selection.symbol < 1 || selection.symbol > set.count(kind)) {
+        ZapWorkArea();
+        return SetResult::Success();
+    }
+    LevelPictures loaded;
+    bool isTransparent = false;
+    if (SetResult r = LoadSymbol(set, kind, selection.symbol, loaded, isTransparent); !r) {
+        ZapWorkArea();
+        return r;
+    }
+    for (QImage& picture : loaded)
+        picture = picture.convertToFormat(QImage::Format_RGB32);
+    levels = std::move(loaded);
+    transparent = isTransparent;
+    if (transparent)
+        RepaintLevels(kPureBlack, transparentColour);
+    // Fresh pictures: whatever was pending was saved or declined before the list opened.
+    dirty_[0] = dirty_[1] = false;
+    controls.saveImage = false;
+    zoomLevel = 1;
+    SetImgSize();
+    controls.next = true;
+    return SetResult::Success();
+}
+
+SetResult EditorSession::SaveActiveImage() {
+    if (!symbolOpen())
+        return SetResult::Success();
+    Pic2Master();
+    LevelPictures stored = levels;
+    if (transparent) {
+        for (QImage& picture : stored)
+            SwitchColour(picture, transparentColour, kPureBlack);
+    }
+    SetResult r = StoreSymbol(set, KindOf(selection.kind), selection.symbol, stored, transparent);
+    if (!r)
+        return r;
+    dirty_[selection.kind - 1] = false;
+    controls.saveImage = false;
+    return r;
+}
+
+void EditorSession::ZapWorkArea() {
+    selection.symbol = 0;
+    zoomLevel = 0;
+    work.picture.fill(kWorkAreaGrey);
+    controls.zoomPlus = controls.zoomMinus = false;
+    controls.saveImage = false;
+    SetControls(false);
+}
+
+void EditorSession::ZmLvPlsClick() {
+    if (zoomLevel < 1 || zoomLevel >= kLevelCount)
+        return;
+    Pic2Master();
+    ++zoomLevel;
+    SetImgSize();
+}
+
+void EditorSession::ZmLvMinClick() {
+    if (zoomLevel <= 1)
+        return;
+    Pic2Master();
+    --zoomLevel;
+    SetImgSize();
+}
+
+void EditorSession::SetImgSize() {
+    const QImage& level = levels[zoomLevel - 1];
+    work.picture = SymbolSet::NewPicture(level.size());
+    cell = SetGrdMax(level.width(), level.height());
+    overlay_ = SetCellGrid(level.size(), cell, gridOn);
+    controls.zoomPlus = zoomLevel < kLevelCount;
+    controls.zoomMinus = zoomLevel > 1;
+    if (set.opaque()) {
+        controls.xImageChecked = false;
+        controls.setXColour = false;
+    } else {
+        controls.xImageChecked = transparent;
+        controls.setXColour = transparent;
+    }
+    Pic2Grid();
+    work.InitUndo();
+}
+
+void EditorSession::Pic2Master() {
+    if (zoomLevel >= 1)
+        levels[zoomLevel - 1] = work.picture.copy();
+}
+
+void EditorSession::Pic2Grid() {
+    if (zoomLevel < 1)
+        return;
+    work.picture = levels[zoomLevel - 1].copy();
+    SetControls(true);
+}
+
+void EditorSession::CellGridToggle() {
+    gridOn = !gridOn;
+    overlay_ = SetCellGrid(work.picture.size(), cell, gridOn);
+}
+
+QString EditorSession::zoomLabel() const {
+    if (zoomLevel < 1)
+        return QStringLiteral("Zoom Level: -");
+    return QStringLiteral("Zoom Level: ") + QString::number(zoomLevel);
+}
+
+QImage EditorSession::RedrawGrid() {
+    if (symbolOpen() && selection.kind == 1 && set.realHex())
+        ClipToHexShape(work.picture, set.hexShapes[zoomLevel - 1]);
+    if (overlay_.size() != work.picture.size() * cell)
+        overlay_ = SetCellGrid(work.picture.size(), cell, gridOn);
+    return BlastGrid(work.picture, cell, overlay_, gridOn);
+}
+
+void EditorSession::TransBoxClick(bool checked) {
+    if (!symbolOpen())
+        return;
+    if (!checked) {
+        transparent = false;
+        controls.setXColour = false;
+    } else {
+        Pic2Master();
+        const QRgb corner = levels[0].pixel(0, 0);
+        RepaintLevels(corner, transparentColour);
+        transparent = true;
+        controls.setXColour = true;
+        Pic2Grid();
+    }
+    controls.xImageChecked = transparent;
+    work.SetSaveFlag();
+}
+
+void EditorSession::SetTransparentColour(QRgb colour) {
+    colour = DrawableColour(colour);
+    WriteTransparentColour(programFolder, colour);
+    const QRgb old = transparentColour;
+    transparentColour = colour;
+    if (symbolOpen() && transparent) {
+        Pic2Master();
+        RepaintLevels(old, colour);
+        Pic2Grid();
+        work.InitUndo();
+    }
+}
+
+void EditorSession::RepaintLevels(QRgb from, QRgb to) {
+    for (QImage& picture : levels)
+        SwitchColour(picture, from, to);
+}
+
+void EditorSession::SetControls(bool on) {
+    controls.tools = on;
+    controls.drawHex = on && selection.kind == 1;
+    controls.xImageEnabled = on && setOpen && !set.opaque();
+}
+
+void EditorSession::MarkDirty() {
+    if (selection.kind >= 1 && selection.kind <= 2)
+        dirty_[selection.kind - 1] = true;
+    controls.saveImage = true;
+}

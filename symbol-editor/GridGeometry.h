@@ -1,0 +1,30 @@
+#pragma once
+// The enlarged pixel grid: its cell size, the line overlay, the redraw from the picture and
+// the status text of the pixel under the mouse.
+
+#include <QImage>
+#include <QPoint>
+#include <QString>
+
+constexpr int kGridArea = 360; // the grid is at most this many screen pixels each way
+constexpr int kMaxCell = 72;
+
+// Screen pixels per picture pixel for a picture of this size.
+int SetGrdMax(int width, int height);
+
+// The pixel under a mouse position on the grid.
+inline QPoint GridPixel(QPoint mouse, int cell) {
+    return {mouse.x() / cell, mouse.y() / cell};
+}
+// "[" row "-" column "]", three digits each.
+QString GridCellText(QPoint pixel);
+
+// White image of the grid's size; with `on`, black lines at every cell boundary.
+QImage SetCellGrid(QSize picture, int cell, bool on);
+
+// Clips a real-hex terrain picture to its hexagon: pixels outside `hexShape` (white hexagon
+// on black) become black and stay black.
+void ClipToHexShape(QImage& picture, const QImage& hexShape);
+
+// The grid image: the picture stretched by `cell`, the overlay AND-ed on when the grid is on.
+QImage BlastGrid(const QImage& picture, int cell, const QImage& overlay, bool gridOn);
