@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 inline std::array<uint8_t, 2> EncodeFileInt(int v) {
     return {uint8_t((v >> 8) & 0xff), uint8_t(v & 0xff)};
@@ -21,33 +22,35 @@ inline int DecodeFileInt(uint8_t high, uint8_t low) {
     return high == 255 ? int(low) - 256 : int(high) * 256 + low;
 }
 
+// Collects the bytes in a plain buffer: appending one byte at a time to a QByteArray
+// costs more than the whole file write.
 class BattleByteWriter {
 public:
-    explicit BattleByteWriter(qsizetype expectedSize = 0) { out_.reserve(expectedSize); }
+    explicit BattleByteWriter(qsizetype expectedSize = 0) { out_.reserve(size_t(expectedSize)); }
 
     void fileInt(int v) {
         const auto b = EncodeFileInt(v);
-        out_.append(char(b[0]));
-        out_.append(char(b[1]));
+        out_.push_back(char(b[0]));
+        out_.push_back(char(b[1]));
     }
-    void fileByte(int v) { out_.append(char(uint8_t(v))); }
+    void fileByte(int v) { out_.push_back(char(uint8_t(v))); }
     template <int N> void fileText(const FixedText<N>& t) {
-        out_.append(t.data(), t.length());
-        out_.append('\0');
+        out_.insert(out_.end(), t.data(), t.data() + t.length());
+        out_.push_back('\0');
     }
     void fileText25(const FixedText<25>& t) {
-        out_.append(t.data(), t.length());
+        out_.insert(out_.end(), t.data(), t.data() + t.length());
         if (t.length() < 25)
-            out_.append('\0');
+            out_.push_back('\0');
     }
     void fileColour(uint32_t v) {
         for (int shift = 24; shift >= 0; shift -= 8)
-            out_.append(char(uint8_t(v >> shift)));
+            out_.push_back(char(uint8_t(v >> shift)));
     }
-    const QByteArray& data() const { return out_; }
+    QByteArray data() const { return QByteArray(out_.data(), qsizetype(out_.size())); }
 
 private:
-    QByteArray out_;
+    std::vector<char> out_;
 };
 
 // Reads fail once the bytes run out or a text does not fit its field; check ok() at
