@@ -28,8 +28,10 @@ struct EditorContext {
     bool hexMask = true; // primary terrain is drawn through the set's shared hex mask
 
     QColor PaletteColour(int index) const {
-        if (palette.isNull())
+        const int col = index % 16;
+        const int row = index / 16;
+        if (!palette.valid(col, row)) // no palette, or a picture too small
             return QColor(Qt::black);
-        return palette.pixelColor(index % 16, index / 16);
+        return palette.pixelColor(col, row);
     }
 };

@@ -12,9 +12,9 @@ class QSoundEffect;
 
 enum SoundEffect {
     SoundDistinct = 1,
-    SoundClick = 6,       // buttons, grid rows, arrow controls, unit copied
-    SoundZoom = 11,       // zoom, unit added
-    SoundRefusal = 13,    // an action that is not allowed; every message box
+    SoundClick = 6,    // buttons, grid rows, arrow controls, unit copied
+    SoundZoom = 11,    // zoom, unit added
+    SoundRefusal = 13, // an action that is not allowed; every message box
 };
 
 enum SoundMode {

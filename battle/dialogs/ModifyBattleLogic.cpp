@@ -1,0 +1,34 @@
+#include "ModifyBattleLogic.h"
+
+#include "ProgramFolder.h"
+
+ModifyBattleLogic::ModifyBattleLogic(EditorContext& context) : context_(context) {}
+
+void ModifyBattleLogic::FormActivate() {
+    const BattleSettings& s = context_.battle.settings;
+    entries = SettingsEntries::From(s);
+    maxTurns = TurnsShown(s.maxTurns);
+    iconName = s.iconName.text();
+    iconPicture =
+        QImage(FindEntry(IconsFolder(context_.programFolder), iconName + QStringLiteral(".bmp")));
+}
+
+bool ModifyBattleLogic::Button2Click(const QString& chosenPath) {
+    return ReadChosenIcon(chosenPath, context_.messages, iconName, iconPicture);
+}
+
+bool ModifyBattleLogic::OKClick() {
+    if (const int refusal = entries.RefusalMessage()) {
+        if (showMessage)
+            showMessage(refusal, OrvOneButton);
+        return false;
+    }
+    BattleSettings& s = context_.battle.settings;
+    entries.StoreInto(s);
+    s.maxTurns = maxTurns;
+    s.iconName.assign(iconName);
+    if (!iconPicture.isNull())
+        context_.iconPicture = iconPicture;
+    context_.battle.modified = true;
+    return true;
+}

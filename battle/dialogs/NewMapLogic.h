@@ -1,0 +1,53 @@
+#pragma once
+// The rules of the new-battle dialog. The dialog works on its own copies of the turns,
+// set and icon and touches the battle only when OK succeeds, so Cancel (and a refused
+// OK) leaves the battle shown, its set, its icon and its turns exactly as they were.
+
+#include "EditorContext.h"
+#include "OrvMessages.h"
+#include "SettingsEntries.h"
+
+class NewMapLogic {
+public:
+    explicit NewMapLogic(EditorContext& context);
+
+    MessageBoxShower showMessage;
+
+    // Typed by the designer; kept from one opening to the next except the battle name.
+    SettingsEntries entries{QString(), QStringLiteral("Western Forces"),
+                            QStringLiteral("Eastern Forces"), QStringLiteral("History")};
+    // The map size offered, kept from one opening to the next.
+    int rows = 0;
+    int cols = 0;
+    // Copies of the battle's values, taken at each opening.
+    int maxTurns = 0;
+    QString symbolSetName;
+    QString iconName;
+    QImage iconPicture;
+
+    void FormActivate();
+    void RowUpDnClick(bool up) { rows = StepMapSide(rows, up); }
+    void ColUpDnClick(bool up) { cols = StepMapSide(cols, up); }
+    void TrnUpDnClick(bool up) { maxTurns = StepTurns(maxTurns, up); }
+    // The set file the designer chose; false (nothing changed) when its name cannot be
+    // stored.
+    bool Button1Click(const QString& chosenPath);
+    // The icon file the designer chose; false (nothing changed, a warning shown) when it
+    // is no picture or its name cannot be stored.
+    bool Button2Click(const QString& chosenPath);
+    // Checks the names, loads the chosen set and only then replaces the editor's battle
+    // and set with the new empty battle. False keeps the dialog open and the battle as
+    // it was; the refusal or the loader's messages have been shown.
+    bool OKClick();
+
+    QString rowsText() const { return QStringLiteral("Rows: %1").arg(rows); }
+    QString colsText() const { return QStringLiteral("Cols: %1").arg(cols); }
+    QString totalHexesText() const { return QStringLiteral("Total Hexes: %1").arg(rows * cols); }
+    QString turnsText() const { return QStringLiteral("Max Turns: %1").arg(maxTurns); }
+    QImage iconPreview() const { return IconPreview(iconPicture, kPreviewSide); }
+
+    static constexpr int kPreviewSide = 60;
+
+private:
+    EditorContext& context_;
+};

@@ -1,0 +1,14 @@
+#pragma once
+// A pair of small arrow buttons that step a value shown beside them. Holding an arrow
+// repeats the step.
+
+#include <QWidget>
+
+class UpDownArrows : public QWidget {
+    Q_OBJECT
+public:
+    explicit UpDownArrows(const QString& name, QWidget* parent = nullptr);
+
+signals:
+    void stepped(bool up);
+};
