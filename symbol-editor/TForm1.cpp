@@ -1,0 +1,309 @@
+// The main window's layout, menus, start-up and the display of the session's state.
+#include "TForm1.h"
+
+#include "ColourRules.h"
+#include "GridViews.h"
+
+#include <FileNames.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Short faces for the tool buttons; the hint carries the tool's name.
+struct ToolFace {
+    int code;
+    const char* face;
+};
+const ToolFace kModeFaces[] = {
+    {ModeDraw, "Draw"},         {ModeLine, "Line"},       {ModeRectangle, "Rect"},
+    {ModeEllipse, "Ellipse"},   {ModeRegionFill, "Fill"}, {ModeGrabColour, "Grab"},
+    {ModeSwitchColour, "Swap"}, {ModeAirBrush, "Air"},    {ModeSelectRegion, "Select"},
+    {ModePasteRegion, "Paste"},
+};
+
+QImage LoadPicture(const QString& folder, const QString& relative, QStringList& missing) {
+    const QString path = FindFileAnyCase(QDir(folder).filePath(relative));
+    QImage image(path);
+    if (image.isNull())
+        missing << path;
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+    auto* central = new QWidget;
+    auto* layout = new QHBoxLayout(central);
+    layout->addWidget(BuildPicturePanel(), 0, Qt::AlignTop);
+    layout->addWidget(BuildToolPanel(), 0, Qt::AlignTop);
+    layout->addWidget(BuildGridPanel(), 1, Qt::AlignTop);
+    setCentralWidget(central);
+    BuildMenus();
+    ConnectMouse();
+}
+
+void TForm1::SetUp(const QString& programFolder) {
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        screenDepth_ = screen->depth();
+    session_.SetUp(programFolder);
+    terrainMenu_->setEnabled(false);
+    unitMenu_->setEnabled(false);
+    resetOrder_->setEnabled(false);
+    optimise_->setEnabled(false);
+    QStringList missing;
+    palette_ = LoadPicture(programFolder, "bmps/ketpal.bmp", missing);
+    logo_ = LoadPicture(programFolder, "bmps/fmsym.bmp", missing);
+    colourGrid_->SetPalette(palette_);
+    if (!missing.isEmpty())
+        QMessageBox::critical(this, "Error",
+                              "Could not load the picture(s):\n" + missing.join('\n') +
+                                  "\nThe colour grid and the logo stay grey.");
+    transparentSwatch_->SetColour(session_.transparentColour);
+    Refresh();
+}
+
+void TForm1::FormShow() {
+    if (screenDepth_ < 16)
+        QMessageBox::warning(
+            this, "Warning",
+            "Varnholm was designed to run in Windows High Color (16 bit) mode or greater.\n"
+            "Varnholm has determined that your Windows Color Palette Display Setting\n"
+            "is currently lower than 16 bit. Please enter your Contol Panel, select Display,\n"
+            "then settings, and increase your Color Palette Setting to High Color (16 bit).");
+}
+
+void TForm1::BuildMenus() {
+    QMenu* file = menuBar()->addMenu("File");
+    file->addAction("Open Symbol Set", QKeySequence::Open, this, &TForm1::LoadClick);
+    file->addAction("Create New Set", this, &TForm1::NewSetClick);
+    saveSet_ =
+        file->addAction("Save Symbol Set", QKeySequence::Save, this, &TForm1::SaveSymbolSet1Click);
+    saveSetAs_ = file->addAction("Save Symbol Set As...", this, &TForm1::SaveSymbolSetAs1Click);
+    file->addSeparator();
+    file->addAction("Exit", QKeySequence::Quit, this, &QWidget::close);
+
+    QMenu* symbols = menuBar()->addMenu("Symbols");
+    terrainMenu_ = symbols->addAction("Map/Board Symbols", this, [this] { EditSymbols(1); });
+    unitMenu_ = symbols->addAction("Game Pieces", this, [this] { EditSymbols(2); });
+
+    QMenu* edit = menuBar()->addMenu("Edit");
+    undoAction_ = edit->addAction("Undo", QKeySequence::Undo, this,
+                                  [this] { OneShot([this] { session_.tools.UndoWrkClick(); }); });
+    flipLeftRight_ = edit->addAction("Filp Image Left to Right", this, [this] {
+        OneShot([this] { session_.tools.HorizFlipClick(); });
+    });
+    flipTopBottom_ = edit->addAction("Flip Image Top to Bottom", this, [this] {
+        OneShot([this] { session_.tools.VertFlipClick(); });
+    });
+
+    QMenu* regions = menuBar()->addMenu("Image Regions");
+    importRegion_ = regions->addAction("Import Image Region", this, &TForm1::LoadBrushClick);
+    exportRegion_ = regions->addAction("Export Image Region", this, &TForm1::SaveBrushClick);
+
+    QMenu* preferences = menuBar()->addMenu("Preferences");
+    gridToggle_ = preferences->addAction("Turn Grid Off", this, &TForm1::CellGridToggle);
+    preferences->addAction("AirBrush Settings", this, &TForm1::AdjABSetClick);
+    setXColour_ = preferences->addAction("Set Transparent Color", this, &TForm1::SetXColorClick);
+    resetOrder_ = preferences->addAction("Reset Symbol Order", this, &TForm1::ResetOrderClick);
+    optimise_ = preferences->addAction("Optimize Symbol Set", this, &TForm1::OptimiseClick);
+
+    QMenu* help = menuBar()->addMenu("Help");
+    help->addAction("Contents", this, [this] { ShowHelp(false); });
+    help->addAction("Keyword Search", this, [this] { ShowHelp(true); });
+    help->addAction("About Field Mark Symbol Editor", this, &TForm1::AboutClick);
+}
+
+QWidget* TForm1::BuildPicturePanel() {
+    auto* panel = new QWidget;
+    auto* layout = new QVBoxLayout(panel);
+    symbolName_ = new QLabel;
+    symbolName_->setAlignment(Qt::AlignCenter);
+    symbolName_->setMinimumWidth(130);
+    layout->addWidget(symbolName_);
+    auto* box = new QGroupBox("Actual Image Size");
+    auto* boxLayout = new QVBoxLayout(box);
+    actualImage_ = new QLabel;
+    actualImage_->setFixedSize(124, 124);
+    actualImage_->setAlignment(Qt::AlignCenter);
+    boxLayout->addWidget(actualImage_);
+    layout->addWidget(box);
+    zoomPlus_ = new QPushButton("Zoom +");
+    zoomMinus_ = new QPushButton("Zoom -");
+    saveImage_ = new QPushButton("Save");
+    next_ = new QPushButton("Next");
+    for (QPushButton* b : {zoomPlus_, zoomMinus_, saveImage_, next_})
+        layout->addWidget(b);
+    connect(zoomPlus_, &QPushButton::clicked, this, &TForm1::ZmLvPlsClick);
+    connect(zoomMinus_, &QPushButton::clicked, this, &TForm1::ZmLvMinClick);
+    connect(saveImage_, &QPushButton::clicked, this, &TForm1::SaveImgClick);
+    connect(next_, &QPushButton::clicked, this, &TForm1::NxtSymClick);
+    layout->addStretch();
+    return panel;
+}
+
+QWidget* TForm1::BuildToolPanel() {
+    auto* panel = new QWidget;
+    auto* layout = new QVBoxLayout(panel);
+    auto* tools = new QGridLayout;
+    int slot = 0;
+    const auto place = [&](QToolButton* b) {
+        b->setFixedSize(58, 26);
+        tools->addWidget(b, slot / 3, slot % 3);
+        ++slot;
+    };
+    for (const ToolFace& face : kModeFaces) {
+        auto* b = new QToolButton;
+        b->setText(face.face);
+        b->setToolTip(ModeInfoFor(face.code).button);
+        b->setCheckable(true);
+        b->setProperty("mode", face.code);
+        const int code = face.code;
+        connect(b, &QToolButton::clicked, this, [this, code] { SetDrawMode(code); });
+        place(b);
+        modeButtons_.push_back(b);
+        if (code == ModePasteRegion)
+            pasteButton_ = b;
+        else
+            toolWidgets_.push_back(b);
+    }
+    const auto oneShot = [&](const QString& face, const QString& hint, auto handler) {
+        auto* b = new QToolButton;
+        b->setText(face);
+        b->setToolTip(hint);
+        connect(b, &QToolButton::clicked, this, handler);
+        place(b);
+        return b;
+    };
+    toolWidgets_.push_back(oneShot("Undo", "Undo Last Action",
+                                   [this] { OneShot([this] { session_.tools.UndoWrkClick(); }); }));
+    toolWidgets_.push_back(oneShot("CLR", "Clear to Secondary Color",
+                                   [this] { OneShot([this] { session_.tools.ClrClick(); }); }));
+    toolWidgets_.push_back(oneShot("Text", "Add Text To Symbol", [this] { SetTxtMdeClick(); }));
+    drawHexButton_ = oneShot("Hex", "Draw Terrain Hex Side Lines", [this] {
+        OneShot(
+            [this] { session_.tools.DrwHexClick(session_.set.layout(), session_.set.realHex()); });
+    });
+    layout->addLayout(tools);
+
+    colourGrid_ = new ColourGridView;
+    layout->addWidget(colourGrid_);
+    auto* custom = new QPushButton("Custom");
+    custom->setToolTip("Create Custom Colors");
+    connect(custom, &QPushButton::clicked, this, &TForm1::SpeedButton1Click);
+    layout->addWidget(custom);
+
+    auto* colours = new QGridLayout;
+    primaryBox_ = new ColourBox;
+    secondaryBox_ = new ColourBox;
+    transparentSwatch_ = new ColourBox;
+    transparentSwatch_->setToolTip("Transparent Color");
+    colours->addWidget(new QLabel("Primary Color"), 0, 0);
+    colours->addWidget(primaryBox_, 0, 1);
+    colours->addWidget(new QLabel("Secondary Color"), 1, 0);
+    colours->addWidget(secondaryBox_, 1, 1);
+    xImage_ = new QCheckBox("X-Image");
+    colours->addWidget(xImage_, 2, 0);
+    colours->addWidget(transparentSwatch_, 2, 1);
+    colours->addWidget(new QLabel("Color Index"), 3, 0);
+    colourIndex_ = new QLabel("---");
+    colourIndex_->setFrameShape(QFrame::Panel);
+    colourIndex_->setFrameShadow(QFrame::Sunken);
+    colours->addWidget(colourIndex_, 3, 1);
+    layout->addLayout(colours);
+    layout->addStretch();
+    connect(xImage_, &QCheckBox::clicked, this, &TForm1::TransBoxClick);
+    return panel;
+}
+
+QWidget* TForm1::BuildGridPanel() {
+    auto* panel = new QWidget;
+    auto* layout = new QVBoxLayout(panel);
+    auto* status = new QHBoxLayout;
+    gridCell_ = new QLabel("Grid Cell:");
+    zoomLevel_ = new QLabel;
+    modeLabel_ = new QLabel;
+    for (QLabel* l : {gridCell_, zoomLevel_, modeLabel_}) {
+        l->setFrameShape(QFrame::Panel);
+        l->setFrameShadow(QFrame::Sunken);
+        l->setMinimumWidth(120);
+        status->addWidget(l);
+    }
+    layout->addLayout(status);
+    grid_ = new PixelGridView;
+    layout->addWidget(grid_, 0, Qt::AlignCenter);
+    layout->addStretch();
+    return panel;
+}
+
+void TForm1::Refresh() {
+    const ControlState& c = session_.controls;
+    setWindowTitle(session_.windowCaption());
+    saveSet_->setEnabled(c.saveSet);
+    saveSetAs_->setEnabled(c.saveSetAs);
+    terrainMenu_->setEnabled(c.symbolMenus);
+    unitMenu_->setEnabled(c.symbolMenus);
+    resetOrder_->setEnabled(c.resetOrder);
+    optimise_->setEnabled(c.optimise);
+    importRegion_->setEnabled(c.importRegion);
+    exportRegion_->setEnabled(!session_.tools.region().isNull());
+    setXColour_->setEnabled(c.setXColour);
+    flipLeftRight_->setEnabled(c.tools);
+    flipTopBottom_->setEnabled(c.tools);
+    undoAction_->setEnabled(c.tools);
+    next_->setEnabled(c.next);
+    saveImage_->setEnabled(c.saveImage);
+    zoomPlus_->setEnabled(c.zoomPlus);
+    zoomMinus_->setEnabled(c.zoomMinus);
+    for (QWidget* w : toolWidgets_)
+        w->setEnabled(c.tools);
+    pasteButton_->setEnabled(c.tools && session_.tools.regionAvailable());
+    drawHexButton_->setEnabled(c.drawHex);
+    for (QToolButton* b : modeButtons_)
+        b->setChecked(b->property("mode").toInt() == session_.tools.mode());
+    {
+        const QSignalBlocker quiet(xImage_);
+        xImage_->setEnabled(c.xImageEnabled);
+        xImage_->setChecked(c.xImageChecked);
+    }
+    primaryBox_->SetColour(session_.tools.primary());
+    secondaryBox_->SetColour(session_.tools.secondary());
+    transparentSwatch_->SetColour(session_.transparentColour);
+    symbolName_->setText(session_.symbolOpen() ? session_.symbolName() : QString());
+    zoomLevel_->setText(session_.zoomLabel());
+    modeLabel_->setText("Mode:" + session_.tools.modeLabel());
+    grid_->setCursor(ModeInfoFor(session_.tools.mode()).cursor);
+    BlastGrid();
+}
+
+void TForm1::BlastGrid() {
+    if (!session_.setOpen && !logo_.isNull()) {
+        actualImage_->setPixmap(QPixmap::fromImage(
+            logo_.scaled(120, 120, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    } else {
+        actualImage_->setPixmap(QPixmap::fromImage(session_.work.picture));
+    }
+    grid_->SetImage(session_.RedrawGrid());
+    // The hex clip may have changed the picture itself.
+    if (session_.setOpen)
+        actualImage_->setPixmap(QPixmap::fromImage(session_.work.picture));
+}
+
+void TForm1::ShowError(const SetResult& result) {
+    if (!result)
+        QMessageBox::critical(this, "Error", QString(result.message).replace('\r', '\n'));
+}

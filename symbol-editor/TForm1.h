@@ -1,0 +1,121 @@
+#pragma once
+// The symbol editor's main window. It owns the EditorSession, shows its state, wires the
+// mouse to the drawing tools and runs the flows that need dialogs.
+
+#include "EditorSession.h"
+#include "SymbolTextLogic.h"
+
+#include <QMainWindow>
+
+class ColourBox;
+class ColourGridView;
+class PixelGridView;
+class QAction;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QToolButton;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+
+    void SetUp(const QString& programFolder);
+    void FormShow();
+    EditorSession& session() { return session_; }
+
+    // File ---------------------------------------------------------------------------------
+    void LoadClick();
+    void NewSetClick();
+    void SaveSymbolSet1Click();
+    void SaveSymbolSetAs1Click();
+    int ShouldSave(int mode);
+    // Symbols ------------------------------------------------------------------------------
+    void EditSymbols(int kind);
+    void NxtSymClick();
+    void SaveImgClick();
+    void ZmLvPlsClick();
+    void ZmLvMinClick();
+    // Preferences -----------------------------------------------------------------------
+    void CellGridToggle();
+    void AdjABSetClick();
+    void SetXColorClick();
+    void ResetOrderClick();
+    void OptimiseClick();
+    void TransBoxClick(bool checked);
+    // Tools ------------------------------------------------------------------------------
+    void SetDrawMode(int code);
+    void SetTxtMdeClick();
+    void LoadBrushClick();
+    void SaveBrushClick();
+    void SpeedButton1Click();
+    // Help ---------------------------------------------------------------------------------
+    void ShowHelp(bool keywordSearch);
+    void AboutClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    QWidget* BuildToolPanel();
+    QWidget* BuildPicturePanel();
+    QWidget* BuildGridPanel();
+    void ConnectMouse();
+    // Shows the session's state: enabling, captions, colours and both pictures.
+    void Refresh();
+    void BlastGrid();
+    void ShowError(const SetResult& result);
+    void ChooseKindAndEdit();
+    void RunSaveSetAs();
+    void OneShot(const std::function<void()>& command);
+    void ShowColourIndex(QRgb colour);
+
+    EditorSession session_;
+    TextFont textFont_;
+    QImage palette_;
+    QImage logo_;
+    int screenDepth_ = 24;
+
+    // Menu items the state enables.
+    QAction* saveSet_ = nullptr;
+    QAction* saveSetAs_ = nullptr;
+    QAction* terrainMenu_ = nullptr;
+    QAction* unitMenu_ = nullptr;
+    QAction* resetOrder_ = nullptr;
+    QAction* optimise_ = nullptr;
+    QAction* importRegion_ = nullptr;
+    QAction* exportRegion_ = nullptr;
+    QAction* gridToggle_ = nullptr;
+    QAction* setXColour_ = nullptr;
+    QAction* flipLeftRight_ = nullptr;
+    QAction* flipTopBottom_ = nullptr;
+    QAction* undoAction_ = nullptr;
+
+    // Picture panel.
+    QLabel* symbolName_ = nullptr;
+    QLabel* actualImage_ = nullptr;
+    QPushButton* zoomPlus_ = nullptr;
+    QPushButton* zoomMinus_ = nullptr;
+    QPushButton* saveImage_ = nullptr;
+    QPushButton* next_ = nullptr;
+
+    // Tools and colours.
+    std::vector<QToolButton*> modeButtons_;
+    std::vector<QWidget*> toolWidgets_; // enabled with the tools
+    QToolButton* pasteButton_ = nullptr;
+    QToolButton* drawHexButton_ = nullptr;
+    ColourGridView* colourGrid_ = nullptr;
+    ColourBox* primaryBox_ = nullptr;
+    ColourBox* secondaryBox_ = nullptr;
+    ColourBox* transparentSwatch_ = nullptr;
+    QCheckBox* xImage_ = nullptr;
+    QLabel* colourIndex_ = nullptr;
+
+    // Grid and status.
+    PixelGridView* grid_ = nullptr;
+    QLabel* gridCell_ = nullptr;
+    QLabel* zoomLevel_ = nullptr;
+    QLabel* modeLabel_ = nullptr;
+};

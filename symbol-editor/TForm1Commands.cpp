@@ -1,0 +1,378 @@
+// The main window's commands: the set flows, the symbol list, zoom, transparency, the
+// tools and the mouse on the grid.
+#include "ColourRules.h"
+#include "GridGeometry.h"
+#include "GridViews.h"
+#include "HelpWindow.h"
+#include "NewSetLogic.h"
+#include "SmallDialogs.h"
+#include "SymbolDialogs.h"
+#include "SymbolListLogic.h"
+#include "TDefragSet.h"
+#include "TForm1.h"
+#include "TSymbols.h"
+
+#include <FileNames.h>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QLabel>
+#include <QMessageBox>
+
+namespace {
+const QString kSetFilter = QStringLiteral("Fieldmark Symbol Sets (*.set);;All Files (*)");
+const QString kBmpFilter = QStringLiteral("BMP (*.bmp);;All Files (*)");
+
+// Region files: only the typed name is lower-cased; ".bmp" is added when it is missing.
+QString RegionPathForTypedName(const QString& typed) {
+    const QFileInfo info(typed);
+    QString name = info.fileName().toLower();
+    if (!name.contains(QLatin1String(".bmp")))
+        name += QLatin1String(".bmp");
+    return FindFileAnyCase(QDir(info.path()).filePath(name));
+}
+
+// Waits with the wait cursor while a command runs.
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+} // namespace
+
+// File --------------------------------------------------------------------------------------
+
+int TForm1::ShouldSave(int mode) {
+    const auto prompt = session_.ShouldSavePrompt(mode);
+    if (!prompt)
+        return 0;
+    const int answer = TGetUsr(this, prompt->caption, prompt->question);
+    if (answer == 1) {
+        if (session_.YesMeansSaveAs(mode))
+            RunSaveSetAs();
+        else
+            ShowError(session_.SaveActiveImage());
+    }
+    Refresh();
+    return answer;
+}
+
+void TForm1::LoadClick() {
+    const QString name = QFileDialog::getOpenFileName(this, "Select Set to Open",
+                                                      session_.battlesFolder(), kSetFilter);
+    if (name.isEmpty() || ShouldSave(1) == 3)
+        return;
+    SetResult result;
+    EditorSession::OpenOutcome outcome;
+    {
+        WaitCursor wait;
+        outcome = session_.OpenSet(name, result);
+    }
+    Refresh();
+    if (outcome == EditorSession::OpenOutcome::Failed)
+        ShowError(result);
+    else if (outcome == EditorSession::OpenOutcome::Opened)
+        ChooseKindAndEdit();
+}
+
+void TForm1::ChooseKindAndEdit() {
+    const int kind = TGetChoice(this);
+    if (kind == 1 || kind == 2)
+        EditSymbols(kind);
+}
+
+void TForm1::NewSetClick() {
+    const int choice = TGetNewSet(this);
+    if (choice < 1 || ShouldSave(1) == 3)
+        return;
+    if (choice == 1) {
+        const int layout = session_.setOpen ? session_.set.layout() : session_.newLayout;
+        const bool realHex = session_.setOpen ? session_.set.realHex() : session_.newRealHex;
+        NewSetLogic logic(session_.hexSizes, layout, realHex);
+        TNewImg dialog(this, logic);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        SetResult result;
+        {
+            WaitCursor wait;
+            result = session_.CreateNewImageSet(logic.layout(), logic.realHex());
+        }
+        Refresh();
+        ShowError(result);
+        if (result)
+            ChooseKindAndEdit();
+        return;
+    }
+    const QString name = QFileDialog::getOpenFileName(this, "Select Set to Copy",
+                                                      session_.battlesFolder(), kSetFilter);
+    if (name.isEmpty())
+        return;
+    SetResult result;
+    EditorSession::OpenOutcome outcome;
+    {
+        WaitCursor wait;
+        outcome = session_.CopyExistingSet(name, result);
+    }
+    Refresh();
+    if (outcome == EditorSession::OpenOutcome::Failed)
+        ShowError(result);
+    else if (outcome == EditorSession::OpenOutcome::Opened)
+        ChooseKindAndEdit();
+}
+
+void TForm1::SaveSymbolSet1Click() {
+    if (!session_.setOpen || !session_.controls.saveSet)
+        return;
+    WaitCursor wait;
+    ShowError(session_.SaveSymbolSet());
+    Refresh();
+}
+
+void TForm1::SaveSymbolSetAs1Click() {
+    if (session_.setOpen)
+        RunSaveSetAs();
+}
+
+void TForm1::RunSaveSetAs() {
+    const QString name = QFileDialog::getSaveFileName(this, "Save Symbol Set As...",
+                                                      session_.battlesFolder(), kSetFilter);
+    if (name.isEmpty())
+        return;
+    {
+        WaitCursor wait;
+        ShowError(session_.SaveSetAs(name));
+    }
+    Refresh();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (ShouldSave(1) == 3)
+        event->ignore();
+    else
+        event->accept();
+}
+
+// Symbols ------------------------------------------------------------------------------
+
+void TForm1::EditSymbols(int kind) {
+    if (!session_.setOpen)
+        return;
+    if (session_.symbolOpen() && session_.dirty(session_.selection.kind) && ShouldSave(2) == 3)
+        return;
+    SymbolSelection before = session_.BeginEditSymbols(kind);
+    SymbolListLogic logic(session_.set, session_.selection, session_.transparentColour);
+    TSymbols list(this, logic);
+    const bool ok = list.exec() == QDialog::Accepted;
+    // Removals in the list renumber the open symbol; keep it on the same picture.
+    if (before.kind == kind)
+        before.symbol = logic.openSymbol();
+    {
+        WaitCursor wait;
+        ShowError(session_.FinishEditSymbols(ok, before));
+    }
+    Refresh();
+}
+
+void TForm1::NxtSymClick() {
+    ChooseKindAndEdit();
+}
+
+void TForm1::SaveImgClick() {
+    WaitCursor wait;
+    ShowError(session_.SaveActiveImage());
+    Refresh();
+}
+
+void TForm1::ZmLvPlsClick() {
+    session_.ZmLvPlsClick();
+    Refresh();
+}
+
+void TForm1::ZmLvMinClick() {
+    session_.ZmLvMinClick();
+    Refresh();
+}
+
+// Preferences ---------------------------------------------------------------------------
+
+void TForm1::CellGridToggle() {
+    session_.CellGridToggle();
+    gridToggle_->setText(session_.gridOn ? "Turn Grid Off" : "Turn Grid On");
+    Refresh();
+}
+
+void TForm1::AdjABSetClick() {
+    TAirBrshSet dialog(this, session_.tools.airBrush);
+    if (dialog.exec() == QDialog::Accepted)
+        session_.tools.airBrush = dialog.values();
+}
+
+void TForm1::SetXColorClick() {
+    TGetColor dialog(this, session_.transparentColour);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    session_.SetTransparentColour(dialog.colour());
+    Refresh();
+}
+
+void TForm1::ResetOrderClick() {
+    ShowError(session_.ResetSymbolOrder());
+}
+
+void TForm1::OptimiseClick() {
+    if (!session_.setOpen)
+        return;
+    TDefragSet dialog(this, session_.set);
+    dialog.exec();
+    Refresh();
+}
+
+void TForm1::TransBoxClick(bool checked) {
+    session_.TransBoxClick(checked);
+    Refresh();
+}
+
+// Tools ---------------------------------------------------------------------------------
+
+void TForm1::SetDrawMode(int code) {
+    session_.tools.SetDrawMode(code);
+    Refresh();
+}
+
+void TForm1::OneShot(const std::function<void()>& command) {
+    if (!session_.symbolOpen() || !session_.controls.tools)
+        return;
+    WaitCursor wait;
+    command();
+    Refresh();
+}
+
+void TForm1::SetTxtMdeClick() {
+    if (!session_.symbolOpen())
+        return;
+    SymbolTextLogic logic(session_.work.picture, textFont_);
+    TImgTxt dialog(this, logic);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    session_.tools.ApplyText(logic.result());
+    Refresh();
+}
+
+void TForm1::LoadBrushClick() {
+    if (!session_.setOpen)
+        return;
+    const QString name =
+        QFileDialog::getOpenFileName(this, "Open Image Region", session_.programFolder, kBmpFilter);
+    if (name.isEmpty())
+        return;
+    const QString path = RegionPathForTypedName(name);
+    if (!QFileInfo::exists(path))
+        return;
+    QImageReader reader(path);
+    const QImage region = reader.read();
+    if (region.isNull()) {
+        QMessageBox::critical(this, "Error", "Could not read the image region " + path + ".");
+        return;
+    }
+    session_.tools.SetRegion(region);
+    if (session_.symbolOpen())
+        session_.tools.SetDrawMode(ModePasteRegion);
+    Refresh();
+}
+
+void TForm1::SaveBrushClick() {
+    if (session_.tools.region().isNull())
+        return;
+    const QString name =
+        QFileDialog::getSaveFileName(this, "Save Image Region", session_.programFolder, kBmpFilter);
+    if (name.isEmpty())
+        return;
+    const QString path = RegionPathForTypedName(name);
+    if (!session_.tools.region().convertToFormat(QImage::Format_RGB888).save(path, "BMP"))
+        QMessageBox::critical(this, "Error", "Could not write the image region " + path + ".");
+}
+
+void TForm1::SpeedButton1Click() {
+    const QColor colour =
+        QColorDialog::getColor(QColor::fromRgb(session_.tools.primary()), this, "Custom");
+    if (colour.isValid())
+        session_.tools.SetPrimary(colour.rgb());
+    Refresh();
+}
+
+void TForm1::ShowColourIndex(QRgb colour) {
+    colourIndex_->setText(ColourIndexText(PaletteIndexOf(palette_, colour)));
+}
+
+void TForm1::ConnectMouse() {
+    connect(grid_, &PixelGridView::Pressed, this, [this](Qt::MouseButton button, QPoint p) {
+        if (!session_.symbolOpen() || !session_.controls.tools)
+            return;
+        session_.tools.DrwGrdMouseDown(button, GridPixel(p, session_.cell));
+        Refresh();
+    });
+    connect(grid_, &PixelGridView::Moved, this, [this](QPoint p) {
+        const QPoint pixel = GridPixel(p, session_.cell);
+        gridCell_->setText("Grid Cell:" + GridCellText(pixel));
+        if (session_.tools.dragging()) {
+            session_.tools.DrwGrdMouseMove(pixel);
+            BlastGrid();
+        }
+    });
+    connect(grid_, &PixelGridView::Released, this, [this](QPoint p) {
+        if (!session_.tools.dragging())
+            return;
+        session_.tools.DrwGrdMouseUp(GridPixel(p, session_.cell));
+        Refresh();
+    });
+    connect(colourGrid_, &ColourGridView::CellPressed, this,
+            [this](Qt::MouseButton button, int column, int row) {
+                if (palette_.valid(column, row))
+                    session_.tools.SetColourFromButton(button, palette_.pixel(column, row));
+                Refresh();
+            });
+    connect(colourGrid_, &ColourGridView::CellHovered, this, [this](int column, int row) {
+        colourIndex_->setText(ColourIndexText(GridCellIndex(column, row)));
+    });
+    connect(primaryBox_, &ColourBox::Pressed, this, [this](Qt::MouseButton button) {
+        session_.tools.PCBoxMouseDown(button);
+        Refresh();
+    });
+    connect(secondaryBox_, &ColourBox::Pressed, this, [this](Qt::MouseButton button) {
+        session_.tools.SCBoxMouseDown(button);
+        Refresh();
+    });
+    connect(transparentSwatch_, &ColourBox::Pressed, this, [this](Qt::MouseButton button) {
+        session_.tools.SetColourFromButton(button, session_.transparentColour);
+        Refresh();
+    });
+    connect(primaryBox_, &ColourBox::Hovered, this,
+            [this] { ShowColourIndex(session_.tools.primary()); });
+    connect(secondaryBox_, &ColourBox::Hovered, this,
+            [this] { ShowColourIndex(session_.tools.secondary()); });
+    connect(transparentSwatch_, &ColourBox::Hovered, this,
+            [this] { ShowColourIndex(session_.transparentColour); });
+}
+
+// Help ----------------------------------------------------------------------------------
+
+void TForm1::ShowHelp(bool keywordSearch) {
+    static HelpWindow* window = nullptr;
+    if (!window)
+        window = new HelpWindow(this, session_.programFolder);
+    window->ShowContents(keywordSearch);
+}
+
+void TForm1::AboutClick() {
+    QMessageBox about(this);
+    about.setWindowTitle("About Field Mark Symbol Editor");
+    about.setText("Fieldmark Symbol Editor\n\nCreates and edits the terrain and unit symbol sets "
+                  "the battle editor draws with.");
+    if (!logo_.isNull())
+        about.setIconPixmap(QPixmap::fromImage(logo_.scaled(96, 96, Qt::KeepAspectRatio)));
+    about.exec();
+}
