@@ -3,6 +3,7 @@
 #include "DialogTestSupport.h"
 #include "MapInfoLogic.h"
 #include "SelectColorLogic.h"
+#include "SettingsEntries.h"
 
 #include <gtest/gtest.h>
 

@@ -15,8 +15,8 @@ DialogTestBench::DialogTestBench() {
         EditorContext{battle, symbols, definitions, *sounds, folder,
                       [this](const QString& caption, const QString& text) {
                           messages.emplace_back(caption, text);
-                      }});
-    context->palette = TestPalette();
+                      },
+                      TestPalette(), QImage()});
 }
 
 void DialogTestBench::WriteSet(const QString& name) {
