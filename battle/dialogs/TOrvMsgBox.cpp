@@ -14,7 +14,6 @@ TOrvMsgBox::TOrvMsgBox(SoundEffects& sounds, QWidget* parent) : QDialog(parent),
     label1_ = new QLabel(this);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAlignment(Qt::AlignCenter);
-    label1_->setWordWrap(true);
     label1_->setMinimumWidth(280);
     label1_->setMargin(12);
 

@@ -18,6 +18,8 @@ QToolButton* ArrowButton(Qt::ArrowType arrow, const QString& name, QWidget* pare
 
 UpDownArrows::UpDownArrows(const QString& name, QWidget* parent) : QWidget(parent) {
     setObjectName(name);
+    // Kept at the buttons' size, so a tall group box cannot pull the two arrows apart.
+    setFixedSize(18, 24);
     QToolButton* up = ArrowButton(Qt::UpArrow, name + QStringLiteral("Up"), this);
     QToolButton* down = ArrowButton(Qt::DownArrow, name + QStringLiteral("Down"), this);
     auto* layout = new QVBoxLayout(this);
