@@ -3,7 +3,6 @@
 #include "DialogTestSupport.h"
 #include "MapInfoLogic.h"
 #include "SelectColorLogic.h"
-#include "SettingsEntries.h"
 
 #include <gtest/gtest.h>
 
@@ -69,20 +68,6 @@ TEST(MapInfo, ShowsTheBattlesFigures) {
     EXPECT_EQ(info.maxColsText, "Max Cols: 12");
     EXPECT_EQ(info.totalUnitsText, "Total Units: 2");
     EXPECT_EQ(info.mapTextEntriesText, "Map Text Entries: 1");
-}
-
-TEST(SettingsEntries, StepsAndNames) {
-    EXPECT_EQ(StepMapSide(150, true), 150);
-    EXPECT_EQ(StepMapSide(10, false), 10);
-    EXPECT_EQ(StepMapSide(11, false), 10);
-    EXPECT_EQ(StepTurns(6, false), 5);
-    EXPECT_EQ(StepTurns(5, false), 5);
-    EXPECT_EQ(StepTurns(299, true), 300);
-    EXPECT_EQ(ChosenBaseName("/a.b/c/name.x.y"), "name");
-    EXPECT_EQ(ChosenBaseName("/a/noext"), "noext");
-    EXPECT_TRUE(FitsField("sword", 31));
-    EXPECT_FALSE(FitsField(QString(32, 'a'), 31));
-    EXPECT_FALSE(FitsField(QString::fromUtf8("\u5200"), 31)); // no single byte for it
 }
 
 } // namespace
