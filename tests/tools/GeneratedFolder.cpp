@@ -1,28 +1,17 @@
 #include "GeneratedFolder.h"
 
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
-static bool Run(const QString& program, const QString& folder) {
-    QProcess process;
-    process.start(program, {folder});
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0) {
-        std::fprintf(stderr, "%s failed: %s\n", qPrintable(program),
-                     process.readAllStandardError().constData());
-        return false;
-    }
-    return true;
-}
-
 QString GeneratedProgramFolder() {
-    static QTemporaryDir folder;
-    static const bool made = folder.isValid() && Run(QStringLiteral(FM_GEN_STOCK), folder.path()) &&
-                             Run(QStringLiteral(FM_GEN_VARNHOLM), folder.path());
-    return made ? folder.path() : QString();
+    const QString folder = QStringLiteral(FM_TEST_PROGRAM_FOLDER);
+    for (const char* needed : {"/bmps/ketpal.bmp", "/Battles/varnholm.set"})
+        if (!QFile::exists(folder + needed)) {
+            std::fprintf(stderr, "%s%s was not generated\n", qPrintable(folder), needed);
+            return QString();
+        }
+    return folder;
 }
 
 QByteArray ReadBytes(const QString& path) {

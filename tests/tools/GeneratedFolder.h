@@ -1,10 +1,11 @@
 #pragma once
-// A program folder filled once per test run by the real generator programs.
+// The program folder the build fills for these tests with the real generator programs
+// (fm_gen_stock and fm_gen_varnholm).
 
 #include <QString>
 
-// Path of the folder (no trailing slash); runs fm_gen_stock and fm_gen_varnholm on first
-// use. Empty when a generator failed; the failure is printed.
+// Path of the folder without a trailing slash; empty (with a message) when the generators
+// left it incomplete.
 QString GeneratedProgramFolder();
 
 QByteArray ReadBytes(const QString& path);
