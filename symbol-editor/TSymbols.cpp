@@ -47,8 +47,10 @@ TSymbols::TSymbols(QWidget* parent, SymbolListLogic& logic) : QDialog(parent), l
     side->addStretch();
     layout->addLayout(side);
 
-    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        logic_.SymListClick(list_->row(item) + 1);
+    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row + 1 == logic_.position())
+            return;
+        logic_.SymListClick(row + 1);
         AfterClick();
     });
     connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {

@@ -1,0 +1,193 @@
+#include "EditorFixtures.h"
+
+#include <ColourRules.h>
+#include <EditorSession.h>
+#include <SetMaintenance.h>
+#include <SymbolStorage.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kGreen = qRgb(0, 160, 0);
+
+// A session with a grid set "house" in the battles folder holding one terrain symbol and
+// one unit symbol, opened on the unit.
+struct SessionFixture : ::testing::Test {
+    QTemporaryDir dir;
+    EditorSession session;
+
+    void SetUp() override {
+        ASSERT_TRUE(QDir(dir.path()).mkdir("Battles"));
+        SymbolSet made = NewTestSet(dir.path() + "/Battles", false);
+        ASSERT_TRUE(AddSymbol(made, SymbolKind::Unit, "Pikes",
+                              {QSize(4, 3), QSize(8, 6), QSize(12, 9)}, kWhite)
+                        .ok);
+        ASSERT_TRUE(SaveSetTo(made, made.setPath, dir.path() + "/Battles/house.set").ok);
+        session.SetUp(dir.path());
+    }
+
+    void OpenUnit() {
+        SetResult r;
+        ASSERT_EQ(session.OpenSet(dir.path() + "/Battles/House", r),
+                  EditorSession::OpenOutcome::Opened)
+            << r.message.toStdString();
+        const SymbolSelection before = session.BeginEditSymbols(2);
+        session.selection.symbol = 1;
+        session.selection.position = 1;
+        ASSERT_TRUE(session.FinishEditSymbols(true, before).ok);
+    }
+};
+
+} // namespace
+
+TEST_F(SessionFixture, TypedNameWithoutExtensionOpensTheSetAndItsSymbol) {
+    OpenUnit();
+    EXPECT_EQ(session.windowCaption(), "Fieldmark Symbols: house");
+    EXPECT_TRUE(session.symbolOpen());
+    EXPECT_EQ(session.symbolName(), "Pikes");
+    EXPECT_EQ(session.work.picture.size(), QSize(4, 3));
+    EXPECT_EQ(session.cell, 72);
+    EXPECT_EQ(session.zoomLabel(), "Zoom Level: 1");
+    EXPECT_TRUE(session.controls.tools);
+    EXPECT_FALSE(session.controls.drawHex); // units have no hex sides
+    EXPECT_FALSE(session.controls.saveImage);
+}
+
+TEST_F(SessionFixture, MissingFileIsIgnoredAndAForeignFileLeavesTheOpenSet) {
+    OpenUnit();
+    SetResult r;
+    EXPECT_EQ(session.OpenSet(dir.path() + "/Battles/nothing", r),
+              EditorSession::OpenOutcome::Ignored);
+    QFile junk(dir.path() + "/Battles/junk.set");
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not a set at all");
+    junk.close();
+    EXPECT_EQ(session.OpenSet(dir.path() + "/Battles/junk.set", r),
+              EditorSession::OpenOutcome::Failed);
+    EXPECT_EQ(r.message, "This Symbol Set is Not Readable.");
+    EXPECT_TRUE(session.setOpen);
+    EXPECT_EQ(session.set.baseName(), "house");
+    EXPECT_TRUE(session.symbolOpen());
+}
+
+TEST_F(SessionFixture, IncompleteSetLeavesNoUsableSet) {
+    ASSERT_TRUE(QFile::remove(dir.path() + "/Battles/house-u2.bmp"));
+    SetResult r;
+    EXPECT_EQ(session.OpenSet(dir.path() + "/Battles/house.set", r),
+              EditorSession::OpenOutcome::Failed);
+    EXPECT_TRUE(r.message.startsWith("The symbol set you have selected"));
+    EXPECT_FALSE(session.setOpen);
+    EXPECT_FALSE(session.controls.symbolMenus);
+    EXPECT_FALSE(session.controls.saveSet);
+}
+
+TEST_F(SessionFixture, SavePromptNamesTheSetAfterAnEdit) {
+    OpenUnit();
+    EXPECT_FALSE(session.ShouldSavePrompt(1));
+    session.tools.DrwGrdMouseDown(Qt::LeftButton, {1, 1});
+    session.tools.DrwGrdMouseUp({1, 1});
+    EXPECT_TRUE(session.dirty(2));
+    EXPECT_TRUE(session.controls.saveImage);
+    const auto set = session.ShouldSavePrompt(1);
+    ASSERT_TRUE(set);
+    EXPECT_EQ(set->caption, "Save symbol set?");
+    EXPECT_EQ(set->question, "Save changes to symbol set house?");
+    EXPECT_EQ(session.ShouldSavePrompt(2)->question, "Save changes to symbol Pikes?");
+}
+
+TEST_F(SessionFixture, EditsSurviveZoomAndReachTheSetOnSave) {
+    OpenUnit();
+    session.tools.SetPrimary(kGreen);
+    session.tools.DrwGrdMouseDown(Qt::LeftButton, {0, 0});
+    session.tools.DrwGrdMouseUp({0, 0});
+    session.ZmLvPlsClick();
+    EXPECT_EQ(session.work.picture.size(), QSize(8, 6));
+    session.ZmLvMinClick();
+    EXPECT_EQ(session.work.picture.pixel(0, 0), kGreen);
+    ASSERT_TRUE(session.SaveActiveImage().ok);
+    EXPECT_FALSE(session.dirty(2));
+
+    SymbolSet reread;
+    ASSERT_TRUE(reread.Read(dir.path() + "/Battles/house.set").ok);
+    LevelPictures pictures;
+    bool transparent = true;
+    ASSERT_TRUE(LoadSymbol(reread, SymbolKind::Unit, 1, pictures, transparent).ok);
+    EXPECT_EQ(pictures[0].pixel(0, 0), kGreen);
+    EXPECT_FALSE(transparent);
+}
+
+TEST_F(SessionFixture, XImageOnAWhiteCorneredPictureMakesEveryWhitePixelTransparent) {
+    OpenUnit();
+    session.work.picture.setPixel(2, 1, kGreen);
+    session.TransBoxClick(true);
+    EXPECT_TRUE(session.transparent);
+    EXPECT_TRUE(session.controls.setXColour);
+    EXPECT_EQ(CountColour(session.work.picture, session.transparentColour), 11);
+    EXPECT_EQ(session.work.picture.pixel(2, 1), kGreen);
+    for (const QImage& level : session.levels)
+        EXPECT_EQ(CountColour(level, kWhite), 0);
+
+    // Stored with pure black where transparent, and a mask of its own.
+    ASSERT_TRUE(session.SaveActiveImage().ok);
+    EXPECT_EQ(session.set.record(SymbolKind::Unit, 1).maskIndex, 1);
+    LevelPictures stored;
+    bool transparent = false;
+    ASSERT_TRUE(LoadSymbol(session.set, SymbolKind::Unit, 1, stored, transparent).ok);
+    EXPECT_TRUE(transparent);
+    EXPECT_EQ(CountColour(stored[0], qRgb(0, 0, 0)), 11);
+    EXPECT_EQ(session.work.picture.pixel(0, 0), session.transparentColour);
+}
+
+TEST_F(SessionFixture, NewTransparentColourRecoloursAnOpenTransparentSymbol) {
+    OpenUnit();
+    session.TransBoxClick(true);
+    const QRgb red = qRgb(255, 0, 0);
+    session.SetTransparentColour(red);
+    EXPECT_EQ(CountColour(session.work.picture, red), 12);
+    EXPECT_EQ(ReadTransparentColour(dir.path()), red);
+}
+
+TEST_F(SessionFixture, SaveAsCopiesTheSetAndKeepsTheSymbolOpen) {
+    OpenUnit();
+    session.tools.DrwGrdMouseDown(Qt::LeftButton, {3, 2});
+    session.tools.DrwGrdMouseUp({3, 2});
+    ASSERT_TRUE(session.SaveSetAs(dir.path() + "/Battles/Castle").ok);
+    EXPECT_EQ(session.set.baseName(), "castle");
+    EXPECT_TRUE(QFile::exists(dir.path() + "/Battles/castle-u1.bmp"));
+    EXPECT_FALSE(session.ShouldSavePrompt(1)); // the edit went into the copy
+    EXPECT_TRUE(session.controls.saveSet);
+}
+
+TEST_F(SessionFixture, NewSetIsPendingUntilSavedUnderAName) {
+    session.hexSizes = {5, 15, 25};
+    ASSERT_TRUE(session.CreateNewImageSet(LayoutVertical, true).ok);
+    EXPECT_TRUE(QFile::exists(dir.path() + "/new.set"));
+    EXPECT_TRUE(session.newSet);
+    EXPECT_FALSE(session.controls.saveSet);
+    const auto prompt = session.ShouldSavePrompt(1);
+    ASSERT_TRUE(prompt);
+    EXPECT_EQ(prompt->question, "Save NEW symbol set?");
+    EXPECT_TRUE(session.YesMeansSaveAs(1));
+    ASSERT_TRUE(session.SaveSetAs(dir.path() + "/Battles/plains.set").ok);
+    EXPECT_FALSE(session.newSet);
+    EXPECT_FALSE(session.ShouldSavePrompt(1));
+}
+
+TEST_F(SessionFixture, RealHexTerrainStaysBlackOutsideTheHexagon) {
+    session.hexSizes = {5, 15, 25};
+    ASSERT_TRUE(session.CreateNewImageSet(LayoutVertical, true).ok);
+    const SymbolSelection before = session.BeginEditSymbols(1);
+    session.selection.symbol = 1;
+    ASSERT_TRUE(session.FinishEditSymbols(true, before).ok);
+    session.tools.SetSecondary(kGreen);
+    session.tools.ClrClick();
+    session.RedrawGrid();
+    EXPECT_EQ(session.work.picture.pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(session.work.picture.pixel(2, 2), kGreen);
+    EXPECT_TRUE(session.controls.drawHex);
+}
