@@ -1,0 +1,228 @@
+// The main window's battle flows: open, new, save, save as, exit, the settings, the
+// table colour, the side report checks and help.
+#include "BattleFile.h"
+#include "BattleList.h"
+#include "HelpWindow.h"
+#include "MapWidget.h"
+#include "OpenBattle.h"
+#include "ProgramFolder.h"
+#include "TAboutMBld.h"
+#include "TMainForm.h"
+#include "TMapInfo.h"
+#include "TModifyBattle.h"
+#include "TNewMap.h"
+#include "TOrvMsgBox.h"
+#include "TSelectColor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QScrollBar>
+#include <QToolButton>
+
+namespace {
+
+const QString kBattleFilter = QStringLiteral("Fieldmark Scenario Files (*.scn)");
+const QString kProgramCaption = QStringLiteral("Field Mark Varnholm");
+
+} // namespace
+
+void TMainForm::AskToSaveChanges() {
+    if (!battleActive || !battle_.modified)
+        return;
+    if (askMessage(MsgSaveChanges, OrvTwoButtons) != OrvYes)
+        return;
+    if (!untitled)
+        SaveBattleTo(battlePath);
+    else
+        SaveMapAsClick();
+}
+
+void TMainForm::OpenMapFileClick() {
+    AskToSaveChanges();
+    const QString path =
+        chooseOpenPath(QStringLiteral("Open Battle File"), BattlesFolder(), kBattleFilter);
+    if (!path.isEmpty())
+        OpenBattleFile(path);
+}
+
+void TMainForm::OpenRecent(int index) {
+    if (index >= 0 && index < recentBattles.size())
+        OpenBattleFile(recentBattles[index]);
+}
+
+void TMainForm::OpenBattleFile(const QString& path) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const OpenOutcome outcome = OpenBattle(path, battle_, symbols_, battlePath, context_.messages);
+    QApplication::restoreOverrideCursor();
+    switch (outcome) {
+    case OpenOutcome::ReadFailed:
+        return;
+    case OpenOutcome::SetFailed:
+        ReturnToNoBattle();
+        return;
+    case OpenOutcome::Opened:
+        context_.hexMask = symbols_.realHex != 0;
+        untitled = false;
+        battle_.modified = false;
+        ActivateBattle(true);
+        return;
+    }
+}
+
+void TMainForm::ApplyTableColour() {
+    renderer_.tableColour = context_.PaletteColour(battle_.settings.tableColour);
+}
+
+void TMainForm::ActivateBattle(bool opened) {
+    battleActive = true;
+    if (opened)
+        ApplyTableColour();
+    renderer_.hexMask = context_.hexMask;
+    renderer_.RebuildMapBuffer(mapWin_->width(), mapWin_->height(), context_.messages);
+    SetSaveMapPosCaption();
+    RedrawAll();
+    EnableBattleCommands(true);
+    SetSideCaptions();
+    infLbl_->setText(QStringLiteral("Battle Active."));
+    SetScrollBars();
+    SetZoomButtons();
+    if (opened)
+        setWindowTitle(QStringLiteral("Fieldmark Varnholm:") + battle_.settings.battleName.text());
+}
+
+void TMainForm::ReturnToNoBattle() {
+    battleActive = false;
+    renderer_.Release();
+    // No command may act on a battle that is not shown.
+    EnableBattleCommands(false);
+    scrollHorz_->setEnabled(false);
+    scrollVert_->setEnabled(false);
+    ClearHexInfo();
+    infLbl_->setText(QStringLiteral("Battle not active"));
+    ShowLogo();
+    setWindowTitle(kProgramCaption);
+}
+
+void TMainForm::CreateNewMap1Click() {
+    AskToSaveChanges();
+    if (newMap_->exec() != 1)
+        return;
+    context_.hexMask = symbols_.realHex != 0;
+    battle_.modified = true;
+    untitled = true;
+    battlePath.clear();
+    ActivateBattle(false);
+}
+
+bool TMainForm::SaveBattleTo(const QString& path) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool written =
+        WriteBattleFile(path, battle_, definitions_, symbols_.terrainCount(), context_.messages);
+    QApplication::restoreOverrideCursor();
+    if (!written)
+        return false; // still modified, and not listed as a recent battle
+    RecordInBattleList(recentBattles, path, programFolder_, context_.messages);
+    UpdateRecentItems();
+    battle_.modified = false;
+    return true;
+}
+
+void TMainForm::SavMapClick() {
+    if (battleActive && !untitled)
+        SaveBattleTo(battlePath);
+}
+
+void TMainForm::SaveMapAsClick() {
+    if (!battleActive)
+        return;
+    QString path =
+        chooseSavePath(QStringLiteral("Save Battle File"), BattlesFolder(), kBattleFilter);
+    if (path.isEmpty())
+        return;
+    // Only the name the designer typed is lower-cased.
+    const QFileInfo info(path);
+    QString name = info.fileName().toLower();
+    if (!name.endsWith(QLatin1String(".scn")))
+        name += QLatin1String(".scn");
+    path = info.dir().filePath(name);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool written =
+        WriteBattleFile(path, battle_, definitions_, symbols_.terrainCount(), context_.messages);
+    QApplication::restoreOverrideCursor();
+    if (!written)
+        return;
+    battlePath = path;
+    untitled = false;
+    action("SaveMapFile")->setEnabled(true);
+    battle_.modified = false;
+}
+
+void TMainForm::Exit1Click() {
+    closing = true;
+    close();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    closing = true;
+    AskToSaveChanges();
+    renderer_.Release();
+    battleActive = false;
+    if (help_)
+        help_->close();
+    event->accept();
+}
+
+void TMainForm::ModifyScenario1Click() {
+    modifyBattle_->exec();
+    SetSideCaptions();
+    setWindowTitle(QStringLiteral("Fieldmark Varnholm:") + battle_.settings.battleName.text());
+}
+
+void TMainForm::InformationClick() {
+    mapInfo_->exec();
+}
+
+void TMainForm::SideReportClick(int side, bool reinforcements) {
+    bool any = false;
+    for (const UnitRecord& u : battle_.units())
+        any = any || (u.side == side && (!reinforcements || u.activationTurn >= 2));
+    if (!any) {
+        askMessage(reinforcements ? MsgNoReinforcements : MsgNoUnits, OrvOneButton);
+        return;
+    }
+    context_.dialogValue = side;
+}
+
+void TMainForm::SetTableColor1Click() {
+    context_.dialogValue = 1;
+    selectColor_->exec();
+    battle_.modified = true;
+    battle_.settings.tableColour = uint8_t(context_.dialogValue & 0xff);
+    ApplyTableColour();
+    if (battleActive)
+        RedrawAll();
+    else
+        ShowLogo();
+}
+
+void TMainForm::HelpIndexClick() {
+    if (!help_)
+        help_ = std::make_unique<HelpWindow>(FindEntry(
+            FindEntry(programFolder_, QStringLiteral("help")), QStringLiteral("fmbattle")));
+    help_->ShowContents();
+}
+
+void TMainForm::KeywordSearch1Click() {
+    if (!help_)
+        help_ = std::make_unique<HelpWindow>(FindEntry(
+            FindEntry(programFolder_, QStringLiteral("help")), QStringLiteral("fmbattle")));
+    help_->ShowSearch();
+}
+
+void TMainForm::AboutClick() {
+    about_->exec();
+}

@@ -1,0 +1,219 @@
+// The main window's map side: the mode machine, clicks, zoom, scrolling, the hex
+// information and the display preferences.
+#include "Cursors.h"
+#include "HexInfo.h"
+#include "MapWidget.h"
+#include "TMainForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QScrollBar>
+#include <QToolButton>
+
+void TMainForm::SetMode(int mode) {
+    mapWin_->setCursor(HandCursor());
+    commandMode = mode;
+    infLbl_->setText(ModeStatusText(mode));
+}
+
+void TMainForm::PlaceCaltrops1Click() {
+    SetMode(ModeCaltrops);
+    battle_.modified = true;
+}
+
+void TMainForm::MapWinMouseMove(int x, int y) {
+    if (!battleActive)
+        return;
+    lastMouseX = x;
+    lastMouseY = y;
+    ShowHexInfo(renderer_.HexAtPoint(x, y));
+}
+
+void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
+    if (!battleActive)
+        return;
+    const int hex = renderer_.HexAtPoint(lastMouseX, lastMouseY);
+    if (hex == kOffMap || button != Qt::LeftButton) {
+        // The right button only removes secondary terrain, which the map commands do.
+        return;
+    }
+    switch (commandMode) {
+    case ModeObjective:
+        if (battle_.objectives().count() > 0 && battle_.hex(hex).objectiveNo == 0) {
+            sounds_.Play(SoundRefusal);
+            return;
+        }
+        context_.currentHex = hex;
+        action("ObjectiveList")->setEnabled(battle_.objectives().count() > 0);
+        break;
+    case ModeReinforcements: {
+        const HexRecord& h = battle_.hex(hex);
+        if (h.unitNo != 0 && h.reinforcementMarker == 0) {
+            sounds_.Play(SoundRefusal);
+            return;
+        }
+        if (h.structureNo != 0)
+            return;
+        context_.currentHex = hex;
+        break;
+    }
+    case ModeZoomIn:
+        context_.currentHex = hex;
+        if (renderer_.ZoomInAt(hex)) {
+            sounds_.Play(SoundZoom);
+            renderer_.RebuildMapBuffer(mapWin_->width(), mapWin_->height(), context_.messages);
+            RedrawAll();
+            SetScrollBars();
+            SetZoomButtons();
+        }
+        mapWin_->setCursor(HandCursor());
+        commandMode = previousMode;
+        break;
+    default:
+        break;
+    }
+}
+
+void TMainForm::RedrawAll() {
+    if (!battleActive || !renderer_.hasBuffer())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    renderer_.RenderMap(RenderFull);
+    mapWin_->ShowMap();
+    QApplication::restoreOverrideCursor();
+}
+
+void TMainForm::RedrawHex(int hex) {
+    renderer_.RedrawHex(hex);
+    mapWin_->ShowMap();
+}
+
+void TMainForm::ZoomInClick() {
+    if (!battleActive || renderer_.zoomLevel() >= 2)
+        return;
+    previousMode = commandMode;
+    mapWin_->setCursor(ZoomCursor());
+    commandMode = ModeZoomIn;
+}
+
+void TMainForm::ZoomOutClick() {
+    if (!battleActive || !renderer_.ZoomOutView())
+        return;
+    sounds_.Play(SoundZoom);
+    renderer_.RebuildMapBuffer(mapWin_->width(), mapWin_->height(), context_.messages);
+    RedrawAll();
+    SetScrollBars();
+    SetZoomButtons();
+}
+
+void TMainForm::SetZoomButtons() {
+    const int level = renderer_.zoomLevel();
+    zoomIn_->setEnabled(battleActive && level < 2);
+    zoomOut_->setEnabled(battleActive && level > 0);
+}
+
+void TMainForm::SetScrollBars() {
+    const auto apply = [](QScrollBar* bar, const ScrollRange& range, int& remembered) {
+        const QSignalBlocker blocker(bar);
+        bar->setEnabled(range.enabled);
+        bar->setRange(0, range.maximum);
+        bar->setPageStep(2);
+        bar->setValue(range.position);
+        remembered = range.position;
+    };
+    apply(scrollHorz_, renderer_.horizontalScroll(), scrollCol_);
+    apply(scrollVert_, renderer_.verticalScroll(), scrollRow_);
+}
+
+void TMainForm::ScrollHorzChange(int position) {
+    const int d = position - scrollCol_;
+    if (d == 0 || !battleActive)
+        return;
+    renderer_.ScrollColumns(d);
+    scrollCol_ = renderer_.metrics().col(renderer_.originHex());
+    const QSignalBlocker blocker(scrollHorz_);
+    scrollHorz_->setValue(scrollCol_);
+    mapWin_->ShowMap();
+}
+
+void TMainForm::ScrollVertChange(int position) {
+    const int d = position - scrollRow_;
+    if (d == 0 || !battleActive)
+        return;
+    renderer_.ScrollRows(d);
+    scrollRow_ = renderer_.metrics().row(renderer_.originHex());
+    const QSignalBlocker blocker(scrollVert_);
+    scrollVert_->setValue(scrollRow_);
+    mapWin_->ShowMap();
+}
+
+void TMainForm::Wheel(int steps, Qt::KeyboardModifiers modifiers, QPoint at) {
+    if (!battleActive)
+        return;
+    if (modifiers & Qt::ControlModifier) {
+        // Zoom at the pointer: in on the hex under it, out keeping the centre.
+        if (steps > 0) {
+            const int hex = renderer_.HexAtPoint(at.x(), at.y());
+            if (hex != kOffMap && renderer_.ZoomInAt(hex)) {
+                sounds_.Play(SoundZoom);
+                renderer_.RebuildMapBuffer(mapWin_->width(), mapWin_->height(), context_.messages);
+                RedrawAll();
+                SetScrollBars();
+                SetZoomButtons();
+            }
+        } else {
+            ZoomOutClick();
+        }
+        return;
+    }
+    // Each notch moves the bar one position, which the view rounds up to two.
+    QScrollBar* bar = (modifiers & Qt::ShiftModifier) ? scrollHorz_ : scrollVert_;
+    if (bar->isEnabled())
+        bar->setValue(bar->value() - steps * 2);
+}
+
+void TMainForm::ShowHexInfo(int hex) {
+    if (!battle_.IsHex(hex)) {
+        ClearHexInfo();
+        return;
+    }
+    const HexInfoTexts t = ::ShowHexInfo(battle_, definitions_, hex);
+    const std::array<QString, 5> hexTexts{t.hexNo, t.primary, t.secondary, t.objective, t.mapText};
+    const std::array<QString, 5> unitTexts{t.side, t.unit, t.status, t.structure, t.reinforcement};
+    for (size_t i = 0; i < 5; ++i) {
+        hexLabels_[i]->setText(hexTexts[i]);
+        unitLabels_[i]->setText(unitTexts[i]);
+    }
+}
+
+void TMainForm::TogglePreference(const QString& name) {
+    struct Toggle {
+        const char* name;
+        bool DisplayPrefs::*value;
+        const char* on;
+        const char* off;
+    };
+    static const Toggle toggles[] = {
+        {"ShowVicHex", &DisplayPrefs::showObjectives, "Victory Objective is: On",
+         "Victory Objective is: Off"},
+        {"RForce", &DisplayPrefs::showReinforcements, "Reinforcement Hexes are: On",
+         "Reinforcement Hexes are: Off"},
+        {"MapOverlay", &DisplayPrefs::showOverlay, "Map OverLay is: On", "Map OverLay is: Off"},
+        {"PlaceNameTgl", &DisplayPrefs::showMapText, "Map Text is: On", "Map Text is: Off"},
+    };
+    for (const Toggle& t : toggles) {
+        if (name != QLatin1String(t.name))
+            continue;
+        bool& value = prefs.*(t.value);
+        value = !value;
+        action(name)->setText(QString::fromLatin1(value ? t.on : t.off));
+        RedrawAll();
+    }
+}
+
+void TMainForm::SaveMapPosClick() {
+    battle_.settings.saveViewPosition = battle_.settings.saveViewPosition ? 0 : 1;
+    SetSaveMapPosCaption();
+    battle_.modified = true;
+}

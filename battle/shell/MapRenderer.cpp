@@ -1,0 +1,355 @@
+#include "MapRenderer.h"
+
+#include "Battle.h"
+#include "LoadedSymbolSet.h"
+#include "RasterOps.h"
+
+#include <QPainter>
+
+namespace {
+
+constexpr int kMaxZoom = 2;
+
+bool IsSymbol(int symbol, int count) {
+    return symbol >= 0 && symbol < count && symbol < kOffMap;
+}
+
+} // namespace
+
+bool MapRenderer::valid() const {
+    const BattleSettings& s = battle_.settings;
+    return set_.loaded() && s.mapCols > 0 && s.mapRows > 0 &&
+           battle_.hexCount() == s.mapCols * s.mapRows;
+}
+
+MapMetrics MapRenderer::metrics() const {
+    return MetricsFor(battle_.settings, set_, zoomLevel());
+}
+int MapRenderer::zoomLevel() const {
+    return std::min<int>(battle_.settings.zoomLevel, kMaxZoom);
+}
+int MapRenderer::originHex() const {
+    return battle_.settings.viewOriginHex;
+}
+
+int MapRenderer::HexAtPoint(int x, int y) const {
+    if (!valid())
+        return kOffMap;
+    return ::HexAtPoint(metrics(), originHex(), x, y);
+}
+
+ScrollRange MapRenderer::horizontalScroll() const {
+    return valid() ? HorizontalScroll(metrics(), visibleCols_, originHex()) : ScrollRange{};
+}
+ScrollRange MapRenderer::verticalScroll() const {
+    return valid() ? VerticalScroll(metrics(), visibleRows_, originHex()) : ScrollRange{};
+}
+
+bool MapRenderer::RebuildMapBuffer(int viewWidth, int viewHeight, const MessageSink& sink) {
+    buffer_ = QImage();
+    viewWidth_ = std::max(viewWidth, 1);
+    viewHeight_ = std::max(viewHeight, 1);
+    if (!valid())
+        return false;
+    const MapMetrics m = metrics();
+    QImage buffer(viewWidth_ + 2 * m.columnStep, viewHeight_ + 2 * m.rowStep, QImage::Format_RGB32);
+    if (buffer.isNull()) {
+        Warn(sink, QStringLiteral("Map Buffer Mem Allocation Error."));
+        return false;
+    }
+    buffer.fill(tableColour);
+    buffer_ = buffer;
+    visibleCols_ = VisibleCols(m, viewWidth_);
+    visibleRows_ = VisibleRows(m, viewHeight_);
+    BattleSettings& s = battle_.settings;
+    s.zoomLevel = uint8_t(zoomLevel());
+    const int origin = std::clamp(s.viewOriginHex, 0, m.hexCount() - 1);
+    s.viewOriginHex = ClampOrigin(m, m.col(origin), m.row(origin), visibleCols_, visibleRows_);
+    hexPixel_.assign(size_t(m.hexCount()), QPoint());
+    CurrentBlock();
+    return true;
+}
+
+void MapRenderer::Release() {
+    buffer_ = QImage();
+}
+
+MapRenderer::Block MapRenderer::CurrentBlock() {
+    const MapMetrics m = metrics();
+    Block b;
+    int n = buffer_.width() / m.columnStep;
+    int rows = buffer_.height() / m.rowStep;
+    int c = m.col(originHex()), r = m.row(originHex());
+    bufferOffsetX_ = bufferOffsetY_ = 0;
+    if (r > 0) {
+        --r;
+        ++rows;
+        bufferOffsetY_ = m.rowStep;
+    }
+    if (c > 0) {
+        --c;
+        ++n;
+        bufferOffsetX_ = m.columnStep;
+    }
+    b.origin = m.hexAt(r, c);
+    b.firstCol = c;
+    b.firstRow = r;
+    b.lastCol = std::min(c + n, m.mapCols - 1);
+    b.lastRow = std::min(r + rows, m.mapRows - 1);
+    for (int row = b.firstRow; row <= b.lastRow; ++row)
+        for (int col = b.firstCol; col <= b.lastCol; ++col) {
+            const int hex = m.hexAt(row, col);
+            hexPixel_[size_t(hex)] = HexOrigin(m, hex, b.origin);
+        }
+    block_ = b;
+    return b;
+}
+
+QRect MapRenderer::HexSquare(int hex) const {
+    const int s = metrics().cellWidth;
+    return QRect(hexPixel_[size_t(hex)], QSize(s, s));
+}
+
+void MapRenderer::RenderMap(int flags) {
+    if (!hasBuffer() || !valid())
+        return;
+    CurrentBlock();
+    RenderBlock(flags, buffer_.rect());
+}
+
+void MapRenderer::RenderBlock(int flags, const QRect& clip, bool drawUnits) {
+    const MapMetrics m = metrics();
+    const Block& b = block_;
+    if (flags & RenderFill) {
+        QPainter painter(&buffer_);
+        painter.fillRect(clip, tableColour);
+    }
+    if (flags & RenderTerrain) {
+        for (int row = b.firstRow; row <= b.lastRow; ++row)
+            for (int col = b.firstCol; col <= b.lastCol; ++col) {
+                const int hex = m.hexAt(row, col);
+                if (HexSquare(hex).intersects(clip))
+                    DrawTerrainLayers(hex, clip);
+            }
+    }
+    if ((flags & RenderMapText) && prefs_.showMapText) {
+        for (int row = b.firstRow; row <= b.lastRow; ++row)
+            for (int col = b.firstCol; col <= b.lastCol; ++col)
+                if (battle_.hex(m.hexAt(row, col)).mapTextNo != 0)
+                    DrawMapText(m.hexAt(row, col));
+    }
+    if (!drawUnits)
+        return;
+    for (int row = b.firstRow; row <= b.lastRow; ++row)
+        for (int col = b.firstCol; col <= b.lastCol; ++col)
+            if (battle_.hex(m.hexAt(row, col)).unitNo != 0)
+                DrawUnit(m.hexAt(row, col));
+}
+
+void MapRenderer::DrawTerrainLayers(int hex, const QRect& clip) {
+    const HexRecord& h = battle_.hex(hex);
+    DrawPrimary(h.primaryTerrain, hex, clip);
+    if (h.caltropsMarker != 0)
+        DrawMarker(h.caltropsMarker, hex, clip);
+    for (int symbol : h.secondaryTerrain)
+        DrawMarker(symbol, hex, clip);
+    if (prefs_.showOverlay)
+        DrawMarker(battle_.markerTable[MarkerMapOverlay], hex, clip);
+    if (prefs_.showObjectives && h.objectiveNo != 0)
+        DrawMarker(battle_.markerTable[MarkerObjective], hex, clip);
+    if (prefs_.showReinforcements && h.reinforcementMarker != 0)
+        DrawMarker(h.reinforcementMarker, hex, clip);
+    if (h.structureNo != 0 && battle_.structures().valid(h.structureNo))
+        DrawMarker(battle_.structures()[h.structureNo].symbol, hex, clip);
+}
+
+void MapRenderer::DrawPrimary(int symbol, int hex, const QRect& clip) {
+    if (!IsSymbol(symbol, set_.terrainCount()))
+        return;
+    const int level = zoomLevel() + 1;
+    const QRect cell = set_.table(SymbolKind::Terrain)[size_t(symbol)].cells[level - 1].rect();
+    const QPoint at = hexPixel_[size_t(hex)];
+    const QImage& pictures = set_.picture(SymbolKind::Terrain, level);
+    if (hexMask && set_.maskCount() > 0) {
+        const QRect maskCell = set_.table(SymbolKind::Mask)[0].cells[level - 1].rect();
+        Blit(buffer_, at, set_.picture(SymbolKind::Mask, level), maskCell, RasterOp::And, clip);
+        Blit(buffer_, at, pictures, cell, RasterOp::Or, clip);
+    } else {
+        Blit(buffer_, at, pictures, cell, RasterOp::Copy, clip);
+    }
+}
+
+void MapRenderer::DrawMarker(int symbol, int hex, const QRect& clip) {
+    if (!IsSymbol(symbol, set_.terrainCount()))
+        return;
+    const int level = zoomLevel() + 1;
+    const SymbolRecord& r = set_.table(SymbolKind::Terrain)[size_t(symbol)];
+    const QPoint at = hexPixel_[size_t(hex)];
+    const QImage& pictures = set_.picture(SymbolKind::Terrain, level);
+    if (r.maskIndex >= 1 && r.maskIndex <= set_.maskCount()) {
+        const QRect maskCell =
+            set_.table(SymbolKind::Mask)[size_t(r.maskIndex - 1)].cells[level - 1].rect();
+        Blit(buffer_, at, set_.picture(SymbolKind::Mask, level), maskCell, RasterOp::And, clip);
+        Blit(buffer_, at, pictures, r.cells[level - 1].rect(), RasterOp::Or, clip);
+    } else {
+        Blit(buffer_, at, pictures, r.cells[level - 1].rect(), RasterOp::Copy, clip);
+    }
+}
+
+void MapRenderer::DrawUnit(int hex) {
+    const int n = battle_.hex(hex).unitNo;
+    if (!battle_.units().valid(n))
+        return;
+    const UnitRecord& u = battle_.unit(n);
+    if (u.activationTurn > 1 || !IsSymbol(u.symbol, set_.unitCount()))
+        return;
+    const int level = zoomLevel() + 1;
+    const SymbolRecord& r = set_.table(SymbolKind::Unit)[size_t(u.symbol)];
+    const QRect cell = r.cells[level - 1].rect();
+    const int s = metrics().cellWidth;
+    QPoint at = hexPixel_[size_t(hex)];
+    if (s > cell.width())
+        at.rx() += (s - cell.width()) / 2;
+    if (s > cell.height())
+        at.ry() += (s - cell.height()) / 2;
+    const QImage& pictures = set_.picture(SymbolKind::Unit, level);
+    const QRect all = buffer_.rect();
+    if (r.maskIndex >= 1 && r.maskIndex <= set_.maskCount()) {
+        const QRect maskCell =
+            set_.table(SymbolKind::Mask)[size_t(r.maskIndex - 1)].cells[level - 1].rect();
+        Blit(buffer_, at, set_.picture(SymbolKind::Mask, level),
+             QRect(maskCell.topLeft(), cell.size()), RasterOp::And, all);
+        Blit(buffer_, at, pictures, cell, RasterOp::Or, all);
+    } else {
+        Blit(buffer_, at, pictures, cell, RasterOp::Copy, all);
+    }
+}
+
+void MapRenderer::DrawMapText(int hex) {
+    const int n = battle_.hex(hex).mapTextNo;
+    if (!battle_.mapTexts().valid(n))
+        return;
+    const MapTextRecord& t = battle_.mapTexts()[n];
+    const int z = zoomLevel();
+    if (t.text.empty() || t.fontSize[size_t(z)] < 6)
+        return;
+    QFont font(t.fontName.text());
+    font.setPointSize(t.fontSize[size_t(z)]);
+    font.setBold(t.style & 16);
+    font.setItalic(t.style & 32);
+    font.setUnderline(t.style & 64);
+    // Without smoothing, drawing a text again over itself changes nothing, which the
+    // overlay redraws after scrolling and editing rely on.
+    font.setStyleStrategy(QFont::NoAntialias);
+    const QString text = t.text.text();
+    const QFontMetrics fm(font);
+    const int tw = fm.horizontalAdvance(text), th = fm.height();
+    const int s = metrics().cellWidth;
+    const QPoint origin = hexPixel_[size_t(hex)];
+    const int x = origin.x(), y = origin.y(), cx = x + s / 2, cy = y + s / 2;
+    QPoint topLeft;
+    switch (t.orientation[size_t(z)]) {
+    case 1:
+        topLeft = {cx - tw / 2, y + s};
+        break;
+    case 2:
+        topLeft = {cx - tw / 2, y - th};
+        break;
+    case 3:
+        topLeft = {x + s, y + s};
+        break;
+    case 4:
+        topLeft = {x + s, y - th};
+        break;
+    case 5:
+        topLeft = {x - tw, y - th};
+        break;
+    case 6:
+        topLeft = {x - tw, y + s};
+        break;
+    case 7:
+        topLeft = {x - tw, cy - th / 2};
+        break;
+    case 8:
+        topLeft = {x + s, cy - th / 2};
+        break;
+    default:
+        return;
+    }
+    QPainter painter(&buffer_);
+    painter.setFont(font);
+    painter.setPen(
+        QColor(int(t.colour & 0xff), int((t.colour >> 8) & 0xff), int((t.colour >> 16) & 0xff)));
+    painter.drawText(QRect(topLeft, QSize(tw, th)),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+}
+
+void MapRenderer::RedrawHex(int hex) {
+    if (!hasBuffer() || !valid() || !battle_.IsHex(hex))
+        return;
+    const MapMetrics m = metrics();
+    const int c = m.col(hex), r = m.row(hex);
+    if (c < block_.firstCol || c > block_.lastCol || r < block_.firstRow || r > block_.lastRow)
+        return;
+    RenderBlock(RenderFill | RenderTerrain | RenderMapText, HexSquare(hex));
+}
+
+void MapRenderer::ScrollColumns(int delta) {
+    ScrollBy(EvenScrollStep(delta), 0);
+}
+void MapRenderer::ScrollRows(int delta) {
+    ScrollBy(0, EvenScrollStep(delta));
+}
+
+void MapRenderer::ScrollBy(int dCols, int dRows) {
+    if ((dCols == 0 && dRows == 0) || !hasBuffer() || !valid())
+        return;
+    const MapMetrics m = metrics();
+    const int col = std::clamp(m.col(originHex()) + dCols, 0, m.mapCols - 1);
+    const int row = std::clamp(m.row(originHex()) + dRows, 0, m.mapRows - 1);
+    const int oldDrawing = block_.origin;
+    battle_.settings.viewOriginHex = m.hexAt(row, col);
+    CurrentBlock();
+    if (std::abs(dCols) > 2 || std::abs(dRows) > 2) {
+        RenderBlock(RenderFull, buffer_.rect());
+        return;
+    }
+    // A step of two: move the pixels and draw only the strip that came into view.
+    const QPoint shift(m.columnStep * (m.col(oldDrawing) - m.col(block_.origin)),
+                       m.rowStep * (m.row(oldDrawing) - m.row(block_.origin)));
+    const QImage before = buffer_.copy();
+    buffer_.fill(tableColour);
+    Blit(buffer_, shift, before, before.rect(), RasterOp::Copy, buffer_.rect());
+    // The strip reaches one cell further in: the old buffer's edge lacked the overhang of
+    // the hexes beyond its block, which are inside the new block.
+    QRect strip;
+    const int w = buffer_.width(), h = buffer_.height(), reach = m.cellWidth;
+    if (shift.x() < 0)
+        strip = QRect(w + shift.x() - reach, 0, reach - shift.x(), h);
+    else if (shift.x() > 0)
+        strip = QRect(0, 0, shift.x() + reach, h);
+    else if (shift.y() < 0)
+        strip = QRect(0, h + shift.y() - reach, w, reach - shift.y());
+    else
+        strip = QRect(0, 0, w, shift.y() + reach);
+    RenderBlock(RenderFill | RenderTerrain, strip, false);
+    RenderBlock(RenderOverlay, buffer_.rect());
+}
+
+bool MapRenderer::ZoomInAt(int hex) {
+    if (zoomLevel() >= kMaxZoom || !valid() || !battle_.IsHex(hex))
+        return false;
+    battle_.settings.zoomLevel = uint8_t(zoomLevel() + 1);
+    battle_.settings.viewOriginHex = ZoomInOrigin(metrics(), hex, viewWidth_, viewHeight_);
+    return true;
+}
+
+bool MapRenderer::ZoomOutView() {
+    if (zoomLevel() <= 0 || !valid())
+        return false;
+    const MapMetrics old = metrics();
+    battle_.settings.zoomLevel = uint8_t(zoomLevel() - 1);
+    battle_.settings.viewOriginHex =
+        ZoomOutOrigin(old, metrics(), originHex(), viewWidth_, viewHeight_);
+    return true;
+}

@@ -1,0 +1,98 @@
+#pragma once
+// The off-screen map buffer and everything drawn into it: terrain layers through their
+// masks, markers, structures, map texts and units, for the visible block of hexes plus one
+// hex of margin on every side. Also the view's origin, zoom and scrolling. No window: the
+// map widget only shows the view rectangle of the buffer.
+
+#include "MapGeometry.h"
+#include "MessageSink.h"
+
+#include <QColor>
+#include <QImage>
+
+#include <vector>
+
+class Battle;
+struct LoadedSymbolSet;
+
+struct DisplayPrefs {
+    bool showMapText = true;
+    bool showOverlay = true;
+    bool showObjectives = true;
+    bool showReinforcements = true;
+};
+
+enum RenderFlag {
+    RenderFill = 1,     // the table colour under everything
+    RenderTerrain = 2,  // terrain layers and markers
+    RenderMapText = 32, // map texts
+    RenderFull = 63,
+    RenderStrip = 62,
+    RenderOverlay = 32,
+};
+
+class MapRenderer {
+public:
+    MapRenderer(Battle& battle, const LoadedSymbolSet& set, const DisplayPrefs& prefs)
+        : battle_(battle), set_(set), prefs_(prefs) {}
+
+    QColor tableColour = Qt::black;
+    bool hexMask = true; // primary terrain through the set's shared hex mask
+
+    // A new buffer for the window size at the current zoom; the origin is clamped.
+    bool RebuildMapBuffer(int viewWidth, int viewHeight, const MessageSink& sink);
+    void Release();
+    bool hasBuffer() const { return !buffer_.isNull(); }
+
+    void RenderMap(int flags);
+    // Redraws everything that covers hex h's square, then texts and units.
+    void RedrawHex(int hex);
+
+    // Positive is right or down; the amount is rounded up to even.
+    void ScrollColumns(int delta);
+    void ScrollRows(int delta);
+    // One level closer centred on hex h; one level farther keeping the centre. False when
+    // the level is already at its end.
+    bool ZoomInAt(int hex);
+    bool ZoomOutView();
+
+    int HexAtPoint(int x, int y) const;
+    MapMetrics metrics() const;
+    int zoomLevel() const;
+    int originHex() const;
+    int visibleCols() const { return visibleCols_; }
+    int visibleRows() const { return visibleRows_; }
+    ScrollRange horizontalScroll() const;
+    ScrollRange verticalScroll() const;
+
+    const QImage& buffer() const { return buffer_; }
+    // The part of the buffer the window shows.
+    QRect viewRect() const { return {bufferOffsetX_, bufferOffsetY_, viewWidth_, viewHeight_}; }
+    QImage View() const { return buffer_.copy(viewRect()); }
+
+private:
+    struct Block {
+        int origin = 0; // drawing origin: the view origin, one row up and one column left
+        int firstCol = 0, lastCol = -1, firstRow = 0, lastRow = -1;
+    };
+    Block CurrentBlock();
+    void RenderBlock(int flags, const QRect& clip, bool drawUnits = true);
+    QRect HexSquare(int hex) const;
+    void DrawTerrainLayers(int hex, const QRect& clip);
+    void DrawMarker(int symbol, int hex, const QRect& clip);
+    void DrawPrimary(int symbol, int hex, const QRect& clip);
+    void DrawUnit(int hex);
+    void DrawMapText(int hex);
+    void ScrollBy(int dCols, int dRows);
+    bool valid() const;
+
+    Battle& battle_;
+    const LoadedSymbolSet& set_;
+    const DisplayPrefs& prefs_;
+    QImage buffer_;
+    int viewWidth_ = 0, viewHeight_ = 0;
+    int visibleCols_ = 0, visibleRows_ = 0;
+    int bufferOffsetX_ = 0, bufferOffsetY_ = 0;
+    Block block_;
+    std::vector<QPoint> hexPixel_; // buffer position of each hex at its last drawing
+};

@@ -1,0 +1,36 @@
+#pragma once
+// MapWin: shows the view rectangle of the map buffer, or the logo while no battle is
+// shown, and forwards the mouse to the main window.
+
+#include <QImage>
+#include <QWidget>
+
+class MapRenderer;
+
+class MapWidget : public QWidget {
+    Q_OBJECT
+public:
+    MapWidget(const MapRenderer& renderer, QWidget* parent = nullptr);
+
+    // Logo mode: black with the picture centred. Map mode: the buffer's view rectangle.
+    void ShowLogo(const QImage& logo);
+    void ShowMap();
+    bool showingMap() const { return showingMap_; }
+
+signals:
+    void mouseMoved(int x, int y);
+    void mousePressed(Qt::MouseButton button);
+    void wheelTurned(int steps, Qt::KeyboardModifiers modifiers, QPoint at);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    const MapRenderer& renderer_;
+    QImage logo_;
+    bool showingMap_ = false;
+    int wheelRemainder_ = 0;
+};

@@ -1,0 +1,166 @@
+#pragma once
+// The battle editor's main window: menus, the map with its scroll bars, the information
+// panels, the zoom buttons and the status line; the command modes and the open, new,
+// save and exit flows. The battle and its set are owned here and lent to the dialogs.
+
+#include "Battle.h"
+#include "CommandModes.h"
+#include "Definitions.h"
+#include "EditorContext.h"
+#include "LoadedSymbolSet.h"
+#include "MapRenderer.h"
+#include "OrvMessages.h"
+#include "SoundEffects.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QScrollBar;
+class QToolButton;
+class MapWidget;
+class HelpWindow;
+class TOrvMsgBox;
+class TNewMap;
+class TModifyBattle;
+class TMapInfo;
+class TSelectColor;
+class TAboutMBld;
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // `warnings` replaces the "Warning" and "Error" boxes (for tests).
+    explicit TMainForm(const QString& programFolder, MessageSink warnings = {},
+                       QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // State ---------------------------------------------------------------------------
+    bool battleActive = false;
+    bool untitled = false;
+    bool closing = false;
+    int commandMode = ModeNone;
+    int previousMode = ModeNone;
+    QString battlePath;
+    int lastMouseX = 0;
+    int lastMouseY = 0;
+    DisplayPrefs prefs;
+    QStringList recentBattles;
+
+    Battle& battle() { return battle_; }
+    EditorContext& context() { return context_; }
+    MapRenderer& renderer() { return renderer_; }
+    SoundEffects& sounds() { return sounds_; }
+    QString statusText() const;
+    QAction* action(const QString& name) const;
+
+    // Flows ---------------------------------------------------------------------------
+    // Opens a battle file: activation on success, the no-battle state when its set fails.
+    void OpenBattleFile(const QString& path);
+    bool SaveBattleTo(const QString& path); // the save flow's write and list update
+    void ActivateBattle(bool opened);
+    void ReturnToNoBattle();
+    // The save-changes question before open, new and exit.
+    void AskToSaveChanges();
+    // File dialogs; tests replace them. An empty result means the designer cancelled.
+    std::function<QString(const QString& title, const QString& folder, const QString& filter)>
+        chooseOpenPath;
+    std::function<QString(const QString& title, const QString& folder, const QString& filter)>
+        chooseSavePath;
+    // The editor's numbered questions; tests answer them.
+    MessageBoxShower askMessage;
+    TNewMap& newMapDialog() { return *newMap_; }
+    TOrvMsgBox& messageBox() { return *msgBox_; }
+
+    // Map ---------------------------------------------------------------------------
+    void MapWinMouseMove(int x, int y);
+    void MapWinMouseDown(Qt::MouseButton button);
+    void SetMode(int mode);
+    void RedrawAll();
+    void RedrawHex(int hex);
+    void SetScrollBars();
+    void ZoomInClick();
+    void ZoomOutClick();
+
+    // Handlers ------------------------------------------------------------------------
+    void OpenMapFileClick();
+    void CreateNewMap1Click();
+    void SavMapClick();
+    void SaveMapAsClick();
+    void Exit1Click();
+    void OpenRecent(int index);
+    void ModifyScenario1Click();
+    void InformationClick();
+    void SideReportClick(int side, bool reinforcements);
+    void PlaceCaltrops1Click();
+    void TogglePreference(const QString& actionName);
+    void SaveMapPosClick();
+    void SetTableColor1Click();
+    void HelpIndexClick();
+    void KeywordSearch1Click();
+    void AboutClick();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateMenus();
+    void CreatePanels();
+    void FormActivate();
+    void FormResize();
+    void ShowLogo();
+    void EnableBattleCommands(bool enable);
+    void SetSideCaptions();
+    void SetSaveMapPosCaption();
+    void SetZoomButtons();
+    void UpdateRecentItems();
+    void ShowHexInfo(int hex);
+    void ClearHexInfo();
+    void ScrollHorzChange(int position);
+    void ScrollVertChange(int position);
+    void Wheel(int steps, Qt::KeyboardModifiers modifiers, QPoint at);
+    void ApplyTableColour();
+    QAction* AddAction(QMenu* menu, const QString& name, const QString& caption,
+                       void (TMainForm::*handler)(), bool enabled = true);
+    QString BattlesFolder() const;
+    void ShowWarning(const QString& caption, const QString& text);
+
+    QString programFolder_;
+    Battle battle_;
+    LoadedSymbolSet symbols_;
+    Definitions definitions_;
+    SoundEffects sounds_;
+    EditorContext context_;
+    MapRenderer renderer_;
+    bool activated_ = false;
+    int scrollCol_ = 0;
+    int scrollRow_ = 0;
+
+    MapWidget* mapWin_ = nullptr;
+    QScrollBar* scrollHorz_ = nullptr;
+    QScrollBar* scrollVert_ = nullptr;
+    QWidget* mPanel_ = nullptr;
+    QWidget* central_ = nullptr;
+    std::array<QLabel*, 5> hexLabels_{};  // HexNo, PrmTer, SecTer, ObjLbl, MTLbl
+    std::array<QLabel*, 5> unitLabels_{}; // SdeLbl, UntLbl, StsLbl1, BseLbl, RnfLbl
+    QLabel* infLbl_ = nullptr;
+    QToolButton* zoomIn_ = nullptr;
+    QToolButton* zoomOut_ = nullptr;
+    QAction* recentSeparator_ = nullptr;
+    std::array<QAction*, 5> recentItems_{};
+    std::unique_ptr<TOrvMsgBox> msgBox_;
+    std::unique_ptr<TNewMap> newMap_;
+    std::unique_ptr<TModifyBattle> modifyBattle_;
+    std::unique_ptr<TMapInfo> mapInfo_;
+    std::unique_ptr<TSelectColor> selectColor_;
+    std::unique_ptr<TAboutMBld> about_;
+    std::unique_ptr<HelpWindow> help_;
+};

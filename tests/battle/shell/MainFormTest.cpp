@@ -1,0 +1,195 @@
+#include "TMainForm.h"
+
+#include "BattleFile.h"
+#include "MapFixtures.h"
+#include "SetMaintenance.h"
+#include "SymbolStorage.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A program folder with a small set "test" and a battle "ford.scn" drawn with it.
+class MainWindow : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QStringList warnings;
+    std::vector<int> asked;
+    int answer = OrvNo;
+    std::unique_ptr<TMainForm> form;
+
+    QString battles() const { return dir.path() + "/Battles"; }
+
+    void SetUp() override {
+        ASSERT_TRUE(QDir(dir.path()).mkpath("Battles"));
+        SymbolSet set;
+        ASSERT_TRUE(CreateNewSet(set, dir.path(), LayoutVertical, true, {15, 30, 45}).ok);
+        for (int i = 0; i < 10; ++i)
+            ASSERT_TRUE(AddSymbol(set, SymbolKind::Terrain, "t", {}, qRgb(30 * i, 100, 50)).ok);
+        ASSERT_TRUE(SaveSetTo(set, dir.path() + "/new.set", battles() + "/test.set").ok);
+        WriteBattle("ford.scn", "Varnholm Ford");
+        form = std::make_unique<TMainForm>(
+            dir.path(), [this](const QString&, const QString& text) { warnings << text; });
+        form->askMessage = [this](int number, int) {
+            asked.push_back(number);
+            return answer;
+        };
+        form->show();
+    }
+
+    void WriteBattle(const QString& file, const char* name, const char* setName = "test") {
+        Battle b;
+        b.settings.mapCols = 30;
+        b.settings.mapRows = 20;
+        b.settings.symbolSetName = setName;
+        b.settings.battleName = name;
+        b.settings.sideAName = "Western Forces";
+        b.settings.sideBName = "Eastern Forces";
+        ASSERT_TRUE(b.InitNewBattle({}));
+        ObjectiveRecord objective;
+        ASSERT_NE(b.AddObjective(objective, 65), 0);
+        ASSERT_TRUE(WriteBattleFile(battles() + "/" + file, b, Definitions{}, 11, {}));
+    }
+
+    void Open(const QString& file) { form->OpenBattleFile(battles() + "/" + file); }
+    void ClickHex(int hex, Qt::MouseButton button = Qt::LeftButton) {
+        const QPoint p = HexOrigin(form->renderer().metrics(), hex, form->renderer().originHex());
+        form->MapWinMouseMove(p.x() + 6, p.y() + 6);
+        form->MapWinMouseDown(button);
+    }
+    bool Enabled(const char* name) { return form->action(name)->isEnabled(); }
+};
+
+} // namespace
+
+TEST_F(MainWindow, StartsWithoutABattle) {
+    EXPECT_EQ(form->windowTitle(), "Field Mark Varnholm");
+    EXPECT_EQ(form->statusText(), "Battle not active");
+    EXPECT_FALSE(Enabled("SaveMapFile"));
+    EXPECT_FALSE(Enabled("PlaceLv1Ter"));
+    EXPECT_TRUE(Enabled("OpenMapFile1"));
+    EXPECT_FALSE(form->action("MapA1")->isVisible());
+    form->resize(300, 200);
+    EXPECT_GE(form->width(), 420);
+    EXPECT_GE(form->height(), 275);
+}
+
+TEST_F(MainWindow, OpeningActivatesTheBattle) {
+    Open("ford.scn");
+    ASSERT_TRUE(form->battleActive) << warnings.join("|").toStdString();
+    EXPECT_EQ(form->windowTitle(), "Fieldmark Varnholm:Varnholm Ford");
+    EXPECT_EQ(form->statusText(), "Battle Active.");
+    EXPECT_TRUE(Enabled("SaveMapFile"));
+    EXPECT_TRUE(Enabled("ObjectiveList"));
+    EXPECT_FALSE(Enabled("PasteUnit1"));
+    EXPECT_EQ(form->action("WestOB")->text(), "Western Forces Order of Battle");
+    EXPECT_EQ(form->action("SaveMapPos")->text(), "Save Map Position is Off");
+    EXPECT_TRUE(form->renderer().hasBuffer());
+}
+
+TEST_F(MainWindow, MissingSetReturnsToNoBattle) {
+    WriteBattle("lost.scn", "Lost", "absent");
+    Open("ford.scn");
+    Open("lost.scn");
+    EXPECT_FALSE(form->battleActive);
+    EXPECT_EQ(form->windowTitle(), "Field Mark Varnholm");
+    EXPECT_FALSE(Enabled("SaveMapFile"));
+    EXPECT_FALSE(Enabled("PlaceLv1Ter"));
+}
+
+TEST_F(MainWindow, PreferenceCaptionsAndModifiedFlag) {
+    Open("ford.scn");
+    form->action("PlaceNameTgl")->trigger();
+    EXPECT_EQ(form->action("PlaceNameTgl")->text(), "Map Text is: Off");
+    form->action("PlaceNameTgl")->trigger();
+    EXPECT_EQ(form->action("PlaceNameTgl")->text(), "Map Text is: On");
+    EXPECT_TRUE(form->prefs.showMapText);
+    form->action("ShowVicHex")->trigger();
+    EXPECT_EQ(form->action("ShowVicHex")->text(), "Victory Objective is: Off");
+    EXPECT_FALSE(form->battle().modified);
+    form->action("SaveMapPos")->trigger();
+    EXPECT_EQ(form->action("SaveMapPos")->text(), "Save Map Position is On");
+    EXPECT_TRUE(form->battle().modified);
+    form->close(); // leaving asks the question
+    EXPECT_EQ(asked, std::vector<int>{MsgSaveChanges});
+}
+
+TEST_F(MainWindow, ModesSetTheStatusLine) {
+    Open("ford.scn");
+    form->action("PlaceLv2Ter")->trigger();
+    EXPECT_EQ(form->commandMode, ModeAddSecondary);
+    EXPECT_EQ(form->statusText(),
+              "Select Hex to Add Secondary Terrain (Left Click Adds/Right Click Removes).");
+    form->action("PlaceCaltrops1")->trigger();
+    EXPECT_EQ(form->commandMode, ModeCaltrops);
+    EXPECT_TRUE(form->battle().modified);
+}
+
+TEST_F(MainWindow, ObjectiveClicksOnlyOnTheObjective) {
+    Open("ford.scn");
+    form->action("AddModifyObjective1")->trigger();
+    form->sounds().ClearPlayed();
+    ClickHex(66);
+    EXPECT_EQ(form->sounds().played(), std::vector<int>{SoundRefusal});
+    form->sounds().ClearPlayed();
+    ClickHex(65);
+    EXPECT_TRUE(form->sounds().played().empty());
+    EXPECT_EQ(form->context().currentHex, 65);
+}
+
+TEST_F(MainWindow, ZoomInWaitsForALeftClickOnTheMap) {
+    Open("ford.scn");
+    form->action("PlaceLv1Ter")->trigger();
+    form->ZoomInClick();
+    EXPECT_EQ(form->commandMode, ModeZoomIn);
+    ClickHex(40, Qt::RightButton);
+    EXPECT_EQ(form->commandMode, ModeZoomIn);
+    EXPECT_EQ(form->statusText(), "Select Hex to Place Primary Terrain.");
+    ClickHex(40);
+    EXPECT_EQ(form->renderer().zoomLevel(), 1);
+    EXPECT_EQ(form->commandMode, ModePlacePrimary);
+    // Pressed twice, the zoom mode remembers itself.
+    form->ZoomInClick();
+    form->ZoomInClick();
+    ClickHex(form->renderer().originHex());
+    EXPECT_EQ(form->renderer().zoomLevel(), 2);
+    EXPECT_EQ(form->commandMode, ModeZoomIn);
+}
+
+TEST_F(MainWindow, SaveRecordsTheBattleAndSaveAsDoesNot) {
+    Open("ford.scn");
+    form->chooseSavePath = [this](const QString&, const QString&, const QString&) {
+        return battles() + "/Copy";
+    };
+    form->action("SaveMapAs")->trigger();
+    EXPECT_EQ(form->battlePath, battles() + "/copy.scn");
+    EXPECT_TRUE(QFile::exists(battles() + "/copy.scn"));
+    EXPECT_TRUE(form->recentBattles.isEmpty());
+    form->action("SaveMapFile")->trigger();
+    EXPECT_EQ(form->recentBattles, QStringList{battles() + "/copy.scn"});
+    EXPECT_TRUE(form->action("MapA1")->isVisible());
+    EXPECT_EQ(form->action("MapA1")->text(), battles() + "/copy.scn");
+}
+
+TEST_F(MainWindow, AFailedSaveKeepsTheBattleModified) {
+    Open("ford.scn");
+    form->battle().modified = true;
+    ASSERT_TRUE(QDir(battles()).removeRecursively() || true);
+    form->battlePath = dir.path() + "/no-such-folder/ford.scn";
+    form->action("SaveMapFile")->trigger();
+    EXPECT_TRUE(form->battle().modified);
+    EXPECT_TRUE(form->recentBattles.isEmpty());
+    EXPECT_FALSE(warnings.isEmpty());
+}
+
+TEST_F(MainWindow, SideReportsNeedUnits) {
+    Open("ford.scn");
+    form->action("WestOB")->trigger();
+    form->action("EastRForce")->trigger();
+    EXPECT_EQ(asked, (std::vector<int>{MsgNoUnits, MsgNoReinforcements}));
+}
