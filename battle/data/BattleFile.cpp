@@ -141,6 +141,24 @@ bool LinksInRange(Battle& b) {
            RecordsOnMap(b.objectives(), hexes) && RecordsOnMap(b.mapTexts(), hexes);
 }
 
+// The records name their hexes; the hexes are made to name them back, so that both sides
+// agree from the start whatever the file held.
+template <class Table>
+void LinkHexesTo(const Table& table, std::vector<HexRecord>& hexes, int HexRecord::*link) {
+    for (HexRecord& x : hexes)
+        x.*link = 0;
+    for (int n = 1; n <= table.count(); ++n)
+        hexes[size_t(table[n].hex)].*link = n;
+}
+
+void RelinkHexes(Battle& b) {
+    auto& hexes = BattleFileAccess::hexes(b);
+    LinkHexesTo(b.units(), hexes, &HexRecord::unitNo);
+    LinkHexesTo(b.structures(), hexes, &HexRecord::structureNo);
+    LinkHexesTo(b.objectives(), hexes, &HexRecord::objectiveNo);
+    LinkHexesTo(b.mapTexts(), hexes, &HexRecord::mapTextNo);
+}
+
 } // namespace
 
 QByteArray EncodeBattle(const Battle& b, int saveCount, int terrainCount) {
@@ -281,6 +299,7 @@ BattleDecodeResult DecodeBattle(const QByteArray& bytes, Battle& b, const Messag
 
     if (!r.ok() || !LinksInRange(b))
         return BattleDecodeResult::Refused;
+    RelinkHexes(b);
     RemoveEmptyWingNames(b);
     return BattleDecodeResult::Decoded;
 }

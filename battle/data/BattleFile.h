@@ -19,7 +19,7 @@ enum class BattleDecodeResult { Decoded, Refused, NoHexArray };
 // Decodes bytes into out, which should be a fresh battle holding only what persists
 // between battles (terrain attributes, clipboard). Refuses counts beyond the tables, map
 // sides outside 10 … 150, texts longer than their fields, references outside their
-// tables and bytes that end early.
+// tables and bytes that end early. The hexes' links are then set from the records.
 BattleDecodeResult DecodeBattle(const QByteArray& bytes, Battle& out, const MessageSink& sink);
 
 // Reads path into a fresh battle and replaces battle with it only when the whole file

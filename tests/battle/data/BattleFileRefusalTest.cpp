@@ -131,7 +131,10 @@ TEST(BattleFileRefusal, ReferencesOutsideTheirTables) {
     }
     QByteArray inRange = bytes;
     PutFileInt(inRange, hex0 + 16, 4);
-    EXPECT_FALSE(Refused(inRange)) << "unit 4 exists";
+    Battle read;
+    ASSERT_EQ(DecodeBattle(inRange, read, nullptr), BattleDecodeResult::Decoded) << "unit 4 exists";
+    EXPECT_EQ(read.hex(0).unitNo, 0) << "hexes name the units that stand on them";
+    EXPECT_EQ(read.hex(read.unit(4).hex).unitNo, 4);
 }
 
 TEST(BattleFileRefusal, FailedReadLeavesTheBattleAsItWas) {

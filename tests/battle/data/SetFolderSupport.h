@@ -10,7 +10,7 @@
 
 #include <array>
 
-struct SetSpec {
+struct SetShape {
     int terrain = 3;
     int units = 2;
     int masks = 1;
@@ -20,25 +20,25 @@ struct SetSpec {
 };
 
 // Cells of one kind side by side in one row.
-inline SetFileContents SetContents(const SetSpec& spec) {
+inline SetFileContents SetContents(const SetShape& shape) {
     SetFileContents c;
-    const int counts[3] = {spec.terrain, spec.units, spec.masks};
+    const int counts[3] = {shape.terrain, shape.units, shape.masks};
     for (int k = 0; k < kKindCount; ++k) {
         for (int level = 0; level < kLevelCount; ++level) {
-            const int s = spec.cell[size_t(level)];
+            const int s = shape.cell[size_t(level)];
             c.header.bitmapSizes[size_t(k)][size_t(level)] = QSize(std::max(counts[k], 1) * s, s);
         }
         for (int i = 0; i < counts[k]; ++i) {
             SymbolRecord r;
             r.name = QByteArray("sym") + QByteArray::number(i);
             for (int level = 0; level < kLevelCount; ++level) {
-                const int s = spec.cell[size_t(level)];
+                const int s = shape.cell[size_t(level)];
                 r.cells[size_t(level)] = {i * s, 0, i * s + s - 1, s - 1};
             }
             c.records[size_t(k)].push_back(r);
         }
     }
-    if (spec.units > 0 && spec.masks > 0)
+    if (shape.units > 0 && shape.masks > 0)
         c.records[size_t(KindIndex(SymbolKind::Unit))][0].maskIndex = 1;
     return c;
 }
@@ -61,11 +61,11 @@ inline void WriteBitmaps(const QString& folder, const QString& name, const SetFi
 }
 
 inline SetFileContents WriteSet(const QString& folder, const QString& name,
-                                const SetSpec& spec = SetSpec()) {
-    const SetFileContents c = SetContents(spec);
+                                const SetShape& shape = SetShape()) {
+    const SetFileContents c = SetContents(shape);
     WriteBytes(folder + "/" + name + ".set", SerializeSetFile(c));
     WriteBitmaps(folder, name, c);
-    if (spec.writeIndex)
-        WriteBytes(folder + "/" + name + ".sdx", spec.index);
+    if (shape.writeIndex)
+        WriteBytes(folder + "/" + name + ".sdx", shape.index);
     return c;
 }

@@ -23,10 +23,10 @@ struct SetFolder {
 
 TEST(SetLoading, LoadsRecordsPicturesOrderAndCellSizes) {
     SetFolder f;
-    SetSpec spec;
-    spec.writeIndex = true;
-    spec.index = "3\r\n1\r\n2\r\n2\r\n1\r\n";
-    const SetFileContents written = WriteSet(f.dir.path(), "moors", spec);
+    SetShape shape;
+    shape.writeIndex = true;
+    shape.index = "3\r\n1\r\n2\r\n2\r\n1\r\n";
+    const SetFileContents written = WriteSet(f.dir.path(), "moors", shape);
     ASSERT_TRUE(f.load()) << f.log.texts().join("|").toStdString();
     EXPECT_TRUE(f.log.messages.empty());
 
@@ -63,12 +63,12 @@ TEST(SetLoading, WithoutIndexOrWithABadOneTheSetOrderIsUsed) {
 
 TEST(SetLoading, CountsOfTwoHundredFiftyAndMore) {
     SetFolder f;
-    SetSpec spec;
-    spec.terrain = 260;
-    spec.units = 251;
-    spec.masks = 0;
-    spec.cell = {5, 6, 7};
-    WriteSet(f.dir.path(), "big", spec);
+    SetShape shape;
+    shape.terrain = 260;
+    shape.units = 251;
+    shape.masks = 0;
+    shape.cell = {5, 6, 7};
+    WriteSet(f.dir.path(), "big", shape);
     ASSERT_TRUE(f.load("big")) << f.log.texts().join("|").toStdString();
     EXPECT_EQ(f.set.terrainCount(), 260);
     EXPECT_EQ(f.set.unitCount(), 251);
@@ -79,9 +79,9 @@ TEST(SetLoading, CountsOfTwoHundredFiftyAndMore) {
 
 TEST(SetLoading, NoMasksNeedsNoMaskPictures) {
     SetFolder f;
-    SetSpec spec;
-    spec.masks = 0;
-    WriteSet(f.dir.path(), "moors", spec);
+    SetShape shape;
+    shape.masks = 0;
+    WriteSet(f.dir.path(), "moors", shape);
     for (int level = 1; level <= 3; ++level)
         QFile::remove(f.path("moors" + BitmapSuffix(SymbolKind::Mask, level)));
     ASSERT_TRUE(f.load());
@@ -137,7 +137,7 @@ TEST(SetLoadingRefusal, SetsNothingCanBeDrawnWith) {
     const QStringList unknown{"Symbol Set Format is Unknown.", "SYM File Load Error."};
     {
         SetFolder f;
-        SetSpec none;
+        SetShape none;
         none.terrain = 0;
         WriteSet(f.dir.path(), "moors", none);
         EXPECT_FALSE(f.load());
@@ -145,7 +145,7 @@ TEST(SetLoadingRefusal, SetsNothingCanBeDrawnWith) {
     }
     {
         SetFolder f;
-        SetSpec many;
+        SetShape many;
         many.terrain = kMaxTerrainAttrs + 1;
         many.units = 1;
         many.masks = 0;
@@ -156,10 +156,10 @@ TEST(SetLoadingRefusal, SetsNothingCanBeDrawnWith) {
     }
     {
         SetFolder f;
-        SetFileContents c = SetContents(SetSpec());
+        SetFileContents c = SetContents(SetShape());
         c.records[0][2].cells[0].right = 95; // beyond the 90-pixel bitmap
         WriteBytes(f.path("moors.set"), SerializeSetFile(c));
-        WriteBitmaps(f.dir.path(), "moors", SetContents(SetSpec()));
+        WriteBitmaps(f.dir.path(), "moors", SetContents(SetShape()));
         EXPECT_FALSE(f.load());
         EXPECT_EQ(f.log.texts(), unknown) << "cell outside its bitmap";
     }
@@ -201,7 +201,7 @@ TEST(SetLoadingRefusal, FailedLoadKeepsThePreviousSet) {
     SetFolder f;
     WriteSet(f.dir.path(), "moors");
     ASSERT_TRUE(f.load());
-    SetSpec other;
+    SetShape other;
     other.terrain = 5;
     WriteSet(f.dir.path(), "hills", other);
     QFile::remove(f.path("hills-m3.bmp"));
