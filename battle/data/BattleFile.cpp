@@ -120,13 +120,18 @@ int ReadCount(BattleByteReader& r, int capacity) {
     return r.ok() ? n : 0;
 }
 
+// Every record stands on the map, and no two on the same hex: a hex holds one of each.
 template <class Table> bool RecordsOnMap(const Table& table, const std::vector<HexRecord>& hexes) {
-    return std::all_of(table.begin(), table.end(), [&](const auto& rec) {
-        return rec.hex >= 0 && rec.hex < int(hexes.size());
-    });
+    std::vector<bool> taken(hexes.size(), false);
+    for (const auto& rec : table) {
+        if (rec.hex < 0 || rec.hex >= int(hexes.size()) || taken[size_t(rec.hex)])
+            return false;
+        taken[size_t(rec.hex)] = true;
+    }
+    return true;
 }
 
-// Every hex link names a record of its table and every record stands on the map.
+// Every hex link names a record of its table and the records stand on the map.
 bool LinksInRange(Battle& b) {
     const auto& hexes = BattleFileAccess::hexes(b);
     const int units = b.unitCount(), structures = b.structures().count();

@@ -105,6 +105,9 @@ TEST(BattleFileRefusal, ReferencesOutsideTheirTables) {
     QByteArray unitHex = bytes;
     PutFileInt(unitHex, TextOffset(bytes, "Spears") + 7 + 18 * 2, hexes);
     EXPECT_TRUE(Refused(unitHex));
+    QByteArray sharedHex = bytes;
+    PutFileInt(sharedHex, TextOffset(bytes, "Spears") + 7 + 18 * 2, 14); // the duke's hex
+    EXPECT_TRUE(Refused(sharedHex)) << "two units on one hex";
     QByteArray negativeHex = bytes;
     PutFileInt(negativeHex, TextOffset(bytes, "Spears") + 7 + 18 * 2, -3);
     EXPECT_TRUE(Refused(negativeHex));
