@@ -86,7 +86,7 @@ SetParseError ParseSetFile(const QByteArray& bytes, SetFileContents& out) {
         for (QSize& size : s.header.bitmapSizes[k]) {
             const uint32_t w = in.u32be();
             const uint32_t h = in.u32be();
-            if (w == 0 || h == 0 || w > kMaxBitmapSide || h > kMaxBitmapSide)
+            if (w > kMaxBitmapSide || h > kMaxBitmapSide)
                 return SetParseError::Malformed;
             size = QSize(int(w), int(h));
         }
