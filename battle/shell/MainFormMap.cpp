@@ -34,11 +34,23 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
     if (!battleActive)
         return;
     const int hex = renderer_.HexAtPoint(lastMouseX, lastMouseY);
-    if (hex == kOffMap || button != Qt::LeftButton) {
-        // The right button only removes secondary terrain, which the map commands do.
+    if (hex == kOffMap)
+        return;
+    if (button != Qt::LeftButton) {
+        if (commandMode == ModeAddSecondary)
+            RunMapCommand(hex, button);
         return;
     }
     switch (commandMode) {
+    case ModePlacePrimary:
+    case ModeAddSecondary:
+    case ModeFillPrimary:
+    case ModeCaltrops:
+    case ModeCopyUnit:
+    case ModeCutUnit:
+    case ModePasteUnit:
+        RunMapCommand(hex, button);
+        break;
     case ModeObjective:
         if (battle_.objectives().count() > 0 && battle_.hex(hex).objectiveNo == 0) {
             sounds_.Play(SoundRefusal);
@@ -73,6 +85,56 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
     default:
         break;
     }
+}
+
+void TMainForm::RunMapCommand(int hex, Qt::MouseButton button) {
+    Redraw redraw = Redraw::Nothing;
+    bool taken = false;
+    switch (commandMode) {
+    case ModePlacePrimary: {
+        redraw = commands_.PlacePrimary(hex);
+        // The placed symbol's name until the pointer moves on.
+        const int t = context_.terrainSelection;
+        const auto& terrain = symbols_.table(SymbolKind::Terrain);
+        hexLabels_[1]->setText(t >= 0 && t < int(terrain.size())
+                                   ? QString::fromLatin1(terrain[size_t(t)].name)
+                                   : QString());
+        break;
+    }
+    case ModeAddSecondary:
+        redraw =
+            button == Qt::LeftButton ? commands_.AddSecondary(hex) : commands_.RemoveSecondary(hex);
+        break;
+    case ModeFillPrimary:
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        redraw = commands_.FillPrimary(hex);
+        QApplication::restoreOverrideCursor();
+        break;
+    case ModeCaltrops:
+        redraw = commands_.ToggleCaltrops(hex);
+        break;
+    case ModeCopyUnit:
+        taken = commands_.CopyUnit(hex);
+        break;
+    case ModeCutUnit:
+        redraw = commands_.CutUnit(hex, taken);
+        break;
+    case ModePasteUnit:
+        redraw = commands_.PasteUnit(hex);
+        break;
+    default:
+        break;
+    }
+    if (taken)
+        action("PasteUnit1")->setEnabled(true);
+    ApplyRedraw(redraw, hex);
+}
+
+void TMainForm::ApplyRedraw(Redraw redraw, int hex) {
+    if (redraw == Redraw::Hex)
+        RedrawHex(hex);
+    else if (redraw == Redraw::All)
+        RedrawAll();
 }
 
 void TMainForm::RedrawAll() {

@@ -57,7 +57,7 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
     : QMainWindow(parent), programFolder_(programFolder),
       sounds_(programFolder), context_{battle_,       symbols_, definitions_, sounds_,
                                        programFolder, {},       {},           {}},
-      renderer_(battle_, symbols_, prefs) {
+      renderer_(battle_, symbols_, prefs), commands_(context_) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(kProgramCaption);
     setMinimumSize(kMinWidth, kMinHeight);
@@ -70,6 +70,11 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
     // The dialogs live as long as the window and are refilled at each showing.
     msgBox_ = std::make_unique<TOrvMsgBox>(sounds_, this);
     askMessage = msgBox_->Shower();
+    commands_.askMessage = [this](int number, int mode) { return askMessage(number, mode); };
+    commands_.redrawBeforeQuestion = [this] {
+        mapWin_->setCursor(HandCursor());
+        RedrawAll();
+    };
     newMap_ = std::make_unique<TNewMap>(context_, msgBox_->Shower(), this);
     modifyBattle_ = std::make_unique<TModifyBattle>(context_, msgBox_->Shower(), this);
     mapInfo_ = std::make_unique<TMapInfo>(context_, this);

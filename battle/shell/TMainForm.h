@@ -8,6 +8,7 @@
 #include "Definitions.h"
 #include "EditorContext.h"
 #include "LoadedSymbolSet.h"
+#include "MapCommands.h"
 #include "MapRenderer.h"
 #include "OrvMessages.h"
 #include "SoundEffects.h"
@@ -123,6 +124,8 @@ private:
     void SetZoomButtons();
     void UpdateRecentItems();
     void ShowHexInfo(int hex);
+    void RunMapCommand(int hex, Qt::MouseButton button);
+    void ApplyRedraw(Redraw redraw, int hex);
     void ClearHexInfo();
     void ScrollHorzChange(int position);
     void ScrollVertChange(int position);
@@ -140,6 +143,7 @@ private:
     SoundEffects sounds_;
     EditorContext context_;
     MapRenderer renderer_;
+    MapCommands commands_;
     bool activated_ = false;
     int scrollCol_ = 0;
     int scrollRow_ = 0;

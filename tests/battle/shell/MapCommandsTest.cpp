@@ -1,0 +1,170 @@
+#include "MapCommands.h"
+
+#include "MapFixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+class MapEditing : public ::testing::Test {
+protected:
+    Battle battle;
+    LoadedSymbolSet set;
+    Definitions defs;
+    SoundEffects sounds{QStringLiteral("/nonexistent")};
+    EditorContext context{battle, set, defs, sounds, QString(), {}, {}, {}};
+    MapCommands commands{context};
+    int answer = OrvYes;
+    std::vector<int> asked;
+
+    void SetUp() override {
+        MakeBattle(battle, 10, 10);
+        for (int h = 0; h < battle.hexCount(); ++h)
+            battle.SetTerrainSlot(h, 0, 0);
+        battle.modified = false;
+        commands.askMessage = [this](int number, int) {
+            asked.push_back(number);
+            return answer;
+        };
+    }
+    const HexRecord& Hex(int h) { return battle.hex(h); }
+    std::array<int, 6> Slots(int h) { return Hex(h).secondaryTerrain; }
+    static constexpr int N = kNoSymbol;
+};
+
+} // namespace
+
+TEST_F(MapEditing, SecondarySlotsFillUpwardAndEmptyDownward) {
+    context.terrainSelection = 3;
+    EXPECT_EQ(commands.AddSecondary(5), Redraw::Hex);
+    commands.AddSecondary(5); // the same symbol twice leaves one copy
+    context.terrainSelection = 0;
+    EXPECT_EQ(commands.AddSecondary(5), Redraw::Nothing); // the hex's primary terrain
+    EXPECT_EQ(Slots(5), (std::array<int, 6>{3, N, N, N, N, N}));
+    for (int t : {4, 5, 6, 7, 8, 9}) {
+        context.terrainSelection = t;
+        commands.AddSecondary(5);
+    }
+    // Slots 1 … 5 filled: the last two additions both went to slot 6.
+    EXPECT_EQ(Slots(5), (std::array<int, 6>{3, 4, 5, 6, 7, 9}));
+    commands.RemoveSecondary(5);
+    commands.RemoveSecondary(5);
+    EXPECT_EQ(Slots(5), (std::array<int, 6>{3, 4, 5, 6, N, N}));
+    battle.SetTerrainSlot(5, 2, N); // a gap is refilled first
+    context.terrainSelection = 8;
+    commands.AddSecondary(5);
+    EXPECT_EQ(Slots(5), (std::array<int, 6>{3, 8, 5, 6, N, N}));
+}
+
+TEST_F(MapEditing, RemovingFromAnEmptyHexStillMarksTheBattle) {
+    EXPECT_EQ(commands.RemoveSecondary(7), Redraw::Hex);
+    EXPECT_TRUE(battle.modified);
+    EXPECT_EQ(Slots(7), (std::array<int, 6>{N, N, N, N, N, N}));
+}
+
+TEST_F(MapEditing, FillOfAUniformMapChangesEveryHex) {
+    context.terrainSelection = 4;
+    commands.FillPrimary(55);
+    for (int h = 0; h < battle.hexCount(); ++h)
+        ASSERT_EQ(Hex(h).primaryTerrain, 4);
+    EXPECT_EQ(asked, std::vector<int>{MsgKeepTerrainFill});
+}
+
+TEST_F(MapEditing, FillDoesNotFollowTheDiagonalNeighbours) {
+    // Woods (2) at row 3 column 3 (odd) and row 4 column 4: hex neighbours, but only
+    // diagonal on the grid; and woods at row 3 column 2, the same row.
+    const int start = 3 * 10 + 3, diagonal = 4 * 10 + 4, sameRow = 3 * 10 + 2;
+    for (int h : {start, diagonal, sameRow})
+        battle.SetTerrainSlot(h, 0, 2);
+    context.terrainSelection = 6;
+    commands.FillPrimary(start);
+    EXPECT_EQ(Hex(start).primaryTerrain, 6);
+    EXPECT_EQ(Hex(sameRow).primaryTerrain, 6);
+    EXPECT_EQ(Hex(diagonal).primaryTerrain, 2);
+    EXPECT_EQ(Hex(0).primaryTerrain, 0);
+}
+
+TEST_F(MapEditing, HighSymbolsAndEmptyHexesFillTogether) {
+    battle.SetTerrainSlot(0, 0, 254);
+    battle.SetTerrainSlot(1, 0, N);
+    battle.SetTerrainSlot(2, 0, 300);
+    battle.SetTerrainSlot(3, 0, 253); // a key of its own
+    const std::vector<int> region = MapCommands::FillRegion(battle, 0);
+    EXPECT_EQ(std::set<int>(region.begin(), region.end()), (std::set<int>{0, 1, 2}));
+}
+
+TEST_F(MapEditing, NoRestoresEveryHexAndKeepsTheBattleModified) {
+    for (int h = 0; h < battle.hexCount(); ++h)
+        battle.SetTerrainSlot(h, 0, h % 3);
+    std::vector<int> before;
+    for (int h = 0; h < battle.hexCount(); ++h)
+        before.push_back(Hex(h).primaryTerrain);
+    answer = OrvNo;
+    context.terrainSelection = 9;
+    commands.FillPrimary(0);
+    for (int h = 0; h < battle.hexCount(); ++h)
+        ASSERT_EQ(Hex(h).primaryTerrain, before[size_t(h)]) << h;
+    EXPECT_TRUE(battle.modified);
+}
+
+TEST_F(MapEditing, CaltropsToggleWithTheMarkerSymbol) {
+    battle.markerTable[MarkerCaltrops] = 30;
+    commands.ToggleCaltrops(12);
+    EXPECT_EQ(Hex(12).caltropsMarker, 30);
+    commands.ToggleCaltrops(12);
+    EXPECT_EQ(Hex(12).caltropsMarker, 0);
+}
+
+TEST_F(MapEditing, CutAndPasteOfReinforcementsCarryTheirMarkers) {
+    battle.markerTable[MarkerWesternReinforcement] = 29;
+    battle.markerTable[MarkerEasternReinforcement] = 28;
+    UnitRecord late;
+    late.side = 2;
+    late.activationTurn = 4;
+    ASSERT_EQ(battle.AddUnit(late, 20), 1);
+    battle.SetReinforcementMarker(20, 28);
+    UnitRecord onMap;
+    ASSERT_EQ(battle.AddUnit(onMap, 30), 2);
+    battle.modified = false;
+
+    bool taken = false;
+    EXPECT_EQ(commands.CutUnit(20, taken), Redraw::All);
+    EXPECT_TRUE(taken);
+    EXPECT_EQ(Hex(20).unitNo, 0);
+    EXPECT_EQ(Hex(20).reinforcementMarker, 0);
+    EXPECT_EQ(Hex(30).unitNo, 1); // the later unit moved down a number with its hex
+    EXPECT_TRUE(battle.modified);
+
+    EXPECT_EQ(commands.PasteUnit(40), Redraw::All);
+    EXPECT_EQ(Hex(40).reinforcementMarker, 28);
+    EXPECT_EQ(battle.unit(Hex(40).unitNo).activationTurn, 4);
+
+    // An on-map unit may not be pasted onto a reinforcement hex, nor onto a unit.
+    battle.SetReinforcementMarker(50, 29);
+    ASSERT_TRUE(commands.CopyUnit(30));
+    sounds.ClearPlayed();
+    EXPECT_EQ(commands.PasteUnit(50), Redraw::Nothing);
+    EXPECT_EQ(commands.PasteUnit(40), Redraw::Nothing);
+    EXPECT_EQ(sounds.played(), (std::vector<int>{SoundRefusal, SoundRefusal}));
+    EXPECT_EQ(Hex(50).unitNo, 0);
+    EXPECT_EQ(commands.PasteUnit(51), Redraw::All);
+}
+
+TEST_F(MapEditing, CopyIgnoresEmptyHexesAndPasteRefusesAFullTable) {
+    sounds.ClearPlayed();
+    EXPECT_FALSE(commands.CopyUnit(3));
+    EXPECT_TRUE(sounds.played().empty());
+    UnitRecord u;
+    for (int h = 0; h < battle.hexCount(); ++h)
+        ASSERT_NE(battle.AddUnit(u, h), 0);
+    MakeBattle(battle, 30, 20);
+    for (int h = 0; h < kMaxUnits; ++h)
+        ASSERT_NE(battle.AddUnit(u, h), 0);
+    ASSERT_TRUE(commands.CopyUnit(0));
+    sounds.ClearPlayed();
+    EXPECT_EQ(commands.PasteUnit(550), Redraw::Nothing);
+    EXPECT_EQ(sounds.played(), std::vector<int>{SoundRefusal});
+    EXPECT_EQ(battle.unitCount(), kMaxUnits);
+}
