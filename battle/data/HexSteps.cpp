@@ -30,6 +30,12 @@ int HexNeighbour(int direction, int hex, int mapCols, int hexCount) {
     default:
         return kNoHex;
     }
+    // A step left from the first column or right from the last would land on the other
+    // edge of the map, which is no neighbour.
+    const int col = hex % w;
+    const bool left = direction == 5 || direction == 6, right = direction == 2 || direction == 3;
+    if ((left && col == 0) || (right && col == w - 1))
+        return kNoHex;
     return n < 0 || n >= hexCount ? kNoHex : n;
 }
 

@@ -4,8 +4,8 @@
 
 class Battle;
 
-// Directions 1 … 6 clockwise from straight up. kNoHex when the result is off the
-// numbering; the column arithmetic does not stop at the left and right edges.
+// Directions 1 … 6 clockwise from straight up. kNoHex when the result is off the map,
+// including a step across the left or right edge.
 int HexNeighbour(int direction, int hex, int mapCols, int hexCount);
 int HexNeighbour(const Battle& b, int direction, int hex);
 

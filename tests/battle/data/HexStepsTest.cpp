@@ -86,12 +86,16 @@ TEST(HexDistance, WalkCountsItsSteps) {
     }
 }
 
-// The neighbours do not stop at the left and right edges, so the last column of a row
-// touches the first column.
-TEST(HexDistance, EdgesWrapForAdjacency) {
+// The first and the last column of the map are far apart, not neighbours across the edge.
+TEST(HexDistance, EdgesDoNotWrap) {
     Battle b = NewBattle(11, 10);
-    EXPECT_EQ(HexNeighbour(b, 2, HexAt(b, 0, 10)), HexAt(b, 0, 0));
-    EXPECT_EQ(HexDistance(b, HexAt(b, 0, 10), HexAt(b, 0, 0)), 1);
+    EXPECT_EQ(HexNeighbour(b, 2, HexAt(b, 0, 10)), kNoHex);
+    EXPECT_EQ(HexNeighbour(b, 3, HexAt(b, 1, 10)), kNoHex);
+    EXPECT_EQ(HexNeighbour(b, 5, HexAt(b, 1, 0)), kNoHex);
+    EXPECT_EQ(HexNeighbour(b, 6, HexAt(b, 1, 0)), kNoHex);
+    EXPECT_EQ(HexNeighbour(b, 1, HexAt(b, 1, 0)), HexAt(b, 0, 0));
+    EXPECT_EQ(HexDistance(b, HexAt(b, 1, 10), HexAt(b, 1, 9)), 1);
+    EXPECT_EQ(HexDistance(b, HexAt(b, 0, 10), HexAt(b, 1, 0)), 10);
 }
 
 namespace {
