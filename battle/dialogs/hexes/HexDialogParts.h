@@ -1,0 +1,32 @@
+#pragma once
+// Controls the hex dialogs share: the terrain list, the stretched symbol preview and a
+// value label with its arrows in a titled group.
+
+#include "TerrainList.h"
+
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QWidget;
+class UpDownArrows;
+
+constexpr int kPreviewSide = 120;
+
+QListWidget* TerrainListBox(QWidget* parent);
+// Refills the list without reporting the rows it selects as clicks.
+void FillTerrainList(QListWidget* list, const TerrainList& rows, int row);
+void SelectListRow(QListWidget* list, int row);
+
+QLabel* PreviewImage(QWidget* parent);
+// Stretches the preview onto the 120 × 120 picture by pixel replication.
+void ShowPreview(QLabel* image, const QImage& preview);
+
+struct Stepper {
+    QGroupBox* box;
+    QLabel* label;
+    UpDownArrows* arrows;
+};
+// A group titled `title` (empty for none) holding label `labelName` and arrows
+// `arrowsName`.
+Stepper MakeStepper(const QString& title, const QString& labelName, const QString& arrowsName,
+                    QWidget* parent);

@@ -1,0 +1,60 @@
+#pragma once
+// The rules of the terrain picker: it chooses the editor's current terrain selection and
+// edits the battle's attributes of the shown terrain (name, elevation, cost per move,
+// defensive modifier) at once, so they stay whichever way the picker ends.
+
+#include "EditorContext.h"
+#include "TerrainList.h"
+
+class SelectTerLogic {
+public:
+    enum Kind { KindPrimary = 1, KindFill = 2, KindSecondary = 3 };
+    enum Result { ResultOk = 1, ResultCancel = 2 };
+    static constexpr int kNameChars = 20;
+
+    explicit SelectTerLogic(EditorContext& context) : context_(context) {}
+
+    // Set by the caller before each opening.
+    int kind = KindPrimary;
+    bool modal = false;
+
+    void FormActivate();
+    void TerListClick(int row);
+    void ElvUpDnClick(bool up);
+    void CpmUpDnClick(bool up);
+    void DefUpDnClick(bool up);
+    void SymNameChange(const QString& text);
+    int Button1Click() { return ResultOk; }
+    int Button2Click() { return ResultCancel; }
+    // "Clear": no terrain, and the fill goes on with it.
+    int Button3Click();
+
+    QString caption() const;
+    bool buttonsShown() const { return modal; }
+    const TerrainList& rows() const { return list_; }
+    int row() const { return row_; }
+    // The terrain whose values are shown and edited: the selection when it is listed,
+    // else the selected row's symbol, so a cleared selection never indexes the table.
+    int shownSymbol() const { return shown_; }
+    QString symbolName() const { return TerrainSymbolName(context_.symbols, shown_); }
+    QString name() const;
+    QString elevationText() const { return ValueText(&TerrainAttr::elevation); }
+    QString costText() const { return ValueText(&TerrainAttr::costPerMove); }
+    QString defenceText() const { return ValueText(&TerrainAttr::defenceModifier); }
+    int arrowPosition() const { return arrowPosition_; }
+    const QImage& preview() const { return preview_; }
+
+private:
+    TerrainAttr* ShownAttr();
+    const TerrainAttr* ShownAttr() const;
+    QString ValueText(int TerrainAttr::*field) const;
+    void ShowStep();
+    void Step(int& value, bool up, int low, int high);
+
+    EditorContext& context_;
+    TerrainList list_;
+    int row_ = 0;
+    int shown_ = kNoSymbol;
+    int arrowPosition_ = 0;
+    QImage preview_;
+};

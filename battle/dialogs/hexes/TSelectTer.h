@@ -1,0 +1,56 @@
+#pragma once
+// "Terrain Symbols", the terrain picker. Placing terrain shows it floating beside the map
+// (ShowFloating: no buttons, the main window reads the context's terrainSelection at each
+// click); the fill shows it modally (ExecModal: "OK" and "Clear" return 1, "Cancel" 2;
+// "Clear" leaves terrainSelection at kNoSymbol). Attribute edits are kept either way.
+
+#include "SelectTerLogic.h"
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+class TSelectTer : public QDialog {
+    Q_OBJECT
+public:
+    explicit TSelectTer(EditorContext& context, QWidget* parent = nullptr);
+
+    SelectTerLogic& logic() { return logic_; }
+
+    // Kind 1 (primary) or 3 (secondary), shown without waiting; an open picker takes the
+    // new kind at once.
+    void ShowFloating(int kind);
+    // Kind 2 (fill): closes a floating picker, then waits for "OK", "Cancel" or "Clear".
+    int ExecModal(int kind);
+
+public slots:
+    // Escape ends like "Cancel".
+    void reject() override { done(logic_.Button2Click()); }
+
+signals:
+    // The designer picked a row; the symbol is also in the context's terrainSelection.
+    void selectionChanged(int symbol);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Activate();
+    void Refresh();
+    void RowClicked(int row);
+
+    SelectTerLogic logic_;
+    QListWidget* TerList_;
+    QLabel* Image1_;
+    QLabel* SymNamPan_;
+    QLabel* ElvLbl_;
+    QLabel* CpmLbl_;
+    QLabel* DefLbl_;
+    QLineEdit* SymName_;
+    QPushButton* Button1_;
+    QPushButton* Button2_;
+    QPushButton* Button3_;
+};
