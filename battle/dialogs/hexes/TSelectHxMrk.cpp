@@ -1,0 +1,125 @@
+#include "TSelectHxMrk.h"
+
+#include "HexDialogParts.h"
+#include "SettingsControls.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace {
+
+struct SlotButton {
+    int slot;
+    const char* name;
+    const char* caption;
+};
+
+constexpr SlotButton kSlotButtons[] = {
+    {MarkerHotHex, "HHexBtn", "Hot Hex"},
+    {MarkerCombatHex, "CHexBtn", "Combat Hex"},
+    {MarkerLegalMove, "MHexBtn", "Legal Move"},
+    {MarkerUnitDestroyed, "FHexBtn", "Unit Destroyed"},
+    {MarkerWesternReinforcement, "WestReinf", "Western Reinforcement"},
+    {MarkerEasternReinforcement, "EastReinf", "Eastern Reinforcement"},
+    {MarkerObjective, "ObjSym", "Objective"},
+    {MarkerMapOverlay, "OvrLayBtn", "Map OverLay"},
+    {MarkerCaltrops, "CaltropBtn", "Caltrops"},
+};
+
+} // namespace
+
+TSelectHxMrk::TSelectHxMrk(EditorContext& context, QWidget* parent)
+    : QDialog(parent), logic_(context) {
+    setObjectName(QStringLiteral("SelectHxMrk"));
+    setWindowTitle(QStringLiteral("Special Hex Markers"));
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+
+    // Borderless: a raised frame and a heading stand in for the window's own.
+    auto* frame = new QFrame(this);
+    frame->setFrameShape(QFrame::Panel);
+    frame->setFrameShadow(QFrame::Raised);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(frame);
+
+    auto* heading = new QLabel(QStringLiteral("Special Hex Markers"), frame);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    heading->setAlignment(Qt::AlignCenter);
+
+    TerList_ = TerrainListBox(frame);
+    auto* SymPan = new QFrame(frame);
+    SymPan->setObjectName(QStringLiteral("SymPan"));
+    SymPan->setFrameShape(QFrame::Panel);
+    SymPan->setFrameShadow(QFrame::Sunken);
+    Image1_ = PreviewImage(SymPan);
+    auto* pan = new QVBoxLayout(SymPan);
+    pan->setContentsMargins(2, 2, 2, 2);
+    pan->addWidget(Image1_);
+    SymNamPan_ = NamedLabel(QStringLiteral("SymNamPan"), frame);
+    SymNamPan_->setFrameShape(QFrame::Panel);
+    SymNamPan_->setFrameShadow(QFrame::Sunken);
+    SymNamPan_->setAlignment(Qt::AlignCenter);
+
+    auto* markers = new QGroupBox(QStringLiteral("Markers"), frame);
+    markers->setObjectName(QStringLiteral("MarkersBox"));
+    auto* markerColumn = new QVBoxLayout(markers);
+    for (const SlotButton& b : kSlotButtons) {
+        auto* radio = new QRadioButton(QString::fromLatin1(b.caption), markers);
+        radio->setObjectName(QString::fromLatin1(b.name));
+        markerColumn->addWidget(radio);
+        slotButtons_[size_t(b.slot)] = radio;
+        const int slot = b.slot;
+        connect(radio, &QRadioButton::clicked, this, [this, slot] {
+            logic_.MarkerButtonClick(slot);
+            Refresh();
+        });
+    }
+
+    QPushButton* ok = NamedButton(QStringLiteral("OK"), QStringLiteral("OkBtn"), frame);
+    ok->setDefault(true);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(SymPan, 0, Qt::AlignHCenter);
+    side->addWidget(SymNamPan_);
+    side->addWidget(markers);
+    side->addStretch();
+    side->addWidget(ok);
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(heading, 0, 0, 1, 2);
+    grid->addWidget(TerList_, 1, 0);
+    grid->addLayout(side, 1, 1);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(TerList_, &QListWidget::currentRowChanged, this, [this](int row) {
+        logic_.TerListClick(row);
+        Refresh();
+    });
+    connect(ok, &QPushButton::clicked, this, [this] { done(logic_.OkBtnClick()); });
+}
+
+void TSelectHxMrk::showEvent(QShowEvent* event) {
+    logic_.FormActivate();
+    FillTerrainList(TerList_, logic_.rows(), logic_.row());
+    Refresh();
+    QDialog::showEvent(event);
+    if (const QScreen* s = screen())
+        move(s->availableGeometry().center() - rect().center());
+}
+
+void TSelectHxMrk::Refresh() {
+    if (QRadioButton* radio = slotButtons_[size_t(logic_.slot())])
+        radio->setChecked(true);
+    SelectListRow(TerList_, logic_.row());
+    SymNamPan_->setText(logic_.symbolName());
+    ShowPreview(Image1_, logic_.preview());
+}
