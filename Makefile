@@ -46,3 +46,19 @@ format:
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
+
+# Fuzzing with libFuzzer (clang): each target runs FUZZ_SECONDS over its corpus. New
+# inputs go to build-fuzz/corpus/<target>; crashes to build-fuzz/findings/<target>.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := SetFile OrderFile BattleFile BattleList Definitions SetDirectory
+.PHONY: fuzz
+fuzz: deps
+	@cmake -S . -B build-fuzz $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DFM_FUZZ=ON >/dev/null
+	@cmake --build build-fuzz -j $(JOBS)
+	@for t in $(FUZZ_TARGETS); do \
+	    mkdir -p build-fuzz/corpus/$$t build-fuzz/findings/$$t; \
+	    echo "== $$t for $(FUZZ_SECONDS) s"; \
+	    QT_QPA_PLATFORM=offscreen build-fuzz/fuzz/fm_fuzz_$$t build-fuzz/corpus/$$t fuzz/corpus/$$t \
+	        -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=build-fuzz/findings/$$t/ -print_final_stats=1 \
+	        2>&1 | grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units|stat::peak_rss|==[0-9]+==ERROR|SUMMARY)|cov:' | tail -3 || exit 1; \
+	done
