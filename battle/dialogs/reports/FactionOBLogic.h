@@ -1,0 +1,28 @@
+#pragma once
+// The order of battle of the side in the context's dialogValue. Opening it puts the
+// units into canonical order, so the rows follow the numbers the units have afterwards;
+// each row remembers its unit. A double click on a row is the answer: the unit the
+// main window then opens the unit editor on.
+
+#include "ReportLogic.h"
+
+class FactionOBLogic : public ReportLogic {
+public:
+    using ReportLogic::ReportLogic;
+
+    // The unit shown in row (from 0 below the heading); 0 for no row.
+    int UnitOfRow(int row) const;
+    // The row's unit becomes the answer and is returned; 0 leaves the window open.
+    int GridDblClick(int row);
+    // "Exit": the click sound and no unit.
+    void ExitBtnClick();
+
+    // The unit chosen since the last opening; 0 when none.
+    int chosenUnit() const { return chosenUnit_; }
+
+protected:
+    ReportGrid BuildReport() override;
+
+private:
+    int chosenUnit_ = 0;
+};

@@ -1,0 +1,24 @@
+#pragma once
+// The order of battle of the side the caller puts into the context's dialogValue (1 or
+// 2) before exec(). Opening it puts the units into canonical order. exec() returns the
+// number of the unit whose row was double-clicked, or 0 from "Exit" or closing; the
+// caller then opens the unit editor on that unit's hex.
+
+#include "FactionOBLogic.h"
+#include "TReportWindow.h"
+
+class TFactionOB : public TReportWindow {
+    Q_OBJECT
+public:
+    explicit TFactionOB(EditorContext& context, QWidget* parent = nullptr);
+
+    FactionOBLogic& logic() { return logic_; }
+
+protected:
+    ReportLogic& Logic() override { return logic_; }
+    void GridDblClick(int row) override;
+    void CloseBtnClick() override;
+
+private:
+    FactionOBLogic logic_;
+};

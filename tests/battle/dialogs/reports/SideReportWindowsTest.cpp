@@ -1,0 +1,211 @@
+// The order of battle and the reinforcement schedule of one side: the side comes from
+// the context's dialogValue, the order of battle renumbers the units before it shows
+// them, and a double click answers with the unit of the row as numbered afterwards.
+
+#include "FactionOBLogic.h"
+#include "ReportTable.h"
+#include "ReportTestBattle.h"
+#include "TFactionOB.h"
+#include "TRForceRoster.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(FactionOB, ShowsEveryUnitOfTheSideWithItsColumns) {
+    DialogTestBench bench;
+    BuildReportBattle(bench);
+    bench.context->dialogValue = 1;
+    TFactionOB window(*bench.context);
+    window.show();
+    const ReportTable& grid = *window.grid();
+    EXPECT_EQ(grid.objectName(), "OBGrid");
+    EXPECT_EQ(window.label()->text(), "Western Forces Order of Battle ");
+    EXPECT_EQ(window.closeButton()->text(), "Exit");
+    EXPECT_EQ(GridHeadings(grid),
+              QStringList({"Unit", "Type", "Class", "Men", "Morale", "Combat", "Defense", "Missile",
+                           "Ammo", "Value", "Group", "Leader", "Rtg/Rng", "Supply Lvl", "Hex"}));
+    EXPECT_EQ(GridWidths(grid),
+              QList<int>({115, 50, 50, 30, 40, 45, 45, 40, 35, 35, 115, 115, 45, 55, 40}));
+    EXPECT_EQ(grid.fixedColumns(), 0);
+    ASSERT_EQ(grid.rowCount(), 3); // reinforcements included, the other side left out
+    EXPECT_GE(GridRowNamed(grid, "Relief Horse"), 0);
+    EXPECT_EQ(GridRowNamed(grid, "Black Pikes"), -1);
+
+    const QStringList archers = GridRow(grid, GridRowNamed(grid, "Green Archers"));
+    EXPECT_EQ(archers[1], "Missile");
+    EXPECT_EQ(archers[3], "120");
+    EXPECT_EQ(archers[8], "24");
+    EXPECT_EQ(archers[10], "Main");
+    EXPECT_EQ(archers[11], "Earl Ranulf");
+    EXPECT_EQ(archers[12], "-");
+    EXPECT_EQ(archers[14], "512");
+    const QStringList earl = GridRow(grid, GridRowNamed(grid, "Earl Ranulf"));
+    EXPECT_EQ(earl[1], "Leader");
+    EXPECT_EQ(earl[12], "4/6");
+    // Every cell is the report's own text.
+    for (int r = 0; r < grid.rowCount(); ++r)
+        EXPECT_EQ(GridRow(grid, r), window.logic().grid().rows[r]);
+}
+
+TEST(FactionOB, RowsFollowTheCanonicalOrderAndAnswerWithTheUnitsNewNumber) {
+    DialogTestBench bench;
+    BuildReportBattle(bench);
+    ASSERT_EQ(UnitNamed(bench.battle, "Green Archers"), 3);
+    bench.context->dialogValue = 1;
+    FactionOBLogic logic(*bench.context);
+    logic.FormActivate();
+    // Side 1 comes first now, its leader before the archers.
+    EXPECT_EQ(bench.battle.unit(1).name.text(), "Earl Ranulf");
+    EXPECT_EQ(bench.battle.unit(2).name.text(), "Green Archers");
+    ASSERT_EQ(logic.grid().rowUnits.size(), 3);
+    for (int row = 0; row < 3; ++row)
+        EXPECT_EQ(bench.battle.unit(logic.UnitOfRow(row)).name.text(), logic.grid().rows[row][0]);
+    EXPECT_EQ(logic.GridDblClick(1), 2);
+    EXPECT_EQ(bench.battle.unit(logic.chosenUnit()).hex, kArcherHex);
+    // Rows that are not there choose nothing.
+    EXPECT_EQ(logic.GridDblClick(3), 0);
+    EXPECT_EQ(logic.GridDblClick(-1), 0);
+    EXPECT_EQ(logic.chosenUnit(), 0);
+}
+
+TEST(FactionOB, EasternSideRowsNameTheirOwnUnits) {
+    DialogTestBench bench;
+    BuildReportBattle(bench);
+    bench.context->dialogValue = 2;
+    FactionOBLogic logic(*bench.context);
+    logic.FormActivate();
+    ASSERT_EQ(logic.grid().rows.size(), 3);
+    EXPECT_EQ(logic.grid().label, "Eastern Forces Order of Battle ");
+    for (int row = 0; row < 3; ++row) {
+        const UnitRecord& u = bench.battle.unit(logic.UnitOfRow(row));
+        EXPECT_EQ(u.side, 2);
+        EXPECT_EQ(u.name.text(), logic.grid().rows[row][0]);
+    }
+}
+
+TEST(FactionOBWindow, DoubleClickClosesWithTheUnitAndExitWithNone) {
+    DialogTestBench bench;
+    BuildReportBattle(bench);
+    bench.context->dialogValue = 1;
+    TFactionOB window(*bench.context);
+    window.show();
+    ReportTable& grid = *window.grid();
+    const int row = GridRowNamed(grid, "Green Archers");
+    ASSERT_GE(row, 0);
+
+    ClickCell(grid, row, 3);
+    EXPECT_EQ(window.logic().selectedRow(), row);
+    EXPECT_EQ(grid.currentRow(), row);
+    EXPECT_EQ(bench.sounds->played(), std::vector<int>({SoundClick}));
+
+    DoubleClickCell(grid, row, 3);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), UnitNamed(bench.battle, "Green Archers"));
+    EXPECT_EQ(window.result(), 2);
+
+    // Opened again: a fresh report, no answer until one is chosen.
+    window.show();
+    EXPECT_EQ(window.logic().chosenUnit(), 0);
+    EXPECT_EQ(window.logic().selectedRow(), -1);
+    bench.sounds->ClearPlayed();
+    QTest::mouseClick(window.closeButton(), Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), 0);
+    EXPECT_EQ(bench.sounds->played(), std::vector<int>({SoundClick}));
+}
+
+TEST(FactionOBWindow, DoubleClickBelowTheRowsKeepsTheWindowOpen) {
+    DialogTestBench bench;
+    BuildReportBattle(bench);
+    bench.context->dialogValue = 2;
+    TFactionOB window(*bench.context);
+    window.show();
+    ReportTable& grid = *window.grid();
+    const QPoint below(20, grid.viewport()->height() - 2); // 18 visible rows, 3 filled
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, below);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.logic().chosenUnit(), 0);
+}
+
+TEST(FactionOBWindow, SideWithoutUnitsShowsWhyAndAnswersNothing) {
+    DialogTestBench bench;
+    bench.battle.settings.mapCols = 10;
+    bench.battle.settings.mapRows = 10;
+    bench.battle.InitNewBattle(nullptr);
+    UnitRecord lone;
+    lone.side = 1;
+    bench.battle.AddUnit(lone, 5);
+    bench.context->dialogValue = 2;
+    TFactionOB window(*bench.context);
+    window.show();
+    EXPECT_EQ(window.grid()->rowCount(), 0);
+    EXPECT_EQ(window.label()->text(), "Units for this faction have not been defined.");
+    EXPECT_EQ(window.logic().GridDblClick(0), 0);
+    QTest::mouseClick(window.closeButton(), Qt::LeftButton);
+    EXPECT_EQ(window.result(), 0);
+}
+
+TEST(RForceRoster, ListsTheSidesLateArrivalsWithoutReordering) {
+    DialogTestBench bench;
+    BuildReportBattle(bench);
+    bench.context->dialogValue = 1;
+    TRForceRoster window(*bench.context);
+    window.show();
+    const ReportTable& grid = *window.grid();
+    EXPECT_EQ(grid.objectName(), "RFGrid");
+    EXPECT_EQ(window.label()->text(), "Western Forces Reinforcement Schedule");
+    EXPECT_EQ(GridHeadings(grid), QStringList({"Unit", "Arrival", "Type", "Class", "Men", "Morale",
+                                               "Combat", "Defense", "Missile", "Ammo", "Value",
+                                               "Group", "Leader", "Rtg/Rng", "Supply Lvl"}));
+    EXPECT_EQ(GridWidths(grid),
+              QList<int>({115, 60, 50, 50, 30, 40, 40, 45, 40, 35, 35, 115, 115, 50, 60}));
+    EXPECT_EQ(grid.fixedColumns(), 1);
+    ASSERT_EQ(grid.rowCount(), 1);
+    const QStringList horse = GridRow(grid, 0);
+    EXPECT_EQ(horse[0], "Relief Horse");
+    EXPECT_EQ(horse[1], "3");
+    EXPECT_EQ(horse[2], "Cavalry");
+    EXPECT_EQ(horse[11], "Left Wing");
+    EXPECT_EQ(horse[12], "None");
+    EXPECT_EQ(UnitNamed(bench.battle, "Green Archers"), 3); // not renumbered
+
+    bench.context->dialogValue = 2;
+    window.hide();
+    window.show();
+    ASSERT_EQ(grid.rowCount(), 1);
+    EXPECT_EQ(GridRow(grid, 0)[0], "Late Levy");
+    EXPECT_EQ(window.label()->text(), "Eastern Forces Reinforcement Schedule");
+}
+
+TEST(RForceRoster, ClickSelectsAndOkClosesWithOne) {
+    DialogTestBench bench;
+    BuildReportBattle(bench);
+    bench.context->dialogValue = 2;
+    TRForceRoster window(*bench.context);
+    window.show();
+    ClickCell(*window.grid(), 0, 4);
+    EXPECT_EQ(window.logic().selectedRow(), 0);
+    QTest::mouseClick(window.closeButton(), Qt::LeftButton);
+    EXPECT_EQ(window.result(), 1);
+    EXPECT_EQ(bench.sounds->played(), std::vector<int>({SoundClick, SoundClick}));
+}
+
+TEST(RForceRoster, SideWithoutReinforcementsShowsWhy) {
+    DialogTestBench bench;
+    BuildReportBattle(bench);
+    bench.battle.DeleteUnit(UnitNamed(bench.battle, "Late Levy"));
+    bench.context->dialogValue = 2;
+    TRForceRoster window(*bench.context);
+    window.show();
+    EXPECT_EQ(window.grid()->rowCount(), 0);
+    EXPECT_EQ(window.label()->text(), "Reinforcements for this faction have not been defined.");
+    ClickCell(*window.grid(), 0, 0); // nothing there
+    EXPECT_EQ(window.logic().selectedRow(), -1);
+}
+
+} // namespace
