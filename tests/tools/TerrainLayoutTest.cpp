@@ -10,7 +10,8 @@ TEST(TerrainLayout, DistanceCountsStepsAcrossEdges) {
         EXPECT_EQ(HexDistance({4, 4}, NeighbourCell({4, 4}, side)), 1) << side;
     EXPECT_EQ(HexDistance({0, 0}, {4, 0}), 4); // zigzag along a row
     EXPECT_EQ(HexDistance({0, 0}, {0, 5}), 5);
-    EXPECT_EQ(HexDistance({1, 0}, {3, 3}), 3);
+    EXPECT_EQ(HexDistance({0, 0}, {2, 1}), 2); // two steps south-east
+    EXPECT_EQ(HexDistance({1, 0}, {3, 3}), 4);
     EXPECT_EQ(Patch({5, 5}, 0).size(), 1u);
     EXPECT_EQ(Patch({5, 5}, 1).size(), 7u);
     EXPECT_EQ(Patch({6, 5}, 2).size(), 19u);

@@ -75,14 +75,14 @@ static QString AddMapTexts(Battle& battle, const TerrainLayout& map) {
         Kind kind;
         std::array<uint8_t, 3> placement;
     } texts[] = {
-        {kVarnholmChurch, "Varnholm", Town, {2, 2, 2}},
+        {kVarnholmKeep, "Varnholm", Town, {7, 7, 7}},
         {{8, 13}, "Holt", Village, {2, 2, 2}},
         {{15, 23}, "Ebbing", Village, {1, 1, 1}},
         {{34, 13}, "Askel", Village, {1, 1, 1}},
         {kSorby, "Sorby", Village, {1, 1, 1}},
         {{22, 4}, "River Varn", Water, {8, 8, 8}},
         {{33, 6}, "Morr Mere", Water, {1, 1, 1}},
-        {{23, 22}, "Ebbing Ford", Water, {8, 8, 8}},
+        {{23, 23}, "Ebbing Ford", Water, {1, 1, 1}},
         {{3, 1}, "Holtwood", Forest, {1, 1, 1}},
         {{35, 24}, "Ebbing Forest", Forest, {2, 2, 2}},
         {{30, 17}, "Askel Ridge", Land, {8, 8, 8}},
