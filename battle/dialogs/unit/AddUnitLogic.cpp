@@ -1,0 +1,485 @@
+#include "AddUnitLogic.h"
+
+#include "UnitPreview.h"
+#include "UnitSteps.h"
+
+namespace {
+
+template <class Item> QStringList NamesOf(const std::vector<Item>& table) {
+    QStringList names;
+    for (const Item& item : table)
+        names.append(item.name);
+    return names;
+}
+
+const QString kNoFigure = QStringLiteral("--");
+
+} // namespace
+
+AddUnitLogic::AddUnitLogic(EditorContext& context) : context_(context) {}
+
+bool AddUnitLogic::HasUnit() const {
+    return shown_ != 0 && context_.battle.units().valid(shown_);
+}
+
+const UnitRecord& AddUnitLogic::Shown() const {
+    return context_.battle.unit(shown_);
+}
+
+// Every change to the shown unit goes through the battle, which marks it modified.
+template <class Change> void AddUnitLogic::EditShown(Change change) {
+    if (!HasUnit())
+        return;
+    UnitRecord u = Shown();
+    change(u);
+    context_.battle.UpdateUnit(shown_, u);
+}
+
+int AddUnitLogic::RowSymbol(int row) const {
+    if (row < 0 || row >= int(rowSymbols_.size()))
+        return -1;
+    return rowSymbols_[size_t(row)];
+}
+
+void AddUnitLogic::FormActivate() {
+    Battle& battle = context_.battle;
+    battle.modified = true;
+    const int h = context_.currentHex;
+    const bool onMap = battle.IsHex(h);
+    if (onMap && battle.hex(h).reinforcementMarker != 0)
+        commandMode = kReinforcementsMode;
+    controls_.heading =
+        commandMode == kUnitsMode ? QStringLiteral("Units") : QStringLiteral("Reinforcements");
+
+    const Definitions& defs = context_.definitions;
+    controls_.missileNames = NamesOf(defs.missileWeapons);
+    controls_.combatNames = NamesOf(defs.combatWeapons);
+    controls_.classNames = NamesOf(defs.classes);
+    controls_.armourNames = NamesOf(defs.armour);
+    controls_.shieldNames = NamesOf(defs.shields);
+
+    shown_ = onMap ? battle.hex(h).unitNo : 0;
+    if (!battle.units().valid(shown_))
+        shown_ = 0;
+    EnableGroups(shown_ != 0);
+    controls_.addEnabled = shown_ == 0;
+    controls_.removeEnabled = shown_ != 0;
+    controls_.sideAName = battle.settings.sideAName.text();
+    controls_.sideBName = battle.settings.sideBName.text();
+
+    // The rows follow the set's display order; an order naming no unit symbol falls
+    // back to the set's own order.
+    const LoadedSymbolSet& set = context_.symbols;
+    rowSymbols_.clear();
+    controls_.symbolNames.clear();
+    for (int s : set.unitOrder) {
+        if (s >= 1 && s <= set.unitCount())
+            rowSymbols_.push_back(s - 1);
+    }
+    if (rowSymbols_.empty()) {
+        for (int s = 0; s < set.unitCount(); ++s)
+            rowSymbols_.push_back(s);
+    }
+    for (int s : rowSymbols_)
+        controls_.symbolNames.append(
+            QString::fromLatin1(set.table(SymbolKind::Unit)[size_t(s)].name));
+    if (!rowSymbols_.empty())
+        context_.terrainSelection = rowSymbols_.front();
+
+    controls_.wingNames.clear();
+    for (const WingName& w : battle.wingNames())
+        controls_.wingNames.append(w.text());
+
+    SelectRow(0);
+    if (shown_ != 0)
+        LoadShownUnit();
+}
+
+void AddUnitLogic::EnableGroups(bool on) {
+    controls_.groupsEnabled = on;
+    if (on) {
+        // The activation turn of a unit on the map from the start cannot be changed.
+        controls_.activationEnabled = reinforcementMode();
+        return;
+    }
+    controls_.activationEnabled = false;
+    controls_.resupplyEnabled = false;
+    controls_.ammoEnabled = false;
+    controls_.name.clear();
+    controls_.sideButton = 0;
+    controls_.typeButton = 0;
+    controls_.wingLeader = false;
+}
+
+void AddUnitLogic::LoadShownUnit() {
+    const UnitRecord& u = Shown();
+    controls_.removeEnabled = true;
+    controls_.name = u.name.text();
+    controls_.sideButton = u.side == 2 ? 2 : 1;
+    controls_.typeButton = u.unitType;
+    reinforcementSide_ = controls_.sideButton;
+    controls_.wingLeader = u.wingLeader != 0;
+    controls_.classIndex = u.unitClass;
+    controls_.combatIndex = u.combatWeapon;
+    controls_.missileIndex = u.missileWeapon;
+    controls_.armourIndex = u.armour;
+    controls_.shieldIndex = u.shield;
+    const bool wingListed = u.wing >= 0 && u.wing < controls_.wingNames.size();
+    controls_.wingIndex = wingListed ? u.wing : -1;
+    controls_.wingText = wingListed ? controls_.wingNames[u.wing] : QString();
+    int row = 0;
+    for (int r = 0; r < int(rowSymbols_.size()); ++r) {
+        if (rowSymbols_[size_t(r)] == u.symbol) {
+            row = r;
+            break;
+        }
+    }
+    SelectRow(row);
+    controls_.resupplyEnabled = u.unitType == UnitSupply;
+    controls_.ammoEnabled = u.missileWeapon != 0;
+}
+
+void AddUnitLogic::SelectRow(int row) {
+    controls_.symbolRow = row;
+    controls_.preview = UnitPreviewPicture(context_.symbols, RowSymbol(row));
+}
+
+void AddUnitLogic::AddBtnClick() {
+    if (shown_ != 0)
+        return;
+    context_.sounds.Play(SoundZoom);
+    Battle& battle = context_.battle;
+    const int symbol = rowSymbols_.empty() ? 0 : rowSymbols_.front();
+    const int turn = NewUnitActivationTurn(reinforcementMode(), battle.settings.maxTurns);
+    const int h = context_.currentHex;
+    // A full unit table (or a hex that cannot take the unit) leaves the dialog as it is.
+    const int n = battle.AddUnit(NewUnitRecord(symbol, turn, h), h);
+    if (n == 0)
+        return;
+    shown_ = n;
+    if (reinforcementMode())
+        battle.SetReinforcementMarker(h, battle.markerTable[MarkerWesternReinforcement]);
+    EnableGroups(true);
+    LoadShownUnit();
+    controls_.addEnabled = false;
+}
+
+void AddUnitLogic::RemBtnClick() {
+    context_.sounds.Play(SoundClick);
+    if (!HasUnit())
+        return;
+    context_.battle.DeleteUnit(shown_);
+    shown_ = 0;
+    if (reinforcementMode())
+        context_.battle.SetReinforcementMarker(context_.currentHex, 0);
+    EnableGroups(false);
+    controls_.removeEnabled = false;
+    controls_.addEnabled = true;
+}
+
+// The wing the unit gets on "Exit": a typed name names the entry it equals byte for
+// byte, picked or not, or becomes a new entry; without a text the selection stands.
+// -1 when a new entry is needed but the list is full.
+int AddUnitLogic::ResolveWing() {
+    if (controls_.wingText.isEmpty())
+        return controls_.wingIndex >= 0 ? controls_.wingIndex : Shown().wing;
+    const QByteArray typed = controls_.wingText.toLatin1();
+    const std::vector<WingName>& wings = context_.battle.wingNames();
+    for (int i = 0; i < int(wings.size()); ++i) {
+        if (wings[size_t(i)].bytes() == typed)
+            return i;
+    }
+    const int added = context_.battle.AddWingName(controls_.wingText);
+    if (added >= 0)
+        controls_.wingNames.append(controls_.wingText);
+    return added;
+}
+
+bool AddUnitLogic::ExitBtnClick() {
+    if (HasUnit()) {
+        const int wing = ResolveWing();
+        if (wing < 0)
+            return false;
+        controls_.wingIndex = wing;
+        Battle& battle = context_.battle;
+        if (Shown().hex != context_.currentHex)
+            battle.MoveUnit(shown_, context_.currentHex);
+        EditShown([&](UnitRecord& u) {
+            u.name.assign(controls_.name);
+            u.side = controls_.sideButton == 2 ? 2 : 1;
+            if (controls_.typeButton != 0)
+                u.unitType = controls_.typeButton;
+            u.wingLeader = controls_.wingLeader ? 1 : 0;
+            u.unitClass = controls_.classIndex;
+            u.combatWeapon = controls_.combatIndex;
+            u.missileWeapon = controls_.missileIndex;
+            u.armour = controls_.armourIndex;
+            u.shield = controls_.shieldIndex;
+            u.wing = wing;
+            if (RowSymbol(controls_.symbolRow) >= 0)
+                u.symbol = RowSymbol(controls_.symbolRow);
+        });
+        reinforcementSide_ = Shown().side;
+        if (reinforcementMode())
+            MarkCurrentHex();
+    }
+    context_.sounds.Play(SoundClick);
+    return true;
+}
+
+void AddUnitLogic::MarkCurrentHex() {
+    Battle& battle = context_.battle;
+    int marker = 0;
+    if (HasUnit() && Shown().activationTurn >= kFirstReinforcementTurn)
+        marker = battle.markerTable[reinforcementSide_ == 2 ? MarkerEasternReinforcement
+                                                            : MarkerWesternReinforcement];
+    battle.SetReinforcementMarker(context_.currentHex, marker);
+}
+
+void AddUnitLogic::ShowTable(int kind) {
+    context_.sounds.Play(SoundClick);
+    if (showWeaponTable)
+        showWeaponTable(kind);
+}
+
+// Arrow steps ---------------------------------------------------------------------------
+
+void AddUnitLogic::MenUDClick(bool up) {
+    if (!HasUnit())
+        return;
+    context_.sounds.Play(SoundClick);
+    EditShown([&](UnitRecord& u) {
+        if (StepWithin(u.men, up, kMenBounds))
+            u.value = RecomputedValue(u);
+    });
+}
+
+void AddUnitLogic::MorUDClick(bool up) {
+    if (!HasUnit())
+        return;
+    context_.sounds.Play(SoundClick);
+    EditShown([&](UnitRecord& u) { StepWithin(u.morale, up, kMoraleBounds); });
+}
+
+void AddUnitLogic::MvpUDClick(bool up) {
+    if (!HasUnit())
+        return;
+    context_.sounds.Play(SoundClick);
+    EditShown([&](UnitRecord& u) { StepWithin(u.movementPoints, up, kMovementBounds); });
+}
+
+void AddUnitLogic::VpUDClick(bool up) {
+    if (!HasUnit())
+        return;
+    context_.sounds.Play(SoundClick);
+    EditShown([&](UnitRecord& u) { StepWithin(u.value, up, kValueBounds); });
+}
+
+void AddUnitLogic::AmmoUpDnClick(bool up) {
+    if (!HasUnit() || !controls_.ammoEnabled)
+        return;
+    context_.sounds.Play(SoundClick);
+    EditShown([&](UnitRecord& u) { StepWithin(u.missileAmmo, up, kAmmoBounds); });
+}
+
+void AddUnitLogic::AtrnUDClick(bool up) {
+    if (!HasUnit() || !controls_.activationEnabled)
+        return;
+    context_.sounds.Play(SoundClick);
+    const int maxTurns = context_.battle.settings.maxTurns;
+    EditShown([&](UnitRecord& u) {
+        u.activationTurn =
+            SteppedActivationTurn(u.activationTurn, up, reinforcementMode(), maxTurns);
+    });
+}
+
+void AddUnitLogic::SplUDClick(bool up) {
+    if (!HasUnit())
+        return;
+    context_.sounds.Play(SoundClick);
+    if (Shown().unitType != UnitSupply)
+        return;
+    EditShown([&](UnitRecord& u) { StepWithin(u.resupplyLevel, up, kResupplyBounds); });
+}
+
+void AddUnitLogic::RateUDClick(bool up) {
+    if (!HasUnit())
+        return;
+    context_.sounds.Play(SoundClick);
+    if (Shown().wingLeader == 0)
+        return;
+    EditShown([&](UnitRecord& u) { StepWithin(u.leaderRating, up, kRatingBounds); });
+}
+
+void AddUnitLogic::RangeUDClick(bool up) {
+    if (!HasUnit())
+        return;
+    context_.sounds.Play(SoundClick);
+    if (Shown().wingLeader == 0)
+        return;
+    EditShown([&](UnitRecord& u) { StepWithin(u.commandRange, up, kRangeBounds); });
+}
+
+// Choices -------------------------------------------------------------------------------
+
+void AddUnitLogic::ChooseSide(int side) {
+    if (!HasUnit())
+        return;
+    context_.sounds.Play(SoundClick);
+    controls_.sideButton = side;
+    reinforcementSide_ = side;
+    EditShown([&](UnitRecord& u) { u.side = side; });
+    if (reinforcementMode())
+        MarkCurrentHex();
+}
+
+void AddUnitLogic::ChooseType(int type) {
+    if (!HasUnit())
+        return;
+    context_.sounds.Play(SoundClick);
+    controls_.typeButton = type;
+    controls_.resupplyEnabled = type == UnitSupply;
+    EditShown([&](UnitRecord& u) {
+        u.unitType = type;
+        u.movementPoints = MovementForType(type);
+        u.resupplyLevel = type == UnitSupply ? kSupplyResupplyLevel : 0;
+        u.value = RecomputedValue(u);
+    });
+}
+
+void AddUnitLogic::UnitRankChange(int index) {
+    if (!HasUnit() || index < 0)
+        return;
+    context_.sounds.Play(SoundClick);
+    controls_.classIndex = index;
+    EditShown([&](UnitRecord& u) {
+        u.unitClass = index;
+        u.morale = MoraleForClass(index);
+    });
+}
+
+void AddUnitLogic::UnitCombatChange(int index) {
+    if (!HasUnit() || index < 0)
+        return;
+    context_.sounds.Play(SoundClick);
+    controls_.combatIndex = index;
+    EditShown([&](UnitRecord& u) { u.combatWeapon = index; });
+}
+
+void AddUnitLogic::UnitMissleChange(int index) {
+    if (!HasUnit() || index < 0)
+        return;
+    context_.sounds.Play(SoundClick);
+    controls_.missileIndex = index;
+    controls_.ammoEnabled = index != 0;
+    EditShown([&](UnitRecord& u) {
+        u.missileWeapon = index;
+        if (index == 0)
+            u.missileAmmo = 0;
+    });
+}
+
+void AddUnitLogic::UnitArmorChange(int index) {
+    if (!HasUnit() || index < 0)
+        return;
+    context_.sounds.Play(SoundClick);
+    controls_.armourIndex = index;
+    EditShown([&](UnitRecord& u) { u.armour = index; });
+}
+
+void AddUnitLogic::UnitShieldChange(int index) {
+    if (!HasUnit() || index < 0)
+        return;
+    context_.sounds.Play(SoundClick);
+    controls_.shieldIndex = index;
+    EditShown([&](UnitRecord& u) { u.shield = index; });
+}
+
+void AddUnitLogic::WingLdrBtnClick(bool checked) {
+    if (!HasUnit())
+        return;
+    controls_.wingLeader = checked;
+    EditShown([&](UnitRecord& u) {
+        u.wingLeader = checked ? 1 : 0;
+        u.commandRange = checked ? kNewLeaderRange : 0;
+        u.leaderRating = 0;
+    });
+}
+
+void AddUnitLogic::UnitGroupChange(int index) {
+    if (!HasUnit() || index < 0 || index >= controls_.wingNames.size())
+        return;
+    context_.sounds.Play(SoundClick);
+    controls_.wingIndex = index;
+    controls_.wingText = controls_.wingNames[index];
+    EditShown([&](UnitRecord& u) { u.wing = index; });
+}
+
+void AddUnitLogic::UnitGroupEdit(const QString& text) {
+    controls_.wingText = text.left(kWingNameChars);
+    controls_.wingIndex = controls_.wingNames.indexOf(controls_.wingText);
+}
+
+void AddUnitLogic::SymNameChange(const QString& text) {
+    if (!HasUnit())
+        return;
+    controls_.name = text.left(kUnitNameChars);
+    EditShown([&](UnitRecord& u) { u.name.assign(controls_.name); });
+}
+
+void AddUnitLogic::TerListClick(int row) {
+    const int symbol = RowSymbol(row);
+    if (symbol < 0)
+        return;
+    context_.sounds.Play(SoundClick);
+    context_.terrainSelection = symbol;
+    SelectRow(row);
+    EditShown([&](UnitRecord& u) { u.symbol = symbol; });
+}
+
+// Labels --------------------------------------------------------------------------------
+
+QString AddUnitLogic::Figure(const QString& prefix, int UnitRecord::*field) const {
+    return prefix + (HasUnit() ? QString::number(Shown().*field) : kNoFigure);
+}
+
+QString AddUnitLogic::menText() const {
+    return Figure(QStringLiteral("Men: "), &UnitRecord::men);
+}
+QString AddUnitLogic::moraleText() const {
+    return Figure(QStringLiteral("Morale: "), &UnitRecord::morale);
+}
+QString AddUnitLogic::movementText() const {
+    return Figure(QStringLiteral("Movement Points: "), &UnitRecord::movementPoints);
+}
+QString AddUnitLogic::valueText() const {
+    return Figure(QStringLiteral("Value: "), &UnitRecord::value);
+}
+QString AddUnitLogic::activationText() const {
+    return Figure(QStringLiteral("Activation Turn: "), &UnitRecord::activationTurn);
+}
+QString AddUnitLogic::resupplyText() const {
+    return Figure(QStringLiteral("ReSupply Level: "), &UnitRecord::resupplyLevel);
+}
+QString AddUnitLogic::ratingText() const {
+    return Figure(QStringLiteral("Rating: "), &UnitRecord::leaderRating);
+}
+QString AddUnitLogic::rangeText() const {
+    return Figure(QStringLiteral("Range: "), &UnitRecord::commandRange);
+}
+QString AddUnitLogic::ammoText() const {
+    return QStringLiteral("Missile Ammo: ") +
+           (HasUnit() ? AmmoText(Shown().missileAmmo) : kNoFigure);
+}
+QString AddUnitLogic::combatText() const {
+    return HasUnit() ? CombatText(context_.definitions, Shown()) : QStringLiteral("Combat: --");
+}
+QString AddUnitLogic::missileText() const {
+    return HasUnit() ? MissileText(context_.definitions, Shown()) : QStringLiteral("Missile: --");
+}
+QString AddUnitLogic::defenceText() const {
+    return HasUnit() ? DefenceText(context_.definitions, Shown()) : QStringLiteral("Defense: --");
+}
+QString AddUnitLogic::weightText() const {
+    return HasUnit() ? WeightText(context_.definitions, Shown()) : QStringLiteral("Wgt: --");
+}
