@@ -5,28 +5,34 @@
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 
-// Cells of the fixed columns are drawn in the heading's colour, whatever the selection,
-// so the row names stand apart from the figures as in the heading row.
+// Every cell is drawn here, as the grid always drew them: the text 2 pixels in from the
+// left, cut at the cell's edge rather than shortened with dots, so narrow columns keep as
+// much of their text as fits. Cells of the fixed columns take the heading's colour.
 class ReportCellDelegate : public QStyledItemDelegate {
 public:
-    ReportCellDelegate(const ReportTable& table) : QStyledItemDelegate(nullptr), table_(table) {}
+    explicit ReportCellDelegate(const ReportTable& table)
+        : QStyledItemDelegate(nullptr), table_(table) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
-        if (index.column() >= table_.fixedColumns()) {
-            QStyledItemDelegate::paint(painter, option, index);
-            return;
+        const bool fixed = index.column() < table_.fixedColumns();
+        const bool selected = !fixed && (option.state & QStyle::State_Selected);
+        QBrush fill = option.palette.base();
+        QColor ink = option.palette.color(QPalette::Text);
+        if (fixed) {
+            fill = option.palette.button();
+            ink = option.palette.color(QPalette::ButtonText);
+        } else if (selected) {
+            fill = option.palette.highlight();
+            ink = option.palette.color(QPalette::HighlightedText);
         }
         painter->save();
-        painter->fillRect(option.rect, option.palette.button());
-        painter->setPen(option.palette.color(QPalette::Mid));
-        painter->drawLine(option.rect.topRight(), option.rect.bottomRight());
-        painter->setPen(option.palette.color(QPalette::ButtonText));
+        painter->fillRect(option.rect, fill);
+        painter->setClipRect(option.rect);
+        painter->setPen(ink);
         painter->setFont(option.font);
-        const QRect text = option.rect.adjusted(3, 0, -2, 0);
-        painter->drawText(
-            text, Qt::AlignLeft | Qt::AlignVCenter,
-            option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight, text.width()));
+        painter->drawText(option.rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                          index.data().toString());
         painter->restore();
     }
 
@@ -34,12 +40,38 @@ private:
     const ReportTable& table_;
 };
 
+// The fixed heading row, drawn like the cells: text 2 pixels in, cut at the edge.
+class ReportHeading : public QHeaderView {
+public:
+    explicit ReportHeading(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+
+protected:
+    void paintSection(QPainter* painter, const QRect& rect, int section) const override {
+        painter->save();
+        painter->fillRect(rect, palette().button());
+        painter->setPen(palette().color(QPalette::Mid));
+        painter->drawLine(rect.topRight(), rect.bottomRight());
+        painter->drawLine(rect.bottomLeft(), rect.bottomRight());
+        painter->setClipRect(rect);
+        painter->setPen(palette().color(QPalette::ButtonText));
+        painter->drawText(rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                          model()->headerData(section, orientation()).toString());
+        painter->restore();
+    }
+};
+
 ReportTable::ReportTable(const QString& name, int visibleRows, QWidget* parent)
     : QTableWidget(parent), visibleRows_(visibleRows) {
     setObjectName(name);
+    // The column widths were chosen for a small dialog font; a larger one would cut the
+    // headings and class names short.
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
     auto* delegate = new ReportCellDelegate(*this);
     delegate->setParent(this);
     setItemDelegate(delegate);
+    setHorizontalHeader(new ReportHeading(this));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);

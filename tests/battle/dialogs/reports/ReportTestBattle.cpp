@@ -24,10 +24,10 @@ UnitRecord Unit(const char* name, int side, int wing, int men, int morale) {
 void BuildReportBattle(DialogTestBench& bench) {
     Definitions& d = bench.definitions;
     d.missileWeapons = {
-        {"None", 0, 0, 0, 0, 0}, {"Long Bow", 3, 6, 5, 1, 2}, {"Crossbow", 4, 5, 6, 0, 1}};
-    d.combatWeapons = {{"None", 0, 0, 0}, {"Sword", 3, 1, 4}, {"Pike", 5, 3, 5}};
-    d.armour = {{"None", 0, 0}, {"Mail", 3, 4}, {"Plate", 5, 7}};
-    d.shields = {{"None", 0, 0}, {"Kite Shield", 2, 3}};
+        {"None", 0, 0, 0, 0, 0}, {"Long Bow", 3, 6, 45, 1, 2}, {"Crossbow", 4, 5, 50, 0, 1}};
+    d.combatWeapons = {{"None", 0, 0, 0}, {"Sword", 3, 1, 40}, {"Pike", 5, 3, 50}};
+    d.armour = {{"None", 0, 0}, {"Mail", 30, 4}, {"Plate", 45, 7}};
+    d.shields = {{"None", 0, 0}, {"Kite Shield", 15, 3}};
     d.classes = StandardUnitClasses();
 
     Battle& b = bench.battle;
@@ -39,16 +39,25 @@ void BuildReportBattle(DialogTestBench& bench) {
     b.InitNewBattle(nullptr);
     b.AddWingName("Left Wing");
 
-    b.AddUnit(Unit("Black Pikes", 2, 0, 200, 60), 3 * kTestCols + 14);
+    UnitRecord pikes = Unit("Black Pikes", 2, 0, 200, 60);
+    pikes.combatWeapon = 2;
+    pikes.unitClass = 2;
+    pikes.armour = 1;
+    b.AddUnit(pikes, 3 * kTestCols + 14);
     UnitRecord earl = Unit("Earl Ranulf", 1, 0, 20, 90);
     earl.wingLeader = 1;
     earl.leaderRating = 4;
     earl.commandRange = 6;
     earl.unitType = 2;
+    earl.unitClass = 4;
+    earl.armour = 2;
+    earl.shield = 1;
     b.AddUnit(earl, 5 * kTestCols + 10);
     UnitRecord archers = Unit("Green Archers", 1, 0, 120, 70);
     archers.missileWeapon = 1;
     archers.missileAmmo = 24;
+    archers.unitClass = 1;
+    archers.armour = 1;
     b.AddUnit(archers, kArcherHex);
     UnitRecord horse = Unit("Relief Horse", 1, 1, 80, 75);
     horse.unitType = 2;

@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <ostream>
+
 // Hexes of the test battle (20 columns × 12 rows).
 constexpr int kTestCols = 20;
 constexpr int kArcherHex = 5 * kTestCols + 12; // shown as "512"
@@ -35,3 +37,8 @@ void DoubleClickCell(ReportTable& grid, int row, int col);
 // Saves the window's picture as name.png into the folder named by FM_REPORT_SHOTS,
 // when that is set; returns the picture.
 QImage GrabWindow(QDialog& window, const QString& name);
+
+// Readable texts in the tests' failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
