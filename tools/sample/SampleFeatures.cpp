@@ -63,7 +63,7 @@ static QString AddMapTexts(Battle& battle, const TerrainLayout& map) {
         std::array<uint8_t, 3> size;
         uint8_t style; // 9 plus bold 16, italic 32
     } looks[] = {
-        {Rgb(24, 20, 16), {8, 11, 15}, 9 + 16},        {Rgb(40, 32, 24), {7, 9, 12}, 9},
+        {Rgb(24, 20, 16), {8, 11, 15}, 9 + 16},        {Rgb(40, 32, 24), {7, 9, 12}, 9 + 16},
         {Rgb(16, 48, 120), {7, 9, 12}, 9 + 32},        {Rgb(72, 40, 16), {7, 9, 12}, 9 + 32},
         {Rgb(236, 226, 170), {7, 9, 12}, 9 + 16 + 32}, // pale, to read over dark trees
     };

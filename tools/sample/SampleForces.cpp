@@ -80,7 +80,7 @@ static const Soldier kDuchy[] = {
     {"Town Spearmen", &kSpearmen, 0, {19, 15}},
     {"Varnholm Crossbows", &kHeavyCrossbows, 0, {18, 10}},
     {"Keep Garrison", &kLightCrossbows, 0, {17, 12}},
-    {"Ducal Baggage", &kWagons, 0, {14, 13}},
+    {"Ducal Baggage", &kWagons, 0, {15, 15}},
     {"Sir Edric Vane", &kLord, 1, {19, 21}, 1, 5, 2},
     {"Holt Longbows", &kLongbows, 1, {20, 20}},
     {"Ebbing Bowmen", &kHuntingBows, 1, {20, 23}},
