@@ -25,10 +25,13 @@ const QColor kGrey(128, 128, 128);
 const QColor kBackground(38, 34, 28);
 constexpr int kPreviewSide = 90;
 
+// Captions and the texts inside take the colour; disabled controls stay grey, so a
+// disabled arrow inside an enabled group still looks disabled.
 void SetTextColour(QWidget* widget, const QColor& colour) {
     QPalette p = widget->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(group, QPalette::WindowText, colour);
+    p.setColor(QPalette::Active, QPalette::WindowText, colour);
+    p.setColor(QPalette::Inactive, QPalette::WindowText, colour);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, kGrey);
     widget->setPalette(p);
 }
 
@@ -85,6 +88,8 @@ QLabel* TAddUnit::Label(const QString& name) {
 
 UpDownArrows* TAddUnit::Arrows(const QString& name, void (AddUnitLogic::*step)(bool)) {
     auto* arrows = new UpDownArrows(name, this);
+    // Dark arrows on the light buttons, whatever colour the group's captions have.
+    SetTextColour(arrows, Qt::black);
     connect(arrows, &UpDownArrows::stepped, this, [this, step](bool up) {
         (logic_.*step)(up);
         Refresh();
@@ -137,7 +142,8 @@ void TAddUnit::BuildLayout() {
     QGroupBox* symbolBox = Group(QStringLiteral("Symbol"));
     TerList_ = new QListWidget(this);
     TerList_->setObjectName(QStringLiteral("TerList"));
-    TerList_->setFixedSize(150, 110);
+    TerList_->setFixedSize(180, 110);
+    TerList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Image1_ = Label(QStringLiteral("Image1"));
     Image1_->setFixedSize(kPreviewSide, kPreviewSide);
     Image1_->setAlignment(Qt::AlignCenter);

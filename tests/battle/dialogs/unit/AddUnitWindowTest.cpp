@@ -165,6 +165,25 @@ TEST(AddUnitWindow, RemoveClosesWithOkAndEscapeDoesNotClose) {
     EXPECT_EQ(bench.battle.unitCount(), 0);
 }
 
+TEST(AddUnitWindow, TheSameWindowServesTheNextHex) {
+    UnitEditorBench bench;
+    OpenWindow w(bench);
+    Click(w.dialog, "AddBtn");
+    Click(w.dialog, "ExitBtn");
+    bench.context->currentHex = kHex + 1;
+    w.dialog.show();
+    EXPECT_EQ(w.dialog.logic().shownUnit(), 0);
+    EXPECT_EQ(LabelText(w.dialog, "MenLbl"), "Men: --");
+    EXPECT_EQ(w.dialog.findChild<QLineEdit*>("SymName")->text(), "");
+    EXPECT_FALSE(w.dialog.findChild<QRadioButton*>("ASideBtn")->isChecked());
+    EXPECT_TRUE(Enabled(w.dialog, "AddBtn"));
+    bench.context->currentHex = kHex;
+    w.dialog.hide();
+    w.dialog.show();
+    EXPECT_EQ(w.dialog.logic().shownUnit(), 1);
+    EXPECT_EQ(LabelText(w.dialog, "MenLbl"), "Men: 25");
+}
+
 TEST(AddUnitWindow, PlusButtonsCallTheReportHook) {
     UnitEditorBench bench;
     bench.PlaceUnit(kHex);
