@@ -175,6 +175,8 @@ void TAddUnit::BuildLayout() {
     UnitGroup_->setEditable(true);
     UnitGroup_->setInsertPolicy(QComboBox::NoInsert);
     UnitGroup_->lineEdit()->setMaxLength(kWingNameChars);
+    // Wing names are told apart byte for byte: no completion may change what was typed.
+    UnitGroup_->setCompleter(nullptr);
     (new QHBoxLayout(wingBox))->addWidget(UnitGroup_);
     connect(UnitGroup_->lineEdit(), &QLineEdit::textEdited, this,
             [this](const QString& text) { logic_.UnitGroupEdit(text); });
@@ -292,6 +294,9 @@ void TAddUnit::BuildLayout() {
         done(kOk);
     });
     connect(ExitBtn_, &QPushButton::clicked, this, [this] {
+        // The wing is taken as the box shows it, however its text got there.
+        if (UnitGroup_->currentText() != logic_.controls().wingText)
+            logic_.UnitGroupEdit(UnitGroup_->currentText());
         if (logic_.ExitBtnClick())
             done(kOk);
         else

@@ -152,6 +152,20 @@ TEST(AddUnitWindow, ExitClosesWithOkAndAddsTheTypedWing) {
     EXPECT_EQ(bench.battle.hex(kHex).reinforcementMarker, UnitEditorBench::kWesternMarker);
 }
 
+TEST(AddUnitWindow, ATypedWingIsTakenExactlyAsTyped) {
+    UnitEditorBench bench;
+    bench.battle.AddWingName("Left");
+    OpenWindow w(bench);
+    Click(w.dialog, "AddBtn");
+    auto* wing = w.dialog.findChild<QComboBox*>("UnitGroup");
+    wing->lineEdit()->selectAll();
+    QTest::keyClicks(wing->lineEdit(), "le");
+    Click(w.dialog, "ExitBtn");
+    ASSERT_EQ(bench.battle.wingNames().size(), 3u);
+    EXPECT_EQ(bench.battle.wingNames()[2].text(), "le");
+    EXPECT_EQ(bench.battle.unit(1).wing, 2);
+}
+
 TEST(AddUnitWindow, RemoveClosesWithOkAndEscapeDoesNotClose) {
     UnitEditorBench bench;
     bench.PlaceUnit(kHex);
