@@ -1,5 +1,6 @@
 #include "TSelectHxMrk.h"
 
+#include "HexDialogFrame.h"
 #include "HexDialogParts.h"
 #include "SettingsControls.h"
 
@@ -10,7 +11,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -39,22 +39,8 @@ constexpr SlotButton kSlotButtons[] = {
 TSelectHxMrk::TSelectHxMrk(EditorContext& context, QWidget* parent)
     : QDialog(parent), logic_(context) {
     setObjectName(QStringLiteral("SelectHxMrk"));
-    setWindowTitle(QStringLiteral("Special Hex Markers"));
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
-
-    // Borderless: a raised frame and a heading stand in for the window's own.
-    auto* frame = new QFrame(this);
-    frame->setFrameShape(QFrame::Panel);
-    frame->setFrameShadow(QFrame::Raised);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(frame);
-
-    auto* heading = new QLabel(QStringLiteral("Special Hex Markers"), frame);
-    QFont bold = heading->font();
-    bold.setBold(true);
-    heading->setFont(bold);
-    heading->setAlignment(Qt::AlignCenter);
+    QVBoxLayout* column = nullptr;
+    QFrame* frame = BorderlessPanel(this, QStringLiteral("Special Hex Markers"), column);
 
     TerList_ = TerrainListBox(frame);
     auto* SymPan = new QFrame(frame);
@@ -94,11 +80,10 @@ TSelectHxMrk::TSelectHxMrk(EditorContext& context, QWidget* parent)
     side->addWidget(markers);
     side->addStretch();
     side->addWidget(ok);
-    auto* grid = new QGridLayout(frame);
-    grid->addWidget(heading, 0, 0, 1, 2);
-    grid->addWidget(TerList_, 1, 0);
-    grid->addLayout(side, 1, 1);
-    outer->setSizeConstraint(QLayout::SetFixedSize);
+    auto* grid = new QGridLayout;
+    grid->addWidget(TerList_, 0, 0);
+    grid->addLayout(side, 0, 1);
+    column->addLayout(grid);
 
     connect(TerList_, &QListWidget::currentRowChanged, this, [this](int row) {
         logic_.TerListClick(row);
@@ -112,8 +97,7 @@ void TSelectHxMrk::showEvent(QShowEvent* event) {
     FillTerrainList(TerList_, logic_.rows(), logic_.row());
     Refresh();
     QDialog::showEvent(event);
-    if (const QScreen* s = screen())
-        move(s->availableGeometry().center() - rect().center());
+    CentreOnScreen(this);
 }
 
 void TSelectHxMrk::Refresh() {
