@@ -106,6 +106,10 @@ void AddUnitLogic::EnableGroups(bool on) {
     controls_.resupplyEnabled = false;
     controls_.ammoEnabled = false;
     controls_.name.clear();
+    // A reused window must not show the last unit's choices over an empty hex.
+    controls_.classIndex = controls_.combatIndex = controls_.missileIndex = -1;
+    controls_.armourIndex = controls_.shieldIndex = controls_.wingIndex = -1;
+    controls_.wingText.clear();
     controls_.sideButton = 0;
     controls_.typeButton = 0;
     controls_.wingLeader = false;

@@ -190,6 +190,8 @@ TEST(AddUnitWindow, TheSameWindowServesTheNextHex) {
     EXPECT_EQ(LabelText(w.dialog, "MenLbl"), "Men: --");
     EXPECT_EQ(w.dialog.findChild<QLineEdit*>("SymName")->text(), "");
     EXPECT_FALSE(w.dialog.findChild<QRadioButton*>("ASideBtn")->isChecked());
+    EXPECT_EQ(w.dialog.findChild<QComboBox*>("UnitRank")->currentIndex(), -1);
+    EXPECT_EQ(w.dialog.findChild<QComboBox*>("UnitGroup")->currentText(), "");
     EXPECT_TRUE(Enabled(w.dialog, "AddBtn"));
     bench.context->currentHex = kHex;
     w.dialog.hide();
