@@ -7,11 +7,13 @@
 #include "OpenBattle.h"
 #include "ProgramFolder.h"
 #include "TAboutMBld.h"
+#include "TFactionOB.h"
 #include "TMainForm.h"
 #include "TMapInfo.h"
 #include "TModifyBattle.h"
 #include "TNewMap.h"
 #include "TOrvMsgBox.h"
+#include "TRForceRoster.h"
 #include "TSelectColor.h"
 
 #include <QAction>
@@ -195,6 +197,17 @@ void TMainForm::SideReportClick(int side, bool reinforcements) {
         return;
     }
     context_.dialogValue = side;
+    if (reinforcements) {
+        rforceRoster_->exec();
+        return;
+    }
+    // The order of battle puts the units into canonical order; a double click on a row
+    // opens the unit editor on that unit.
+    const int unit = factionOB_->exec();
+    if (unit > 0 && battle_.units().valid(unit)) {
+        const UnitRecord& u = battle_.unit(unit);
+        OpenUnitEditor(u.hex, u.activationTurn > 1 ? ModeReinforcements : ModeUnits);
+    }
 }
 
 void TMainForm::SetTableColor1Click() {

@@ -4,6 +4,7 @@
 #include "HexInfo.h"
 #include "MapWidget.h"
 #include "TMainForm.h"
+#include "TSelectTer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,6 +13,10 @@
 #include <QToolButton>
 
 void TMainForm::SetMode(int mode) {
+    // The floating terrain picker stays only for the modes that use or keep it.
+    if (mode != ModePlacePrimary && mode != ModeAddSecondary && mode != ModeCaltrops &&
+        mode != ModeObjective && selectTer_->isVisible())
+        selectTer_->close();
     mapWin_->setCursor(HandCursor());
     commandMode = mode;
     infLbl_->setText(ModeStatusText(mode));
@@ -51,12 +56,17 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
     case ModePasteUnit:
         RunMapCommand(hex, button);
         break;
+    case ModeMapText:
+    case ModeUnits:
+    case ModeStructures:
+        OpenHexDialog(commandMode, hex);
+        break;
     case ModeObjective:
         if (battle_.objectives().count() > 0 && battle_.hex(hex).objectiveNo == 0) {
             sounds_.Play(SoundRefusal);
             return;
         }
-        context_.currentHex = hex;
+        OpenHexDialog(commandMode, hex);
         action("ObjectiveList")->setEnabled(battle_.objectives().count() > 0);
         break;
     case ModeReinforcements: {
@@ -67,7 +77,7 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
         }
         if (h.structureNo != 0)
             return;
-        context_.currentHex = hex;
+        OpenHexDialog(commandMode, hex);
         break;
     }
     case ModeZoomIn:

@@ -6,11 +6,22 @@
 #include "MapWidget.h"
 #include "ProgramFolder.h"
 #include "TAboutMBld.h"
+#include "TAddBase.h"
+#include "TAddLocation.h"
+#include "TAddUnit.h"
+#include "TAddVHex.h"
+#include "TDefStats.h"
+#include "TFactionOB.h"
 #include "TMapInfo.h"
 #include "TModifyBattle.h"
 #include "TNewMap.h"
 #include "TOrvMsgBox.h"
+#include "TRForceRoster.h"
 #include "TSelectColor.h"
+#include "TSelectHxMrk.h"
+#include "TSelectTer.h"
+#include "TStats.h"
+#include "TVicHexes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -80,6 +91,18 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
     mapInfo_ = std::make_unique<TMapInfo>(context_, this);
     selectColor_ = std::make_unique<TSelectColor>(context_, this);
     about_ = std::make_unique<TAboutMBld>(programFolder_, this);
+    selectTer_ = std::make_unique<TSelectTer>(context_, this);
+    selectHxMrk_ = std::make_unique<TSelectHxMrk>(context_, this);
+    addBase_ = std::make_unique<TAddBase>(context_, this);
+    addVHex_ = std::make_unique<TAddVHex>(context_, this);
+    addLocation_ = std::make_unique<TAddLocation>(context_, this);
+    addUnit_ = std::make_unique<TAddUnit>(context_, this);
+    stats_ = std::make_unique<TStats>(context_, this);
+    factionOB_ = std::make_unique<TFactionOB>(context_, this);
+    rforceRoster_ = std::make_unique<TRForceRoster>(context_, this);
+    vicHexes_ = std::make_unique<TVicHexes>(context_, this);
+    defStats_ = std::make_unique<TDefStats>(context_, this);
+    addUnit_->logic().showWeaponTable = [this](int kind) { defStats_->ShowTable(kind); };
     chooseOpenPath = [this](const QString& title, const QString& folder, const QString& filter) {
         return QFileDialog::getOpenFileName(this, title, folder, filter);
     };
@@ -110,7 +133,10 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
     battle_.settings.iconName = "sword";
     LoadDefinitions(programFolder_, definitions_, context_.messages);
     ClearHexInfo();
+    // Opens centred on the screen.
     resize(1024, 740);
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 TMainForm::~TMainForm() = default;
@@ -167,8 +193,9 @@ void TMainForm::CreateMenus() {
     QMenu* battle = menuBar()->addMenu(QStringLiteral("Battle"));
     AddAction(battle, "ModifyScenario1", "Battle Settings", &TMainForm::ModifyScenario1Click,
               false);
-    AddAction(battle, "Information1", "Army Statistics", nullptr, false);
-    AddAction(battle, "ObjectiveList", "Terrain Objective Status", nullptr, false);
+    AddAction(battle, "Information1", "Army Statistics", &TMainForm::Information1Click, false);
+    AddAction(battle, "ObjectiveList", "Terrain Objective Status", &TMainForm::ObjectiveListClick,
+              false);
     AddAction(battle, "BtlMapInfo", "Map Information", &TMainForm::InformationClick, false);
 
     QMenu* terrain = menuBar()->addMenu(QStringLiteral("Terrain"));
@@ -179,7 +206,7 @@ void TMainForm::CreateMenus() {
                                                         {"FillPrime", ModeFillPrimary},
                                                         {"PlaceLv2Ter", ModeAddSecondary}};
     for (const auto& [name, mode] : terrainModes)
-        connect(action(name), &QAction::triggered, this, [this, mode] { SetMode(mode); });
+        connect(action(name), &QAction::triggered, this, [this, mode] { TerrainCommand(mode); });
 
     QMenu* units = menuBar()->addMenu(QStringLiteral("Units"));
     AddAction(units, "AddModifyUnit1", "Add/Modify Units", nullptr, false);
@@ -207,7 +234,8 @@ void TMainForm::CreateMenus() {
     connect(action("EastRForce"), &QAction::triggered, this, [this] { SideReportClick(2, true); });
 
     QMenu* special = menuBar()->addMenu(QStringLiteral("Special Hexes"));
-    AddAction(special, "SetSpecialHexMarkers1", "Set Special Hex Markers", nullptr, false);
+    AddAction(special, "SetSpecialHexMarkers1", "Set Special Hex Markers",
+              &TMainForm::SetHexMarkersClick, false);
     AddAction(special, "AddModifyObjective1", "Set/ Modify Terrain Objective", nullptr, false);
     AddAction(special, "PlaceCaltrops1", "Place Caltrops", &TMainForm::PlaceCaltrops1Click, false);
     connect(action("AddModifyObjective1"), &QAction::triggered, this,

@@ -33,6 +33,17 @@ class TModifyBattle;
 class TMapInfo;
 class TSelectColor;
 class TAboutMBld;
+class TSelectTer;
+class TSelectHxMrk;
+class TAddBase;
+class TAddVHex;
+class TAddLocation;
+class TAddUnit;
+class TStats;
+class TFactionOB;
+class TRForceRoster;
+class TVicHexes;
+class TDefStats;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -97,6 +108,16 @@ public:
     void Exit1Click();
     void OpenRecent(int index);
     void ModifyScenario1Click();
+    void Information1Click();
+    void ObjectiveListClick();
+    void SetHexMarkersClick();
+    // The terrain commands show the terrain picker before their mode is set.
+    void TerrainCommand(int mode);
+    // The hex dialogs on the clicked hex; each redraws the map when it returns 1.
+    void OpenHexDialog(int mode, int hex);
+    void OpenUnitEditor(int hex, int mode);
+    TSelectTer& terrainPicker() { return *selectTer_; }
+    TAddUnit& unitEditor() { return *addUnit_; }
     void InformationClick();
     void SideReportClick(int side, bool reinforcements);
     void PlaceCaltrops1Click();
@@ -166,5 +187,16 @@ private:
     std::unique_ptr<TMapInfo> mapInfo_;
     std::unique_ptr<TSelectColor> selectColor_;
     std::unique_ptr<TAboutMBld> about_;
+    std::unique_ptr<TSelectTer> selectTer_;
+    std::unique_ptr<TSelectHxMrk> selectHxMrk_;
+    std::unique_ptr<TAddBase> addBase_;
+    std::unique_ptr<TAddVHex> addVHex_;
+    std::unique_ptr<TAddLocation> addLocation_;
+    std::unique_ptr<TAddUnit> addUnit_;
+    std::unique_ptr<TStats> stats_;
+    std::unique_ptr<TFactionOB> factionOB_;
+    std::unique_ptr<TRForceRoster> rforceRoster_;
+    std::unique_ptr<TVicHexes> vicHexes_;
+    std::unique_ptr<TDefStats> defStats_;
     std::unique_ptr<HelpWindow> help_;
 };

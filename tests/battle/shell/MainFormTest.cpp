@@ -1,4 +1,5 @@
 #include "TMainForm.h"
+#include "TSelectTer.h"
 
 #include "BattleFile.h"
 #include "MapFixtures.h"
@@ -6,9 +7,11 @@
 #include "SymbolStorage.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -63,6 +66,16 @@ protected:
         form->MapWinMouseDown(button);
     }
     bool Enabled(const char* name) { return form->action(name)->isEnabled(); }
+    // Closes the next modal dialog as soon as it shows, noting its class.
+    void CloseNextDialog() {
+        QTimer::singleShot(0, [this] {
+            if (QWidget* w = QApplication::activeModalWidget()) {
+                closed << QString::fromLatin1(w->metaObject()->className());
+                w->close();
+            }
+        });
+    }
+    QStringList closed;
 };
 
 } // namespace
@@ -137,9 +150,11 @@ TEST_F(MainWindow, ObjectiveClicksOnlyOnTheObjective) {
     ClickHex(66);
     EXPECT_EQ(form->sounds().played(), std::vector<int>{SoundRefusal});
     form->sounds().ClearPlayed();
+    CloseNextDialog();
     ClickHex(65);
-    EXPECT_TRUE(form->sounds().played().empty());
+    EXPECT_EQ(closed, QStringList{"TAddVHex"});
     EXPECT_EQ(form->context().currentHex, 65);
+    EXPECT_TRUE(Enabled("ObjectiveList"));
 }
 
 TEST_F(MainWindow, ZoomInWaitsForALeftClickOnTheMap) {
@@ -192,4 +207,49 @@ TEST_F(MainWindow, SideReportsNeedUnits) {
     form->action("WestOB")->trigger();
     form->action("EastRForce")->trigger();
     EXPECT_EQ(asked, (std::vector<int>{MsgNoUnits, MsgNoReinforcements}));
+}
+
+TEST_F(MainWindow, TerrainPickerFollowsTheModes) {
+    Open("ford.scn");
+    form->action("PlaceLv1Ter")->trigger();
+    EXPECT_TRUE(form->terrainPicker().isVisible());
+    form->context().terrainSelection = 4;
+    ClickHex(33);
+    EXPECT_EQ(form->battle().hex(33).primaryTerrain, 4);
+    EXPECT_TRUE(form->battle().modified);
+    form->action("PlaceCaltrops1")->trigger(); // caltrops leave the picker open
+    EXPECT_TRUE(form->terrainPicker().isVisible());
+    form->action("CopyUnit1")->trigger();
+    EXPECT_FALSE(form->terrainPicker().isVisible());
+}
+
+TEST_F(MainWindow, HexDialogsOpenOnTheClickedHex) {
+    Open("ford.scn");
+    form->action("MapText")->trigger();
+    CloseNextDialog();
+    ClickHex(44);
+    form->action("AddStructure")->trigger();
+    CloseNextDialog();
+    ClickHex(45);
+    EXPECT_EQ(closed, (QStringList{"TAddLocation", "TAddBase"}));
+    EXPECT_EQ(form->context().currentHex, 45);
+}
+
+TEST_F(MainWindow, CutAndPasteThroughTheMap) {
+    Open("ford.scn");
+    UnitRecord u;
+    ASSERT_NE(form->battle().AddUnit(u, 50), 0);
+    form->battle().modified = false;
+    EXPECT_FALSE(Enabled("PasteUnit1"));
+    form->action("CutUnit1")->trigger();
+    ClickHex(50);
+    EXPECT_EQ(form->battle().unitCount(), 0);
+    EXPECT_TRUE(Enabled("PasteUnit1"));
+    EXPECT_TRUE(form->battle().modified); // leaving now asks to save
+    form->action("PasteUnit1")->trigger();
+    ClickHex(52);
+    ClickHex(52); // a second paste on the same hex is refused
+    EXPECT_EQ(form->battle().unitCount(), 1);
+    EXPECT_EQ(form->battle().hex(52).unitNo, 1);
+    EXPECT_EQ(form->sounds().played().back(), SoundRefusal);
 }

@@ -1,0 +1,75 @@
+// The main window's dialogs on the battle: the terrain picker, the special markers, the
+// hex dialogs, the unit editor and the reports.
+#include "Cursors.h"
+#include "MapWidget.h"
+#include "TAddBase.h"
+#include "TAddLocation.h"
+#include "TAddUnit.h"
+#include "TAddVHex.h"
+#include "TMainForm.h"
+#include "TSelectHxMrk.h"
+#include "TSelectTer.h"
+#include "TStats.h"
+#include "TVicHexes.h"
+
+#include <QAction>
+#include <QLabel>
+
+void TMainForm::TerrainCommand(int mode) {
+    if (mode == ModeFillPrimary) {
+        // The fill's symbol is chosen modally; the mode is set whatever the picker returned.
+        selectTer_->ExecModal(2);
+    } else {
+        selectTer_->ShowFloating(mode == ModePlacePrimary ? 1 : 3);
+    }
+    SetMode(mode);
+}
+
+void TMainForm::OpenHexDialog(int mode, int hex) {
+    context_.currentHex = hex;
+    int result = 0;
+    switch (mode) {
+    case ModeMapText:
+        result = addLocation_->exec();
+        break;
+    case ModeStructures:
+        result = addBase_->exec();
+        break;
+    case ModeObjective:
+        result = addVHex_->exec();
+        break;
+    case ModeUnits:
+    case ModeReinforcements:
+        OpenUnitEditor(hex, mode);
+        return;
+    default:
+        return;
+    }
+    if (result == 1)
+        RedrawAll();
+}
+
+void TMainForm::OpenUnitEditor(int hex, int mode) {
+    context_.currentHex = hex;
+    addUnit_->logic().commandMode = mode;
+    const int result = addUnit_->exec();
+    // A hex with a reinforcement marker switches the editor, and the window, to the
+    // reinforcement mode.
+    if (commandMode == ModeUnits || commandMode == ModeReinforcements)
+        commandMode = addUnit_->logic().commandMode;
+    if (result == 1)
+        RedrawAll();
+}
+
+void TMainForm::Information1Click() {
+    stats_->exec();
+}
+
+void TMainForm::ObjectiveListClick() {
+    vicHexes_->exec();
+}
+
+void TMainForm::SetHexMarkersClick() {
+    selectHxMrk_->exec();
+    RedrawAll();
+}
