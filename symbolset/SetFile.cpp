@@ -103,8 +103,13 @@ SetParseError ParseSetFile(const QByteArray& bytes, SetFileContents& out) {
         for (SymbolRecord& r : s.records[k]) {
             if (!ReadRecord(in, r))
                 return SetParseError::Malformed;
-            if (KindAt(k) == SymbolKind::Mask)
+            if (KindAt(k) == SymbolKind::Mask) {
                 r.name = kMaskName;
+                // The field means nothing for masks and is carried through; a value the
+                // two bytes cannot hold again is read as 0.
+                if (r.maskIndex > kLargestCount250)
+                    r.maskIndex = 0;
+            }
         }
     }
     if (!RecordsFit(s))

@@ -62,6 +62,8 @@ inline std::array<uint8_t, 2> EncodeCount250(int v) {
 inline int DecodeCount250(uint8_t high, uint8_t low) {
     return high * 250 + low;
 }
+// The largest value two Count250 bytes can be written with.
+constexpr int kLargestCount250 = 255 * 250 + 249;
 
 // U32BE: four bytes, most significant first.
 inline std::array<uint8_t, 4> EncodeU32BE(uint32_t v) {

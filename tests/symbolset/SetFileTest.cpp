@@ -105,6 +105,17 @@ TEST(SetFile, MaskNamesReadBackAsXimg) {
     ASSERT_EQ(ParseSetFile(SerializeSetFile(s), back), SetParseError::None);
     EXPECT_EQ(back.table(SymbolKind::Mask)[0].name, QByteArray("XIMG"));
     EXPECT_EQ(back.table(SymbolKind::Mask)[0].maskIndex, 7); // carried, not used
+
+    // A value the bytes cannot be written with again (2 × 250 + 250 … 255 × 250 + 255).
+    QByteArray bytes = SerializeSetFile(s);
+    const int maskField = int(bytes.size()) - 48 - 2;
+    bytes[maskField] = char(0xff);
+    bytes[maskField + 1] = char(0xfa);
+    ASSERT_EQ(ParseSetFile(bytes, back), SetParseError::None);
+    EXPECT_EQ(back.table(SymbolKind::Mask)[0].maskIndex, 0);
+    SetFileContents again;
+    ASSERT_EQ(ParseSetFile(SerializeSetFile(back), again), SetParseError::None);
+    EXPECT_EQ(again.records, back.records);
 }
 
 TEST(SetFileRefusal, UnknownMarker) {
