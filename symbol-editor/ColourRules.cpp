@@ -53,10 +53,20 @@ QRgb ReadTransparentColour(const QString& folder) {
     return kDefaultTransparentColour;
 }
 
+QString PreferencesPath(const QString& folder) {
+    return QDir(folder).filePath(kPreferencesFile);
+}
+
 bool WriteTransparentColour(const QString& folder, QRgb colour) {
-    QSaveFile file(QDir(folder).filePath(kPreferencesFile));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+    // Unbuffered, so that a write the disk cuts short shows in the count written.
+    QSaveFile file(PreferencesPath(folder));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Unbuffered))
         return false;
-    file.write(QByteArray::number(PreferenceFromColour(colour)) + "\n");
+    const QByteArray line = QByteArray::number(PreferenceFromColour(colour)) + "\n";
+    if (file.write(line) != line.size()) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
     return file.commit();
 }

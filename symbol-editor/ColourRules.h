@@ -34,4 +34,6 @@ qint64 PreferenceFromColour(QRgb colour);
 // The transparent colour kept in "fmsymbol.prf" in `folder`. A missing or unreadable file
 // gives the default colour and is written with it.
 QRgb ReadTransparentColour(const QString& folder);
+// The preferences file of a program folder.
+QString PreferencesPath(const QString& folder);
 bool WriteTransparentColour(const QString& folder, QRgb colour);

@@ -123,7 +123,9 @@ public:
     void TransBoxClick(bool checked);
     // "Set Transparent Color" accepted: writes the preferences, recolours a transparent
     // symbol and restarts the undo ring.
-    void SetTransparentColour(QRgb colour);
+    // Takes the colour for this run and keeps it in the preferences file; a failure to
+    // write the file is returned (the colour still applies).
+    SetResult SetTransparentColour(QRgb colour);
 
     // Tools --------------------------------------------------------------------------------
     DrawingTools tools;

@@ -169,9 +169,9 @@ void EditorSession::TransBoxClick(bool checked) {
     work.SetSaveFlag();
 }
 
-void EditorSession::SetTransparentColour(QRgb colour) {
+SetResult EditorSession::SetTransparentColour(QRgb colour) {
     colour = DrawableColour(colour);
-    WriteTransparentColour(programFolder, colour);
+    const bool kept = WriteTransparentColour(programFolder, colour);
     const QRgb old = transparentColour;
     transparentColour = colour;
     if (symbolOpen() && transparent) {
@@ -180,6 +180,10 @@ void EditorSession::SetTransparentColour(QRgb colour) {
         Pic2Grid();
         work.InitUndo();
     }
+    if (!kept)
+        return SetResult::Failure(QStringLiteral("Could not write the preferences file %1.")
+                                      .arg(PreferencesPath(programFolder)));
+    return SetResult::Success();
 }
 
 void EditorSession::RepaintLevels(QRgb from, QRgb to) {

@@ -10,6 +10,8 @@
 #include "SymbolListLogic.h"
 #include "TDefragSet.h"
 #include "TForm1.h"
+
+#include "AtomicWrite.h"
 #include "TSymbols.h"
 
 #include <FileNames.h>
@@ -27,6 +29,11 @@
 namespace {
 const QString kSetFilter = QStringLiteral("Fieldmark Symbol Sets (*.set);;All Files (*)");
 const QString kBmpFilter = QStringLiteral("BMP (*.bmp);;All Files (*)");
+
+// An exported region replaces its file only when it was written whole.
+SetResult SaveRegion(const QString& path, const QImage& region) {
+    return WriteBitmapAtomically(path, region.convertToFormat(QImage::Format_RGB888));
+}
 
 // Region files: only the typed name is lower-cased; ".bmp" is added when it is missing.
 QString RegionPathForTypedName(const QString& typed) {
@@ -215,7 +222,7 @@ void TForm1::SetXColorClick() {
     TGetColor dialog(this, session_.transparentColour);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    session_.SetTransparentColour(dialog.colour());
+    ShowError(session_.SetTransparentColour(dialog.colour()));
     Refresh();
 }
 
@@ -292,8 +299,7 @@ void TForm1::SaveBrushClick() {
     if (name.isEmpty())
         return;
     const QString path = RegionPathForTypedName(name);
-    if (!session_.tools.region().convertToFormat(QImage::Format_RGB888).save(path, "BMP"))
-        QMessageBox::critical(this, "Error", "Could not write the image region " + path + ".");
+    ShowError(SaveRegion(path, session_.tools.region()));
 }
 
 void TForm1::SpeedButton1Click() {

@@ -1,5 +1,6 @@
 #include "AtomicWrite.h"
 
+#include <QBuffer>
 #include <QImageWriter>
 #include <QSaveFile>
 
@@ -12,12 +13,15 @@ SetResult WriteFailure(const QString& path, const QString& reason) {
 } // namespace
 
 SetResult WriteFileAtomically(const QString& path, const QByteArray& bytes) {
+    // Unbuffered: a buffered device reports every byte as written and loses the ones a full
+    // disk refuses when it flushes, so only the count of an unbuffered write can be trusted.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return WriteFailure(path, file.errorString());
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
+        file.commit(); // drops the temporary file
         return WriteFailure(path, reason);
     }
     if (!file.commit())
@@ -26,17 +30,12 @@ SetResult WriteFileAtomically(const QString& path, const QByteArray& bytes) {
 }
 
 SetResult WriteBitmapAtomically(const QString& path, const QImage& image) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return WriteFailure(path, file.errorString());
-    QImageWriter writer(&file, "bmp");
-    if (!writer.write(image)) {
-        const QString reason =
-            file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
-        file.cancelWriting();
-        return WriteFailure(path, reason);
-    }
-    if (!file.commit())
-        return WriteFailure(path, file.errorString());
-    return SetResult::Success();
+    // Encoded in memory first, so the file write is one checked write.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "bmp");
+    if (!writer.write(image))
+        return WriteFailure(path, writer.errorString());
+    return WriteFileAtomically(path, bytes);
 }

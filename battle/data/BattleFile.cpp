@@ -367,7 +367,8 @@ bool WriteBattleFile(const QString& path, Battle& battle, const Definitions& def
     const QByteArray bytes = EncodeBattle(battle, saveCount, terrainSymbolCount);
 
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a write the disk cuts short shows in the count written.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         Warn(sink, kCouldNotOpenFile);
         return false;
     }

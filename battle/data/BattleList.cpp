@@ -50,8 +50,9 @@ void RecordInBattleList(QStringList& recentBattles, const QString& path,
         out.u8(0);
     }
     QSaveFile file(BattleListPath(programFolder));
-    if (!file.open(QIODevice::WriteOnly) || file.write(out.data()) != out.data().size() ||
-        !file.commit())
+    // Unbuffered, so that a write the disk cuts short shows in the count written.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        file.write(out.data()) != out.data().size() || !file.commit())
         Warn(sink, QStringLiteral("Could not write the list of recent battles."));
     recentBattles = LoadBattleList(programFolder);
 }

@@ -2,6 +2,7 @@
 
 #include <ColourRules.h>
 #include <EditorSession.h>
+#include <FileSizeLimit.h>
 #include <SetMaintenance.h>
 #include <SymbolStorage.h>
 
@@ -190,4 +191,39 @@ TEST_F(SessionFixture, RealHexTerrainStaysBlackOutsideTheHexagon) {
     EXPECT_EQ(session.work.picture.pixel(0, 0), qRgb(0, 0, 0));
     EXPECT_EQ(session.work.picture.pixel(2, 2), kGreen);
     EXPECT_TRUE(session.controls.drawHex);
+}
+
+TEST_F(SessionFixture, AFullDiskKeepsThePreferencesAndSaysSo) {
+    ASSERT_TRUE(session.SetTransparentColour(qRgb(10, 20, 30)).ok);
+    QFile prf(PreferencesPath(dir.path()));
+    ASSERT_TRUE(prf.open(QIODevice::ReadOnly));
+    const QByteArray old = prf.readAll();
+    prf.close();
+    SetResult result;
+    {
+        const FileSizeLimit fullDisk(2);
+        result = session.SetTransparentColour(qRgb(200, 100, 50));
+    }
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.message.contains("fmsymbol.prf"));
+    ASSERT_TRUE(prf.open(QIODevice::ReadOnly));
+    EXPECT_EQ(prf.readAll(), old);
+    EXPECT_EQ(session.transparentColour, qRgb(200, 100, 50)); // the run goes on with it
+}
+
+TEST_F(SessionFixture, AFailedSaveLeavesTheSymbolUnsaved) {
+    OpenUnit();
+    session.tools.SetPrimary(kGreen);
+    session.tools.DrwGrdMouseDown(Qt::LeftButton, {0, 0});
+    session.tools.DrwGrdMouseUp({0, 0});
+    ASSERT_TRUE(session.dirty(2));
+    SetResult result;
+    {
+        const FileSizeLimit fullDisk(10);
+        result = session.SaveActiveImage();
+    }
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(session.dirty(2)); // still unsaved: leaving asks again
+    SymbolSet read;
+    EXPECT_TRUE(read.Read(dir.path() + "/Battles/house.set").ok);
 }

@@ -23,7 +23,8 @@ bool WriteWholeFile(const QString& path, const QByteArray& bytes) {
     if (!MakeFolderOf(path))
         return false;
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        file.write(bytes) == bytes.size() && file.commit())
         return true;
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     return false;

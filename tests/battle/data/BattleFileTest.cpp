@@ -1,5 +1,6 @@
 #include "BattleBytes.h"
 #include "BattleFileSupport.h"
+#include "FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -317,15 +318,11 @@ TEST(BattleSave, FailureHalfWayLeavesTheOldFileIntact) {
     Battle large = NewBattle(150, 150);
     large.modified = true;
     MessageLog log;
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = saved;
-    limited.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const bool written = WriteBattleFile(path, large, SmallDefinitions(), 0, log.sink());
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    bool written = true;
+    {
+        const FileSizeLimit fullDisk(4096);
+        written = WriteBattleFile(path, large, SmallDefinitions(), 0, log.sink());
+    }
 
     EXPECT_FALSE(written);
     EXPECT_TRUE(large.modified);

@@ -1,5 +1,7 @@
 #include "BattleList.h"
+#include "BattleFile.h"
 #include "BattleTestSupport.h"
+#include "FileSizeLimit.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -102,4 +104,41 @@ TEST(BattleList, PathTooLongForTheListIsNotRecorded) {
     f.record(a);
     f.record("/" + QString(300, 'p') + ".scn");
     EXPECT_EQ(f.recent, QStringList{a});
+}
+
+TEST(BattleList, AFullDiskKeepsTheOldListAndSaysSo) {
+    ListFolder f;
+    const QString a = f.battle("a.scn"), b = f.battle("b.scn");
+    f.record(a);
+    const QByteArray old = f.listBytes();
+    QStringList messages;
+    {
+        const FileSizeLimit fullDisk(old.size() + 4); // the longer list does not fit
+        RecordInBattleList(f.recent, b, f.dir.path(),
+                           [&](const QString&, const QString& text) { messages << text; });
+    }
+    EXPECT_EQ(f.listBytes(), old);
+    EXPECT_EQ(f.recent, QStringList{a});
+    EXPECT_EQ(messages.size(), 1);
+}
+
+TEST(BattleSave, AFullDiskCannotCutASmallFileShort) {
+    // A file smaller than any write buffer: the count written must still reveal the cut.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("small.scn");
+    Battle first = NewBattle(10, 10);
+    ASSERT_TRUE(WriteBattleFile(path, first, Definitions{}, 0, nullptr));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray old = file.readAll();
+    file.close();
+    Battle second = NewBattle(12, 12);
+    bool written = true;
+    {
+        const FileSizeLimit fullDisk(rlim_t(old.size() / 2));
+        written = WriteBattleFile(path, second, Definitions{}, 0, nullptr);
+    }
+    EXPECT_FALSE(written);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), old);
 }
