@@ -145,6 +145,10 @@ int main(int argc, char** argv) {
     Seed(corpus, "Definitions", "short.def",
          JoinParts({"Bow  1  2", "", "$", QByteArray(300, '9')}));
 
+    Seed(corpus, "Preferences", "default.prf", "16711935\n");
+    Seed(corpus, "Preferences", "junk.prf", "-5\r\n99999999999999999999\n");
+    Seed(corpus, "Preferences", "empty.prf", "");
+
     Seed(corpus, "SetDirectory", "small.set", JoinParts(files));
     QList<QByteArray> noOrder = files;
     noOrder.removeLast();
