@@ -2,7 +2,7 @@
 // and the weapon and armour definition files.
 // Usage: fm_gen_stock <program folder>
 
-#include "Definitions.h"
+#include "DefinitionFiles.h"
 #include "Icons.h"
 #include "Logos.h"
 #include "Palette.h"

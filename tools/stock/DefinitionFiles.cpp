@@ -1,4 +1,4 @@
-#include "Definitions.h"
+#include "DefinitionFiles.h"
 
 #include <cstdio>
 #include <iterator>
