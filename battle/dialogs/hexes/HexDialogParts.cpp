@@ -1,5 +1,6 @@
 #include "HexDialogParts.h"
 
+#include "SettingsControls.h"
 #include "UpDownArrows.h"
 
 #include <QGroupBox>
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 QListWidget* TerrainListBox(QWidget* parent) {
     auto* list = new QListWidget(parent);
@@ -36,6 +38,26 @@ QLabel* PreviewImage(QWidget* parent) {
     image->setObjectName(QStringLiteral("Image1"));
     image->setFixedSize(kPreviewSide, kPreviewSide);
     return image;
+}
+
+QFrame* PreviewPanel(QWidget* parent, QLabel*& image) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QStringLiteral("SymPan"));
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    image = PreviewImage(panel);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(image);
+    return panel;
+}
+
+QLabel* SymbolNamePanel(QWidget* parent) {
+    QLabel* label = NamedLabel(QStringLiteral("SymNamPan"), parent);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
 }
 
 void ShowPreview(QLabel* image, const QImage& preview) {

@@ -4,6 +4,7 @@
 
 #include "TerrainList.h"
 
+class QFrame;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -18,6 +19,10 @@ void FillTerrainList(QListWidget* list, const TerrainList& rows, int row);
 void SelectListRow(QListWidget* list, int row);
 
 QLabel* PreviewImage(QWidget* parent);
+// The sunken panel "SymPan" holding a preview image, which `image` receives.
+QFrame* PreviewPanel(QWidget* parent, QLabel*& image);
+// The sunken, centred label "SymNamPan" under the preview that names the symbol.
+QLabel* SymbolNamePanel(QWidget* parent);
 // Stretches the preview onto the 120 × 120 picture by pixel replication.
 void ShowPreview(QLabel* image, const QImage& preview);
 

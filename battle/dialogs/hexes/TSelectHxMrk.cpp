@@ -43,18 +43,8 @@ TSelectHxMrk::TSelectHxMrk(EditorContext& context, QWidget* parent)
     QFrame* frame = BorderlessPanel(this, QStringLiteral("Special Hex Markers"), column);
 
     TerList_ = TerrainListBox(frame);
-    auto* SymPan = new QFrame(frame);
-    SymPan->setObjectName(QStringLiteral("SymPan"));
-    SymPan->setFrameShape(QFrame::Panel);
-    SymPan->setFrameShadow(QFrame::Sunken);
-    Image1_ = PreviewImage(SymPan);
-    auto* pan = new QVBoxLayout(SymPan);
-    pan->setContentsMargins(2, 2, 2, 2);
-    pan->addWidget(Image1_);
-    SymNamPan_ = NamedLabel(QStringLiteral("SymNamPan"), frame);
-    SymNamPan_->setFrameShape(QFrame::Panel);
-    SymNamPan_->setFrameShadow(QFrame::Sunken);
-    SymNamPan_->setAlignment(Qt::AlignCenter);
+    QFrame* SymPan = PreviewPanel(frame, Image1_);
+    SymNamPan_ = SymbolNamePanel(frame);
 
     auto* markers = new QGroupBox(QStringLiteral("Markers"), frame);
     markers->setObjectName(QStringLiteral("MarkersBox"));

@@ -23,18 +23,8 @@ TSelectTer::TSelectTer(EditorContext& context, QWidget* parent) : QDialog(parent
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint);
 
     TerList_ = TerrainListBox(this);
-    auto* SymPan = new QFrame(this);
-    SymPan->setObjectName(QStringLiteral("SymPan"));
-    SymPan->setFrameShape(QFrame::Panel);
-    SymPan->setFrameShadow(QFrame::Sunken);
-    Image1_ = PreviewImage(SymPan);
-    auto* pan = new QVBoxLayout(SymPan);
-    pan->setContentsMargins(2, 2, 2, 2);
-    pan->addWidget(Image1_);
-    SymNamPan_ = NamedLabel(QStringLiteral("SymNamPan"), this);
-    SymNamPan_->setFrameShape(QFrame::Panel);
-    SymNamPan_->setFrameShadow(QFrame::Sunken);
-    SymNamPan_->setAlignment(Qt::AlignCenter);
+    QFrame* SymPan = PreviewPanel(this, Image1_);
+    SymNamPan_ = SymbolNamePanel(this);
 
     const Stepper elv = MakeStepper(QStringLiteral("Elevation/Height"), QStringLiteral("ElvLbl"),
                                     QStringLiteral("ElvUpDn"), this);
