@@ -206,6 +206,7 @@ void TMainForm::SideReportClick(int side, bool reinforcements) {
     const int unit = factionOB_->exec();
     if (unit > 0 && battle_.units().valid(unit)) {
         const UnitRecord& u = battle_.unit(unit);
+        ScrollToHex(u.hex); // the designer sees where the unit stands while editing it
         OpenUnitEditor(u.hex, u.activationTurn > 1 ? ModeReinforcements : ModeUnits);
     }
 }

@@ -17,9 +17,11 @@ void TMainForm::SetMode(int mode) {
     if (mode != ModePlacePrimary && mode != ModeAddSecondary && mode != ModeCaltrops &&
         mode != ModeObjective && selectTer_->isVisible())
         selectTer_->close();
+    stroke_.End();
     mapWin_->setCursor(HandCursor());
     commandMode = mode;
     infLbl_->setText(ModeStatusText(mode));
+    UpdateBrushOutline();
 }
 
 void TMainForm::PlaceCaltrops1Click() {
@@ -32,7 +34,14 @@ void TMainForm::MapWinMouseMove(int x, int y) {
         return;
     lastMouseX = x;
     lastMouseY = y;
+    stroke_.MoveTo(QPoint(x, y));
     ShowHexInfo(renderer_.HexAtPoint(x, y));
+    UpdateBrushOutline();
+}
+
+void TMainForm::MapWinMouseUp(Qt::MouseButton button) {
+    if (button == stroke_.button())
+        stroke_.End();
 }
 
 void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
@@ -41,6 +50,13 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
     const int hex = renderer_.HexAtPoint(lastMouseX, lastMouseY);
     if (hex == kOffMap)
         return;
+    if (DragStroke::Paints(commandMode, button)) {
+        // The press paints the brush; moves with the button held paint on.
+        stroke_.Begin(commandMode, button, hex, QPoint(lastMouseX, lastMouseY));
+        if (commandMode == ModePlacePrimary)
+            ShowPlacedTerrainName();
+        return;
+    }
     if (button != Qt::LeftButton) {
         if (commandMode == ModeAddSecondary)
             RunMapCommand(hex, button);
@@ -82,13 +98,8 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
     }
     case ModeZoomIn:
         context_.currentHex = hex;
-        if (renderer_.ZoomInAt(hex)) {
-            sounds_.Play(SoundZoom);
-            renderer_.RebuildMapBuffer(mapWin_->width(), mapWin_->height(), context_.messages);
-            RedrawAll();
-            SetScrollBars();
-            SetZoomButtons();
-        }
+        if (renderer_.ZoomInAt(hex))
+            AfterZoom();
         mapWin_->setCursor(HandCursor());
         commandMode = previousMode;
         break;
@@ -97,31 +108,14 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
     }
 }
 
-void TMainForm::RunMapCommand(int hex, Qt::MouseButton button) {
+void TMainForm::RunMapCommand(int hex, Qt::MouseButton) {
     Redraw redraw = Redraw::Nothing;
     bool taken = false;
     switch (commandMode) {
-    case ModePlacePrimary: {
-        redraw = commands_.PlacePrimary(hex);
-        // The placed symbol's name until the pointer moves on.
-        const int t = context_.terrainSelection;
-        const auto& terrain = symbols_.table(SymbolKind::Terrain);
-        hexLabels_[1]->setText(t >= 0 && t < int(terrain.size())
-                                   ? QString::fromLatin1(terrain[size_t(t)].name)
-                                   : QString());
-        break;
-    }
-    case ModeAddSecondary:
-        redraw =
-            button == Qt::LeftButton ? commands_.AddSecondary(hex) : commands_.RemoveSecondary(hex);
-        break;
     case ModeFillPrimary:
         QApplication::setOverrideCursor(Qt::WaitCursor);
         redraw = commands_.FillPrimary(hex);
         QApplication::restoreOverrideCursor();
-        break;
-    case ModeCaltrops:
-        redraw = commands_.ToggleCaltrops(hex);
         break;
     case ModeCopyUnit:
         taken = commands_.CopyUnit(hex);
@@ -138,6 +132,8 @@ void TMainForm::RunMapCommand(int hex, Qt::MouseButton button) {
     if (taken)
         action("PasteUnit1")->setEnabled(true);
     ApplyRedraw(redraw, hex);
+    if (redraw == Redraw::All)
+        RefreshHexInfo();
 }
 
 void TMainForm::ApplyRedraw(Redraw redraw, int hex) {
@@ -172,11 +168,16 @@ void TMainForm::ZoomInClick() {
 void TMainForm::ZoomOutClick() {
     if (!battleActive || !renderer_.ZoomOutView())
         return;
+    AfterZoom();
+}
+
+void TMainForm::AfterZoom() {
     sounds_.Play(SoundZoom);
     renderer_.RebuildMapBuffer(mapWin_->width(), mapWin_->height(), context_.messages);
     RedrawAll();
     SetScrollBars();
     SetZoomButtons();
+    RefreshHexInfo();
 }
 
 void TMainForm::SetZoomButtons() {
@@ -207,6 +208,7 @@ void TMainForm::ScrollHorzChange(int position) {
     const QSignalBlocker blocker(scrollHorz_);
     scrollHorz_->setValue(scrollCol_);
     mapWin_->ShowMap();
+    RefreshHexInfo();
 }
 
 void TMainForm::ScrollVertChange(int position) {
@@ -218,6 +220,7 @@ void TMainForm::ScrollVertChange(int position) {
     const QSignalBlocker blocker(scrollVert_);
     scrollVert_->setValue(scrollRow_);
     mapWin_->ShowMap();
+    RefreshHexInfo();
 }
 
 void TMainForm::Wheel(int steps, Qt::KeyboardModifiers modifiers, QPoint at) {
@@ -227,13 +230,8 @@ void TMainForm::Wheel(int steps, Qt::KeyboardModifiers modifiers, QPoint at) {
         // Zoom at the pointer: in on the hex under it, out keeping the centre.
         if (steps > 0) {
             const int hex = renderer_.HexAtPoint(at.x(), at.y());
-            if (hex != kOffMap && renderer_.ZoomInAt(hex)) {
-                sounds_.Play(SoundZoom);
-                renderer_.RebuildMapBuffer(mapWin_->width(), mapWin_->height(), context_.messages);
-                RedrawAll();
-                SetScrollBars();
-                SetZoomButtons();
-            }
+            if (hex != kOffMap && renderer_.ZoomInAt(hex))
+                AfterZoom();
         } else {
             ZoomOutClick();
         }
@@ -243,6 +241,13 @@ void TMainForm::Wheel(int steps, Qt::KeyboardModifiers modifiers, QPoint at) {
     QScrollBar* bar = (modifiers & Qt::ShiftModifier) ? scrollHorz_ : scrollVert_;
     if (bar->isEnabled())
         bar->setValue(bar->value() - steps * 2);
+}
+
+void TMainForm::RefreshHexInfo() {
+    if (!battleActive)
+        return;
+    ShowHexInfo(renderer_.HexAtPoint(lastMouseX, lastMouseY));
+    UpdateBrushOutline();
 }
 
 void TMainForm::ShowHexInfo(int hex) {

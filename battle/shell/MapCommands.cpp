@@ -109,6 +109,14 @@ Redraw MapCommands::ToggleCaltrops(int hex) {
     return Redraw::All;
 }
 
+Redraw MapCommands::SetCaltrops(int hex, bool on) {
+    Battle& b = context_.battle;
+    if ((b.hex(hex).caltropsMarker > 0) == on)
+        return Redraw::Nothing;
+    b.SetCaltropsMarker(hex, on ? b.markerTable[MarkerCaltrops] : 0);
+    return Redraw::Hex;
+}
+
 bool MapCommands::CopyUnit(int hex) {
     const int u = context_.battle.hex(hex).unitNo;
     if (u == 0)

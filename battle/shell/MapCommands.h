@@ -24,6 +24,8 @@ public:
     Redraw RemoveSecondary(int hex);
     Redraw FillPrimary(int hex);
     Redraw ToggleCaltrops(int hex);
+    // Caltrops on or off whatever the hex had, as a drag after its first hex does.
+    Redraw SetCaltrops(int hex, bool on);
     // Copy and cut put the unit on the clipboard; true when a unit was taken.
     bool CopyUnit(int hex);
     Redraw CutUnit(int hex, bool& taken);
@@ -32,6 +34,8 @@ public:
     // The hexes a fill from `hex` reaches: same key, four neighbours on the grid of
     // columns and rows (the diagonal hex neighbours are not followed).
     static std::vector<int> FillRegion(const Battle& battle, int hex);
+
+    Battle& battle() { return context_.battle; }
 
 private:
     EditorContext& context_;

@@ -30,12 +30,46 @@ void MapWidget::paintEvent(QPaintEvent*) {
         // One copy of the view rectangle, unscaled.
         painter.fillRect(rect(), Qt::black);
         painter.drawImage(QPoint(0, 0), renderer_.buffer(), renderer_.viewRect());
+        if (!overlay_.empty()) {
+            painter.setPen(QPen(Qt::white, 1));
+            painter.drawLines(overlay_.data(), int(overlay_.size()));
+        }
         return;
     }
     painter.fillRect(rect(), Qt::black);
     if (!logo_.isNull())
         painter.drawImage(QPoint((width() - logo_.width()) / 2, (height() - logo_.height()) / 2),
                           logo_);
+}
+
+namespace {
+
+QRect LinesBounds(const std::vector<QLine>& lines) {
+    QRect r;
+    for (const QLine& l : lines)
+        r |= QRect(l.p1(), l.p2()).normalized();
+    return r.adjusted(-1, -1, 2, 2);
+}
+
+} // namespace
+
+void MapWidget::SetOverlay(std::vector<QLine> lines) {
+    if (lines == overlay_)
+        return;
+    // Only the area of the old and the new outline is painted again.
+    const QRect dirty = (overlay_.empty() ? QRect() : LinesBounds(overlay_)) |
+                        (lines.empty() ? QRect() : LinesBounds(lines));
+    overlay_ = std::move(lines);
+    if (!dirty.isEmpty())
+        update(dirty);
+}
+
+void MapWidget::leaveEvent(QEvent*) {
+    SetOverlay({});
+}
+
+void MapWidget::mouseReleaseEvent(QMouseEvent* event) {
+    emit mouseReleased(event->button());
 }
 
 void MapWidget::mouseMoveEvent(QMouseEvent* event) {

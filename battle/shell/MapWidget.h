@@ -3,7 +3,10 @@
 // shown, and forwards the mouse to the main window.
 
 #include <QImage>
+#include <QLine>
 #include <QWidget>
+
+#include <vector>
 
 class MapRenderer;
 
@@ -16,21 +19,28 @@ public:
     void ShowLogo(const QImage& logo);
     void ShowMap();
     bool showingMap() const { return showingMap_; }
+    // Lines drawn over the map (the brush outline), in view pixels; empty for none.
+    void SetOverlay(std::vector<QLine> lines);
+    const std::vector<QLine>& overlay() const { return overlay_; }
 
 signals:
     void mouseMoved(int x, int y);
     void mousePressed(Qt::MouseButton button);
+    void mouseReleased(Qt::MouseButton button);
     void wheelTurned(int steps, Qt::KeyboardModifiers modifiers, QPoint at);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:
     const MapRenderer& renderer_;
     QImage logo_;
     bool showingMap_ = false;
+    std::vector<QLine> overlay_;
     int wheelRemainder_ = 0;
 };

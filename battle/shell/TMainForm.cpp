@@ -115,6 +115,7 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
 
     CreatePanels();
     CreateMenus();
+    CreatePaintCommands();
 
     // Start-up: the display check, the battle icon, the defaults and the definitions.
     if (QScreen* screen = QGuiApplication::primaryScreen(); screen && screen->depth() < 16) {

@@ -6,6 +6,7 @@
 #include "Battle.h"
 #include "CommandModes.h"
 #include "Definitions.h"
+#include "DragStroke.h"
 #include "EditorContext.h"
 #include "LoadedSymbolSet.h"
 #include "MapCommands.h"
@@ -93,7 +94,18 @@ public:
     // Map ---------------------------------------------------------------------------
     void MapWinMouseMove(int x, int y);
     void MapWinMouseDown(Qt::MouseButton button);
+    void MapWinMouseUp(Qt::MouseButton button);
     void SetMode(int mode);
+    // Painting: the brush radius (0, 1, 2) and the stroke a held button paints.
+    void SetBrushRadius(int radius);
+    int brushRadius() const { return stroke_.brushRadius; }
+    DragStroke& stroke() { return stroke_; }
+    const std::vector<QLine>& brushOutline() const;
+    // Zoom at the view's centre (the + and - keys).
+    void ZoomInAtCentre();
+    // Centres the view on a hex that lies outside it.
+    void ScrollToHex(int hex);
+    void ImportTerrainAttributesClick();
     void RedrawAll();
     void RedrawHex(int hex);
     void SetScrollBars();
@@ -145,6 +157,13 @@ private:
     void SetZoomButtons();
     void UpdateRecentItems();
     void ShowHexInfo(int hex);
+    // The panels for the hex now under the last pointer position, after the view or the
+    // map changed under a pointer that did not move.
+    void RefreshHexInfo();
+    void UpdateBrushOutline();
+    void CreatePaintCommands();
+    void ShowPlacedTerrainName();
+    void AfterZoom();
     void RunMapCommand(int hex, Qt::MouseButton button);
     void ApplyRedraw(Redraw redraw, int hex);
     void ClearHexInfo();
@@ -165,6 +184,7 @@ private:
     EditorContext context_;
     MapRenderer renderer_;
     MapCommands commands_;
+    DragStroke stroke_{commands_};
     bool activated_ = false;
     int scrollCol_ = 0;
     int scrollRow_ = 0;

@@ -5,6 +5,7 @@
 #include "MapFixtures.h"
 #include "SetMaintenance.h"
 #include "SymbolStorage.h"
+#include "WindowFixtures.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,20 +30,13 @@ protected:
     QString battles() const { return dir.path() + "/Battles"; }
 
     void SetUp() override {
-        ASSERT_TRUE(QDir(dir.path()).mkpath("Battles"));
-        SymbolSet set;
-        ASSERT_TRUE(CreateNewSet(set, dir.path(), LayoutVertical, true, {15, 30, 45}).ok);
-        for (int i = 0; i < 10; ++i)
-            ASSERT_TRUE(AddSymbol(set, SymbolKind::Terrain, "t", {}, qRgb(30 * i, 100, 50)).ok);
-        ASSERT_TRUE(SaveSetTo(set, dir.path() + "/new.set", battles() + "/test.set").ok);
+        ASSERT_TRUE(WriteTestSet(dir.path()));
         WriteBattle("ford.scn", "Varnholm Ford");
-        form = std::make_unique<TMainForm>(
-            dir.path(), [this](const QString&, const QString& text) { warnings << text; });
+        form = ShowMainWindow(dir.path(), warnings);
         form->askMessage = [this](int number, int) {
             asked.push_back(number);
             return answer;
         };
-        form->show();
     }
 
     void WriteBattle(const QString& file, const char* name, const char* setName = "test") {

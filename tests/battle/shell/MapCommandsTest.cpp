@@ -1,5 +1,9 @@
 #include "MapCommands.h"
 
+#include "CommandModes.h"
+#include "DragStroke.h"
+#include "MapGeometry.h"
+
 #include "MapFixtures.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +36,37 @@ protected:
     const HexRecord& Hex(int h) { return battle.hex(h); }
     std::array<int, 6> Slots(int h) { return Hex(h).secondaryTerrain; }
     static constexpr int N = kNoSymbol;
+};
+
+// Drags over the 10 × 10 battle, with the hit test of a view at the map's top left.
+class Stroke : public MapEditing {
+protected:
+    DragStroke stroke{commands};
+    MapMetrics metrics;
+    std::vector<int> shown;
+    QStringList steps;
+
+    void SetUp() override {
+        MapEditing::SetUp();
+        metrics.mapCols = metrics.mapRows = 10;
+        metrics.cellWidth = 30;
+        metrics.columnStep = 23;
+        metrics.rowStep = 28;
+        stroke.hexAt = [this](QPoint p) { return HexAtPoint(metrics, 0, p.x(), p.y()); };
+        stroke.show = [this](int hex, Redraw) { shown.push_back(hex); };
+        stroke.beginStep = [this](const QString& caption) { steps << "begin " + caption; };
+        stroke.endStep = [this] { steps << "end"; };
+    }
+    // A point well inside hex (column, row).
+    QPoint At(int col, int row) const {
+        return HexOrigin(metrics, row * 10 + col, 0) + QPoint(8, 8);
+    }
+    int SecondaryCount(int hex) const {
+        int n = 0;
+        for (int s : battle.hex(hex).secondaryTerrain)
+            n += s < kNoSymbol;
+        return n;
+    }
 };
 
 } // namespace
@@ -167,4 +202,91 @@ TEST_F(MapEditing, CopyIgnoresEmptyHexesAndPasteRefusesAFullTable) {
     EXPECT_EQ(commands.PasteUnit(550), Redraw::Nothing);
     EXPECT_EQ(sounds.played(), std::vector<int>{SoundRefusal});
     EXPECT_EQ(battle.unitCount(), kMaxUnits);
+}
+
+TEST_F(Stroke, PathBetweenDistantPositionsMeetsEveryHex) {
+    // From column 0 to column 6 in one jump, level with row 1 of the even columns: the
+    // odd columns lie half a row lower, so the line passes their row 0.
+    const std::vector<int> hexes = DragStroke::HexesAlong(At(0, 1), At(6, 1), stroke.hexAt);
+    EXPECT_EQ(hexes, (std::vector<int>{1, 12, 3, 14, 5, 16}));
+    // Down column 2 from row 1 to row 6.
+    EXPECT_EQ(DragStroke::HexesAlong(At(2, 1), At(2, 6), stroke.hexAt),
+              (std::vector<int>{22, 32, 42, 52, 62}));
+    // From beyond the right edge into column 9, and a move that stays in one hex.
+    EXPECT_EQ(DragStroke::HexesAlong(At(9, 1) + QPoint(100, 0), At(9, 1), stroke.hexAt),
+              std::vector<int>{19});
+    EXPECT_TRUE(DragStroke::HexesAlong(At(3, 3), At(3, 3) + QPoint(2, 1), stroke.hexAt).empty());
+}
+
+TEST_F(Stroke, PaintsEachHexOncePerDragAsOneStep) {
+    // Removing takes one slot per pass: a hex passed twice loses only one.
+    for (int h : {12, 22, 32}) {
+        battle.SetTerrainSlot(h, 1, 4);
+        battle.SetTerrainSlot(h, 2, 5);
+    }
+    stroke.Begin(ModeAddSecondary, Qt::RightButton, 12, At(2, 1));
+    stroke.MoveTo(At(2, 3));
+    stroke.MoveTo(At(2, 1)); // back over the same hexes
+    stroke.MoveTo(At(2, 2));
+    stroke.End();
+    EXPECT_EQ(shown, (std::vector<int>{12, 22, 32}));
+    for (int h : {12, 22, 32})
+        EXPECT_EQ(SecondaryCount(h), 1) << h;
+    EXPECT_EQ(steps, (QStringList{"begin Place Secondary Terrain", "end"}));
+    stroke.MoveTo(At(2, 6)); // after the release nothing is painted
+    EXPECT_EQ(shown.size(), 3u);
+}
+
+TEST_F(Stroke, BrushPaintsItsFootprintAlongThePath) {
+    context.terrainSelection = 6;
+    stroke.brushRadius = 1;
+    stroke.Begin(ModePlacePrimary, Qt::LeftButton, 44, At(4, 4));
+    stroke.MoveTo(At(5, 4)); // column 5 is odd: its footprint reaches row 5
+    stroke.End();
+    const std::set<int> expected{33, 34, 35, 43, 44, 45, 46, 54, 55, 56};
+    EXPECT_EQ(stroke.painted(), expected);
+    for (int h = 0; h < battle.hexCount(); ++h)
+        EXPECT_EQ(battle.hex(h).primaryTerrain == 6, expected.count(h) == 1) << h;
+    EXPECT_EQ(shown.front(), 44); // the hex under the pointer first
+}
+
+TEST_F(Stroke, CaltropsFollowTheFirstHexForTheWholeDrag) {
+    const int caltrops = battle.markerTable[MarkerCaltrops];
+    battle.SetCaltropsMarker(21, caltrops);
+    // The first hex had none: the drag lays them, also on hex 21 which had them.
+    stroke.Begin(ModeCaltrops, Qt::LeftButton, 20, At(0, 2));
+    stroke.MoveTo(At(2, 2));
+    stroke.End();
+    for (int h : {20, 21, 22})
+        EXPECT_EQ(battle.hex(h).caltropsMarker, caltrops) << h;
+    // Starting on a hex with caltrops clears them along the drag.
+    battle.SetCaltropsMarker(24, 0);
+    stroke.Begin(ModeCaltrops, Qt::LeftButton, 22, At(2, 2));
+    stroke.MoveTo(At(4, 2));
+    stroke.End();
+    for (int h : {22, 23, 24})
+        EXPECT_EQ(battle.hex(h).caltropsMarker, 0) << h;
+    EXPECT_EQ(battle.hex(21).caltropsMarker, caltrops);
+}
+
+TEST_F(Stroke, AClickIsTheModesClick) {
+    context.terrainSelection = 3;
+    stroke.Begin(ModeAddSecondary, Qt::LeftButton, 5, At(5, 0));
+    stroke.End();
+    EXPECT_EQ(battle.hex(5).secondaryTerrain[0], 3);
+    EXPECT_EQ(SecondaryCount(5), 1);
+    battle.modified = false;
+    stroke.Begin(ModeCaltrops, Qt::LeftButton, 7, At(7, 0));
+    stroke.End();
+    EXPECT_GT(battle.hex(7).caltropsMarker, 0);
+    stroke.Begin(ModeCaltrops, Qt::LeftButton, 7, At(7, 0));
+    stroke.End();
+    EXPECT_EQ(battle.hex(7).caltropsMarker, 0);
+    EXPECT_TRUE(battle.modified);
+    EXPECT_EQ(steps.size(), 6);
+    // Only the three painting modes drag; fills and unit commands stay clicks.
+    EXPECT_TRUE(DragStroke::Paints(ModeAddSecondary, Qt::RightButton));
+    EXPECT_FALSE(DragStroke::Paints(ModePlacePrimary, Qt::RightButton));
+    EXPECT_FALSE(DragStroke::Paints(ModeFillPrimary, Qt::LeftButton));
+    EXPECT_FALSE(DragStroke::Paints(ModePasteUnit, Qt::LeftButton));
 }

@@ -1,0 +1,170 @@
+// The main window's painting aids: the brush sizes and their outline over the map, the
+// keys of the modes and the zoom, zooming at the view's centre, scrolling to a hex, and
+// the import of terrain attributes from another battle.
+#include "BrushFootprint.h"
+#include "MapWidget.h"
+#include "TMainForm.h"
+#include "TSelectTer.h"
+#include "TerrainAttrImport.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+bool IsPaintingMode(int mode) {
+    return mode == ModePlacePrimary || mode == ModeAddSecondary || mode == ModeCaltrops;
+}
+
+QMenu* MenuTitled(QMenuBar* bar, const QString& title) {
+    for (QAction* a : bar->actions())
+        if (a->menu() && a->text() == title)
+            return a->menu();
+    return nullptr;
+}
+
+} // namespace
+
+void TMainForm::CreatePaintCommands() {
+    stroke_.hexAt = [this](QPoint p) { return renderer_.HexAtPoint(p.x(), p.y()); };
+    stroke_.show = [this](int hex, Redraw redraw) { ApplyRedraw(redraw, hex); };
+    connect(mapWin_, &MapWidget::mouseReleased, this, &TMainForm::MapWinMouseUp);
+
+    // Single keys for the modes; the unit clipboard takes the usual clipboard keys.
+    const std::pair<const char*, const char*> keys[] = {{"PlaceLv1Ter", "P"},
+                                                        {"FillPrime", "F"},
+                                                        {"PlaceLv2Ter", "S"},
+                                                        {"AddModifyUnit1", "U"},
+                                                        {"AddModifyReinforcements1", "R"},
+                                                        {"AddStructure", "B"},
+                                                        {"CopyUnit1", "Ctrl+C"},
+                                                        {"CutUnit1", "Ctrl+X"},
+                                                        {"PasteUnit1", "Ctrl+V"},
+                                                        {"AddModifyObjective1", "O"},
+                                                        {"PlaceCaltrops1", "C"},
+                                                        {"MapText", "T"}};
+    for (const auto& [name, key] : keys)
+        if (QAction* a = action(QString::fromLatin1(name)))
+            a->setShortcut(QKeySequence(QString::fromLatin1(key)));
+
+    if (QMenu* terrain = MenuTitled(menuBar(), QStringLiteral("Terrain"))) {
+        terrain->addSeparator();
+        auto* group = new QActionGroup(this);
+        const char* captions[] = {"Brush: 1 Hex", "Brush: 7 Hexes", "Brush: 19 Hexes"};
+        for (int radius = 0; radius <= kMaxBrushRadius; ++radius) {
+            QAction* a = terrain->addAction(QString::fromLatin1(captions[radius]));
+            a->setObjectName(QStringLiteral("Brush%1").arg(radius));
+            a->setCheckable(true);
+            a->setChecked(radius == stroke_.brushRadius);
+            a->setShortcut(QKeySequence(QString::number(radius + 1)));
+            group->addAction(a);
+            connect(a, &QAction::triggered, this, [this, radius] { SetBrushRadius(radius); });
+        }
+        terrain->addSeparator();
+        QAction* import = terrain->addAction(QStringLiteral("Import Terrain Attributes..."));
+        import->setObjectName(QStringLiteral("ImportTerrainAttrs"));
+        connect(import, &QAction::triggered, this, &TMainForm::ImportTerrainAttributesClick);
+        connect(terrain, &QMenu::aboutToShow, this,
+                [this, import] { import->setEnabled(battleActive); });
+    }
+    if (QMenu* preferences = MenuTitled(menuBar(), QStringLiteral("Preferences"))) {
+        preferences->addSeparator();
+        QAction* in = preferences->addAction(QStringLiteral("Zoom In"));
+        in->setObjectName(QStringLiteral("ZoomInKey"));
+        in->setShortcuts({QKeySequence(QStringLiteral("+")), QKeySequence(QStringLiteral("="))});
+        connect(in, &QAction::triggered, this, &TMainForm::ZoomInAtCentre);
+        QAction* out = preferences->addAction(QStringLiteral("Zoom Out"));
+        out->setObjectName(QStringLiteral("ZoomOutKey"));
+        out->setShortcut(QKeySequence(QStringLiteral("-")));
+        connect(out, &QAction::triggered, this, &TMainForm::ZoomOutClick);
+    }
+}
+
+void TMainForm::SetBrushRadius(int radius) {
+    stroke_.brushRadius = std::clamp(radius, 0, kMaxBrushRadius);
+    if (QAction* a = action(QStringLiteral("Brush%1").arg(stroke_.brushRadius)))
+        a->setChecked(true);
+    UpdateBrushOutline();
+}
+
+const std::vector<QLine>& TMainForm::brushOutline() const {
+    return mapWin_->overlay();
+}
+
+void TMainForm::UpdateBrushOutline() {
+    const int hex = battleActive && IsPaintingMode(commandMode)
+                        ? renderer_.HexAtPoint(lastMouseX, lastMouseY)
+                        : kOffMap;
+    if (hex == kOffMap) {
+        mapWin_->SetOverlay({});
+        return;
+    }
+    const BattleSettings& s = battle_.settings;
+    mapWin_->SetOverlay(
+        BrushOutline(renderer_.metrics(), renderer_.originHex(),
+                     BrushFootprint(hex, stroke_.brushRadius, s.mapCols, s.mapRows, s.gridLayout)));
+}
+
+void TMainForm::ShowPlacedTerrainName() {
+    // The placed symbol's name until the pointer moves on.
+    const int t = context_.terrainSelection;
+    const auto& terrain = symbols_.table(SymbolKind::Terrain);
+    hexLabels_[1]->setText(t >= 0 && t < int(terrain.size())
+                               ? QString::fromLatin1(terrain[size_t(t)].name)
+                               : QString());
+}
+
+void TMainForm::ZoomInAtCentre() {
+    if (!battleActive)
+        return;
+    // The centre of the part of the view the map covers: a small map leaves the rest empty.
+    const MapMetrics m = renderer_.metrics();
+    const int c0 = m.col(renderer_.originHex()), r0 = m.row(renderer_.originHex());
+    const int col = c0 + std::min(renderer_.visibleCols(), m.mapCols - c0) / 2;
+    const int row = r0 + std::min(renderer_.visibleRows(), m.mapRows - r0) / 2;
+    const int hex = m.hexAt(std::min(row, m.mapRows - 1), std::min(col, m.mapCols - 1));
+    if (renderer_.ZoomInAt(hex))
+        AfterZoom();
+}
+
+void TMainForm::ScrollToHex(int hex) {
+    if (!battleActive || !battle_.IsHex(hex))
+        return;
+    const MapMetrics m = renderer_.metrics();
+    const int c0 = m.col(renderer_.originHex()), r0 = m.row(renderer_.originHex());
+    const int c = m.col(hex), r = m.row(hex);
+    if (c >= c0 && c < c0 + renderer_.visibleCols() && r >= r0 && r < r0 + renderer_.visibleRows())
+        return;
+    // Centred, kept inside the map and on even columns and rows as every origin is.
+    const int col = std::max(c - renderer_.visibleCols() / 2, 0);
+    const int row = std::max(r - renderer_.visibleRows() / 2, 0);
+    battle_.settings.viewOriginHex =
+        ClampOrigin(m, col, row, renderer_.visibleCols(), renderer_.visibleRows());
+    renderer_.RebuildMapBuffer(mapWin_->width(), mapWin_->height(), context_.messages);
+    RedrawAll();
+    SetScrollBars();
+    RefreshHexInfo();
+}
+
+void TMainForm::ImportTerrainAttributesClick() {
+    if (!battleActive)
+        return;
+    const QString path =
+        chooseOpenPath(QStringLiteral("Import Terrain Attributes"), BattlesFolder(),
+                       QStringLiteral("Fieldmark Scenario Files (*.scn)"));
+    if (path.isEmpty())
+        return;
+    TerrainAttrTable attrs = battle_.terrainAttrs;
+    if (!ReadTerrainAttributes(path, attrs, context_.messages) || attrs == battle_.terrainAttrs)
+        return;
+    battle_.terrainAttrs = attrs;
+    battle_.modified = true;
+    // The costs and defences shown for the hex under the pointer may have changed.
+    RefreshHexInfo();
+    if (selectTer_->isVisible())
+        selectTer_->ShowFloating(selectTer_->logic().kind);
+}

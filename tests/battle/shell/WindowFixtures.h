@@ -1,0 +1,16 @@
+#pragma once
+// A program folder on disk for the main window tests, and the window on it.
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class TMainForm;
+
+// Creates programFolder/Battles holding the set "test": ten terrain symbols of solid
+// colours through a hex mask, at cell widths 15, 30, 45. False when a step failed.
+bool WriteTestSet(const QString& programFolder);
+
+// The main window on programFolder, shown; its warnings are collected in `warnings`.
+std::unique_ptr<TMainForm> ShowMainWindow(const QString& programFolder, QStringList& warnings);
