@@ -35,59 +35,62 @@ void TMainForm::CreatePaintCommands() {
     connect(mapWin_, &MapWidget::mouseReleased, this, &TMainForm::MapWinMouseUp);
 
     // Single keys for the modes; the unit clipboard takes the usual clipboard keys.
-    const std::pair<const char*, const char*> keys[] = {{"PlaceLv1Ter", "P"},
-                                                        {"FillPrime", "F"},
-                                                        {"PlaceLv2Ter", "S"},
-                                                        {"AddModifyUnit1", "U"},
-                                                        {"AddModifyReinforcements1", "R"},
-                                                        {"AddStructure", "B"},
-                                                        {"CopyUnit1", "Ctrl+C"},
-                                                        {"CutUnit1", "Ctrl+X"},
-                                                        {"PasteUnit1", "Ctrl+V"},
-                                                        {"AddModifyObjective1", "O"},
-                                                        {"PlaceCaltrops1", "C"},
-                                                        {"MapText", "T"}};
-    for (const auto& [name, key] : keys)
-        if (QAction* a = action(QString::fromLatin1(name)))
-            a->setShortcut(QKeySequence(QString::fromLatin1(key)));
+    MainFormActions& a = actions_;
+    const std::pair<QAction*, const char*> keys[] = {{a.placePrimary, "P"},
+                                                     {a.fillPrimary, "F"},
+                                                     {a.placeSecondary, "S"},
+                                                     {a.addModifyUnit, "U"},
+                                                     {a.addModifyReinforcements, "R"},
+                                                     {a.addStructure, "B"},
+                                                     {a.copyUnit, "Ctrl+C"},
+                                                     {a.cutUnit, "Ctrl+X"},
+                                                     {a.pasteUnit, "Ctrl+V"},
+                                                     {a.addModifyObjective, "O"},
+                                                     {a.placeCaltrops, "C"},
+                                                     {a.mapText, "T"}};
+    for (const auto& [action, key] : keys)
+        action->setShortcut(QKeySequence(QString::fromLatin1(key)));
 
     if (QMenu* terrain = MenuTitled(menuBar(), QStringLiteral("Terrain"))) {
         terrain->addSeparator();
         auto* group = new QActionGroup(this);
         const char* captions[] = {"Brush: 1 Hex", "Brush: 7 Hexes", "Brush: 19 Hexes"};
         for (int radius = 0; radius <= kMaxBrushRadius; ++radius) {
-            QAction* a = terrain->addAction(QString::fromLatin1(captions[radius]));
-            a->setObjectName(QStringLiteral("Brush%1").arg(radius));
-            a->setCheckable(true);
-            a->setChecked(radius == stroke_.brushRadius);
-            a->setShortcut(QKeySequence(QString::number(radius + 1)));
-            group->addAction(a);
-            connect(a, &QAction::triggered, this, [this, radius] { SetBrushRadius(radius); });
+            QAction* b = terrain->addAction(QString::fromLatin1(captions[radius]));
+            b->setObjectName(QStringLiteral("Brush%1").arg(radius));
+            b->setCheckable(true);
+            b->setChecked(radius == stroke_.brushRadius);
+            b->setShortcut(QKeySequence(QString::number(radius + 1)));
+            group->addAction(b);
+            connect(b, &QAction::triggered, this, [this, radius] { SetBrushRadius(radius); });
+            a.brush[size_t(radius)] = b;
         }
         terrain->addSeparator();
-        QAction* import = terrain->addAction(QStringLiteral("Import Terrain Attributes..."));
-        import->setObjectName(QStringLiteral("ImportTerrainAttrs"));
-        connect(import, &QAction::triggered, this, &TMainForm::ImportTerrainAttributesClick);
+        a.importTerrainAttrs = terrain->addAction(QStringLiteral("Import Terrain Attributes..."));
+        a.importTerrainAttrs->setObjectName(QStringLiteral("ImportTerrainAttrs"));
+        connect(a.importTerrainAttrs, &QAction::triggered, this,
+                &TMainForm::ImportTerrainAttributesClick);
         connect(terrain, &QMenu::aboutToShow, this,
-                [this, import] { import->setEnabled(battleActive); });
+                [this] { actions_.importTerrainAttrs->setEnabled(battleActive); });
     }
     if (QMenu* preferences = MenuTitled(menuBar(), QStringLiteral("Preferences"))) {
         preferences->addSeparator();
-        QAction* in = preferences->addAction(QStringLiteral("Zoom In"));
-        in->setObjectName(QStringLiteral("ZoomInKey"));
-        in->setShortcuts({QKeySequence(QStringLiteral("+")), QKeySequence(QStringLiteral("="))});
-        connect(in, &QAction::triggered, this, &TMainForm::ZoomInAtCentre);
-        QAction* out = preferences->addAction(QStringLiteral("Zoom Out"));
-        out->setObjectName(QStringLiteral("ZoomOutKey"));
-        out->setShortcut(QKeySequence(QStringLiteral("-")));
-        connect(out, &QAction::triggered, this, &TMainForm::ZoomOutClick);
+        a.zoomInKey = preferences->addAction(QStringLiteral("Zoom In"));
+        a.zoomInKey->setObjectName(QStringLiteral("ZoomInKey"));
+        a.zoomInKey->setShortcuts(
+            {QKeySequence(QStringLiteral("+")), QKeySequence(QStringLiteral("="))});
+        connect(a.zoomInKey, &QAction::triggered, this, &TMainForm::ZoomInAtCentre);
+        a.zoomOutKey = preferences->addAction(QStringLiteral("Zoom Out"));
+        a.zoomOutKey->setObjectName(QStringLiteral("ZoomOutKey"));
+        a.zoomOutKey->setShortcut(QKeySequence(QStringLiteral("-")));
+        connect(a.zoomOutKey, &QAction::triggered, this, &TMainForm::ZoomOutClick);
     }
 }
 
 void TMainForm::SetBrushRadius(int radius) {
     stroke_.brushRadius = std::clamp(radius, 0, kMaxBrushRadius);
-    if (QAction* a = action(QStringLiteral("Brush%1").arg(stroke_.brushRadius)))
-        a->setChecked(true);
+    if (QAction* b = actions_.brush[size_t(stroke_.brushRadius)])
+        b->setChecked(true);
     UpdateBrushOutline();
 }
 
@@ -128,7 +131,7 @@ void TMainForm::ZoomInAtCentre() {
     const int row = r0 + std::min(renderer_.visibleRows(), m.mapRows - r0) / 2;
     const int hex = m.hexAt(std::min(row, m.mapRows - 1), std::min(col, m.mapCols - 1));
     if (renderer_.ZoomInAt(hex))
-        AfterZoom();
+        ShowZoomedView();
 }
 
 void TMainForm::ScrollToHex(int hex) {

@@ -63,6 +63,11 @@ protected:
         return battles() + "/" + file;
     }
 
+    QAction* Act(const char* name) {
+        QAction* a = form->findChild<QAction*>(QString::fromLatin1(name));
+        EXPECT_NE(a, nullptr) << name;
+        return a;
+    }
     QWidget* map() { return form->findChild<QWidget*>("MapWin"); }
     QPoint At(int hex) {
         return HexOrigin(form->renderer().metrics(), hex, form->renderer().originHex()) +
@@ -96,7 +101,7 @@ protected:
 
 TEST_F(Painting, ADragPaintsEveryHexItPassesOnce) {
     OpenBattle();
-    form->action("PlaceLv1Ter")->trigger();
+    Act("PlaceLv1Ter")->trigger();
     form->context().terrainSelection = 5;
     // One move event from column 2 to column 9 of row 4: the hexes between are painted.
     Drag({4 * kCols + 2, 4 * kCols + 9});
@@ -117,7 +122,7 @@ TEST_F(Painting, RemovingByDragTakesOneSlotPerHex) {
         form->battle().SetTerrainSlot(h, 1, 3);
         form->battle().SetTerrainSlot(h, 2, 4);
     }
-    form->action("PlaceLv2Ter")->trigger();
+    Act("PlaceLv2Ter")->trigger();
     Drag({40, 42, 40, 41}, Qt::RightButton); // back and forth over the same hexes
     for (int h : {40, 41, 42}) {
         EXPECT_EQ(form->battle().hex(h).secondaryTerrain[0], 3) << h;
@@ -127,18 +132,18 @@ TEST_F(Painting, RemovingByDragTakesOneSlotPerHex) {
 
 TEST_F(Painting, BrushFootprintsAtTheMapEdgesInBothArrangements) {
     OpenBattle(1);
-    form->action("PlaceLv1Ter")->trigger();
-    form->action("Brush2")->trigger();
+    Act("PlaceLv1Ter")->trigger();
+    Act("Brush2")->trigger();
     EXPECT_EQ(form->brushRadius(), 2);
-    EXPECT_TRUE(form->action("Brush2")->isChecked());
-    EXPECT_FALSE(form->action("Brush0")->isChecked());
+    EXPECT_TRUE(Act("Brush2")->isChecked());
+    EXPECT_FALSE(Act("Brush0")->isChecked());
     form->context().terrainSelection = 7;
     Drag({0});
     EXPECT_EQ(HexesWithPrimary(7), (std::set<int>{0, 1, 2, 30, 31, 32, 60}));
 
     OpenBattle(2); // odd rows shifted right
-    form->action("PlaceLv1Ter")->trigger();
-    form->action("Brush1")->trigger();
+    Act("PlaceLv1Ter")->trigger();
+    Act("Brush1")->trigger();
     form->context().terrainSelection = 7;
     Drag({kCols + 29}); // the last column of row 1
     EXPECT_EQ(HexesWithPrimary(7), (std::set<int>{29, 58, 59, 89}));
@@ -148,7 +153,7 @@ TEST_F(Painting, CaltropsDragTakesTheFirstHexState) {
     OpenBattle();
     const int caltrops = form->battle().markerTable[MarkerCaltrops];
     form->battle().SetCaltropsMarker(102, caltrops);
-    form->action("PlaceCaltrops1")->trigger();
+    Act("PlaceCaltrops1")->trigger();
     Drag({100, 104}); // hex 100 had none: every hex passed gets them, 102 keeps them
     for (int h = 100; h <= 104; ++h)
         EXPECT_EQ(form->battle().hex(h).caltropsMarker, caltrops) << h;
@@ -160,7 +165,7 @@ TEST_F(Painting, CaltropsDragTakesTheFirstHexState) {
 
 TEST_F(Painting, APlainClickIsUnchanged) {
     OpenBattle();
-    form->action("PlaceLv1Ter")->trigger();
+    Act("PlaceLv1Ter")->trigger();
     form->context().terrainSelection = 3;
     Send(QEvent::MouseMove, At(77), Qt::NoButton, Qt::NoButton);
     Send(QEvent::MouseButtonPress, At(77), Qt::LeftButton, Qt::LeftButton);
@@ -169,10 +174,10 @@ TEST_F(Painting, APlainClickIsUnchanged) {
     EXPECT_EQ(HexesWithPrimary(3), std::set<int>{77});
     // A right click removes in the secondary mode only; on a bare hex it still marks.
     form->battle().modified = false;
-    form->action("PlaceLv1Ter")->trigger();
+    Act("PlaceLv1Ter")->trigger();
     Drag({78}, Qt::RightButton);
     EXPECT_FALSE(form->battle().modified);
-    form->action("PlaceLv2Ter")->trigger();
+    Act("PlaceLv2Ter")->trigger();
     Drag({78}, Qt::RightButton);
     EXPECT_TRUE(form->battle().modified);
 }
@@ -181,14 +186,14 @@ TEST_F(Painting, TheBrushOutlineFollowsThePointerInPaintingModes) {
     OpenBattle();
     Send(QEvent::MouseMove, At(5 * kCols + 5), Qt::NoButton, Qt::NoButton);
     EXPECT_TRUE(form->brushOutline().empty()); // no painting mode yet
-    form->action("PlaceCaltrops1")->trigger();
+    Act("PlaceCaltrops1")->trigger();
     EXPECT_EQ(form->brushOutline().size(), 6u); // one hexagon
-    form->action("Brush1")->trigger();
+    Act("Brush1")->trigger();
     EXPECT_EQ(form->brushOutline().size(), 7u * 6u);
     const std::vector<QLine> before = form->brushOutline();
     Send(QEvent::MouseMove, At(5 * kCols + 7), Qt::NoButton, Qt::NoButton);
     EXPECT_NE(form->brushOutline(), before);
-    form->action("AddModifyUnit1")->trigger();
+    Act("AddModifyUnit1")->trigger();
     EXPECT_TRUE(form->brushOutline().empty());
 }
 
@@ -208,16 +213,16 @@ TEST_F(Painting, KeysAreShownAndDoNotClash) {
     }
     for (const char* name : {"PlaceLv1Ter", "PlaceLv2Ter", "FillPrime", "PlaceCaltrops1",
                              "AddModifyUnit1", "MapText", "ZoomInKey", "ZoomOutKey"})
-        EXPECT_FALSE(form->action(name)->shortcut().isEmpty()) << name;
-    EXPECT_EQ(form->action("Brush0")->shortcut().toString(), "1");
-    EXPECT_EQ(form->action("Brush2")->shortcut().toString(), "3");
-    EXPECT_EQ(form->action("ZoomInKey")->shortcut().toString(), "+");
+        EXPECT_FALSE(Act(name)->shortcut().isEmpty()) << name;
+    EXPECT_EQ(Act("Brush0")->shortcut().toString(), "1");
+    EXPECT_EQ(Act("Brush2")->shortcut().toString(), "3");
+    EXPECT_EQ(Act("ZoomInKey")->shortcut().toString(), "+");
 }
 
 TEST_F(Painting, ZoomKeysKeepTheCentreAndThePanelsFollow) {
     OpenBattle(); // 30 × 20 hexes: at level 0 the whole map is in view
-    form->action("ZoomInKey")->trigger();
-    form->action("ZoomInKey")->trigger();
+    Act("ZoomInKey")->trigger();
+    Act("ZoomInKey")->trigger();
     EXPECT_EQ(form->renderer().zoomLevel(), 2);
     // Centred on the map's middle hex (column 15, row 10), not on the origin.
     const MapMetrics m = form->renderer().metrics();
@@ -226,9 +231,9 @@ TEST_F(Painting, ZoomKeysKeepTheCentreAndThePanelsFollow) {
     EXPECT_GT(m.row(origin), 0);
     EXPECT_LE(m.row(origin), 10);
     EXPECT_GT(m.row(origin) + form->renderer().visibleRows(), 10);
-    form->action("ZoomOutKey")->trigger();
+    Act("ZoomOutKey")->trigger();
     EXPECT_EQ(form->renderer().zoomLevel(), 1);
-    form->action("ZoomInKey")->trigger();
+    Act("ZoomInKey")->trigger();
 
     // A scroll under a still pointer shows the hex now under it.
     Send(QEvent::MouseMove, QPoint(10, 10), Qt::NoButton, Qt::NoButton);
@@ -245,8 +250,8 @@ TEST_F(Painting, ZoomKeysKeepTheCentreAndThePanelsFollow) {
 
 TEST_F(Painting, ScrollToHexBringsAFarUnitIntoView) {
     OpenBattle();
-    form->action("ZoomInKey")->trigger();
-    form->action("ZoomInKey")->trigger();
+    Act("ZoomInKey")->trigger();
+    Act("ZoomInKey")->trigger();
     const int far = 19 * kCols + 29;
     form->ScrollToHex(far);
     const MapMetrics m = form->renderer().metrics();
@@ -268,13 +273,13 @@ TEST_F(Painting, ImportTakesTheTerrainAttributesOfAnotherBattle) {
     form->chooseOpenPath = [&chosen](const QString&, const QString&, const QString&) {
         return chosen;
     };
-    form->action("ImportTerrainAttrs")->trigger();
+    Act("ImportTerrainAttrs")->trigger();
     EXPECT_EQ(warnings, QStringList{"Could not open selected file."});
     EXPECT_EQ(form->battle().terrainAttrs[2].name.text(), "");
     EXPECT_FALSE(form->battle().modified);
 
     chosen = source;
-    form->action("ImportTerrainAttrs")->trigger();
+    Act("ImportTerrainAttrs")->trigger();
     EXPECT_EQ(form->battle().terrainAttrs[2].name.text(), "Marsh");
     EXPECT_EQ(form->battle().terrainAttrs[2].costPerMove, 4);
     EXPECT_EQ(form->battle().terrainAttrs[2].defenceModifier, -2);
