@@ -131,13 +131,14 @@ void BattleRecovery::OfferLeftovers() {
         }
         switch (askRestore(RestoreQuestion(copy.note, QDateTime::currentDateTime()))) {
         case RestoreAnswer::Restore:
-            if (Restore(copy, *battle)) {
-                restored = true;
-                Tick(); // this editor's own copy exists before the leftover goes
+            restored = Restore(copy, *battle);
+            if (restored)
+                Tick();
+            // The leftover goes only once this editor's own copy holds the battle.
+            if (restored && store_.hasCopy())
                 store_.Discard(copy);
-            } else {
+            else
                 store_.Release(copy);
-            }
             break;
         case RestoreAnswer::Discard:
             store_.Discard(copy);

@@ -53,6 +53,7 @@ protected:
     QStringList questions;
     RestoreAnswer answer = RestoreAnswer::Restore;
     bool answerInTest = true;
+    std::function<void()> onQuestion = [] {};
     std::unique_ptr<TMainForm> form;
 
     QString ford() const { return dir.path() + "/Battles/ford.scn"; }
@@ -67,6 +68,7 @@ protected:
         if (answerInTest)
             form->recovery().askRestore = [this](const QString& question) {
                 questions << question;
+                onQuestion();
                 return answer;
             };
         form->show();
@@ -301,4 +303,15 @@ TEST_F(Recovery, QuestionBoxAnswersYesNoAndEscape) {
     startAnswering(Qt::Key_Y);
     EXPECT_EQ(shown.size(), 3);
     EXPECT_TRUE(form->battleActive);
+}
+
+TEST_F(Recovery, LeftoverStaysUntilTheRestoredBattleHasItsOwnCopy) {
+    LeaveCopy(BattleBytesOnTestSet(FordBattle()), ford(), "Varnholm Ford");
+    const QStringList left = Copies();
+    // Something stands where this editor's copy would go: it cannot be written.
+    onQuestion = [this] { EXPECT_TRUE(QDir().mkpath(form->recovery().store().copyPath())); };
+    Start();
+    EXPECT_TRUE(form->battleActive);
+    EXPECT_FALSE(form->recovery().store().hasCopy());
+    EXPECT_EQ(Copies(), left);
 }
