@@ -4,7 +4,7 @@
 // battle is saved, discarded or the window closes normally. At start-up the copies left by
 // editors that ended without closing normally are offered back, one question each.
 
-#include "RecoveryStore.h"
+#include "BattleRecoveryStore.h"
 
 #include <QObject>
 #include <QTimer>
@@ -42,14 +42,14 @@ public:
 
     // The question; the window's Yes/No box unless a test answers.
     std::function<RestoreAnswer(const QString& question)> askRestore;
-    RecoveryStore& store() { return store_; }
+    BattleRecoveryStore& store() { return store_; }
 
 private:
     bool Restore(const LeftoverCopy& copy, Battle& restored);
     RestoreAnswer AskInWindow(const QString& question);
 
     TMainForm& form_;
-    RecoveryStore store_;
+    BattleRecoveryStore store_;
     QTimer timer_;
     bool offersDone_ = false;
 };

@@ -41,7 +41,7 @@ std::vector<QString> UnitNames(const Battle& b) {
 
 // A copy as an editor that was killed with these bytes unsaved leaves it.
 void LeaveCopy(const QByteArray& bytes, const QString& originalPath, const char* name) {
-    RecoveryStore ended(RecoveryFolder());
+    BattleRecoveryStore ended(RecoveryFolder());
     ASSERT_TRUE(ended.Claim());
     ASSERT_TRUE(ended.Write(bytes, {originalPath, name, QDateTime::currentDateTime()}));
 }
@@ -228,7 +228,7 @@ TEST_F(Recovery, DeclinedCopyIsDeletedAndAClosedQuestionKeepsIt) {
 
 TEST_F(Recovery, OnlyCopiesOfEndedEditorsThatCanBeReadAreOffered) {
     // An editor still running keeps its copy to itself.
-    RecoveryStore running(RecoveryFolder());
+    BattleRecoveryStore running(RecoveryFolder());
     ASSERT_TRUE(running.Claim());
     ASSERT_TRUE(running.Write(BattleBytesOnTestSet(FordBattle()), {ford(), "Running", {}}));
     // However long ago it started.

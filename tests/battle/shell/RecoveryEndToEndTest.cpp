@@ -1,8 +1,8 @@
 // The battle editor killed with unsaved changes, and started again: the window runs in a
 // child process (the test driver) on a program folder and a state folder of the test's own.
 #include "BattleFile.h"
+#include "BattleRecoveryStore.h"
 #include "RecoveryFixtures.h"
-#include "RecoveryStore.h"
 
 #include <QDeadlineTimer>
 #include <QFile>

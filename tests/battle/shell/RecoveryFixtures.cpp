@@ -1,7 +1,7 @@
 #include "RecoveryFixtures.h"
 
 #include "BattleFile.h"
-#include "RecoveryStore.h"
+#include "BattleRecoveryStore.h"
 #include "SetMaintenance.h"
 #include "SymbolStorage.h"
 

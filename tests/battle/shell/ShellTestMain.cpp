@@ -1,4 +1,4 @@
-#include "RecoveryStore.h"
+#include "BattleRecoveryStore.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "RecoveryStore.h"
+#include "BattleRecoveryStore.h"
 
 #include "AtomicWrite.h"
 #include "Battle.h"
@@ -107,19 +107,19 @@ bool DecodeRecoveryNote(const QByteArray& bytes, RecoveryNote& out) {
     return true;
 }
 
-RecoveryStore::RecoveryStore(QString folder) : folder_(std::move(folder)) {}
+BattleRecoveryStore::BattleRecoveryStore(QString folder) : folder_(std::move(folder)) {}
 
-RecoveryStore::~RecoveryStore() = default;
+BattleRecoveryStore::~BattleRecoveryStore() = default;
 
-QString RecoveryStore::PathOf(const QString& id, const char* suffix) const {
+QString BattleRecoveryStore::PathOf(const QString& id, const char* suffix) const {
     return folder_ + QLatin1Char('/') + id + QLatin1String(suffix);
 }
 
-QString RecoveryStore::copyPath() const {
+QString BattleRecoveryStore::copyPath() const {
     return id_.isEmpty() ? QString() : PathOf(id_, kCopySuffix);
 }
 
-bool RecoveryStore::Claim() {
+bool BattleRecoveryStore::Claim() {
     if (lock_)
         return true;
     if (!QDir().mkpath(folder_))
@@ -142,7 +142,7 @@ bool RecoveryStore::Claim() {
     return false;
 }
 
-bool RecoveryStore::Write(const QByteArray& bytes, const RecoveryNote& note) {
+bool BattleRecoveryStore::Write(const QByteArray& bytes, const RecoveryNote& note) {
     if (!lock_)
         return false;
     const QString copy = copyPath();
@@ -168,7 +168,7 @@ bool RecoveryStore::Write(const QByteArray& bytes, const RecoveryNote& note) {
     return true;
 }
 
-void RecoveryStore::Remove() {
+void BattleRecoveryStore::Remove() {
     if (!hasCopy_)
         return;
     QFile::remove(PathOf(id_, kCopySuffix));
@@ -177,12 +177,12 @@ void RecoveryStore::Remove() {
     lastDigest_.clear();
 }
 
-void RecoveryStore::RemoveFiles(const QString& id) const {
+void BattleRecoveryStore::RemoveFiles(const QString& id) const {
     QFile::remove(PathOf(id, kCopySuffix));
     QFile::remove(PathOf(id, kNoteSuffix));
 }
 
-std::vector<LeftoverCopy> RecoveryStore::TakeLeftovers() {
+std::vector<LeftoverCopy> BattleRecoveryStore::TakeLeftovers() {
     std::vector<LeftoverCopy> found;
     QSet<QString> ids;
     const QStringList names =
@@ -212,8 +212,8 @@ std::vector<LeftoverCopy> RecoveryStore::TakeLeftovers() {
     return found;
 }
 
-BattleDecodeResult RecoveryStore::ReadCopy(const LeftoverCopy& copy, Battle& out,
-                                           const MessageSink& sink) const {
+BattleDecodeResult BattleRecoveryStore::ReadCopy(const LeftoverCopy& copy, Battle& out,
+                                                 const MessageSink& sink) const {
     QFile file(copy.copyPath);
     if (!file.open(QIODevice::ReadOnly))
         return BattleDecodeResult::Refused;
@@ -223,11 +223,11 @@ BattleDecodeResult RecoveryStore::ReadCopy(const LeftoverCopy& copy, Battle& out
     return DecodeBattle(bytes, out, sink);
 }
 
-void RecoveryStore::Discard(const LeftoverCopy& copy) {
+void BattleRecoveryStore::Discard(const LeftoverCopy& copy) {
     RemoveFiles(copy.id);
     held_.erase(copy.id); // unlocking deletes the lock file
 }
 
-void RecoveryStore::Release(const LeftoverCopy& copy) {
+void BattleRecoveryStore::Release(const LeftoverCopy& copy) {
     held_.erase(copy.id);
 }

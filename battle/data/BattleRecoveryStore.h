@@ -46,13 +46,13 @@ struct LeftoverCopy {
 // than now names its date too.
 QString RestoreQuestion(const RecoveryNote& note, const QDateTime& now);
 
-class RecoveryStore {
+class BattleRecoveryStore {
 public:
-    explicit RecoveryStore(QString folder);
+    explicit BattleRecoveryStore(QString folder);
     // The locks go; the copy stays unless Remove deleted it.
-    ~RecoveryStore();
-    RecoveryStore(const RecoveryStore&) = delete;
-    RecoveryStore& operator=(const RecoveryStore&) = delete;
+    ~BattleRecoveryStore();
+    BattleRecoveryStore(const BattleRecoveryStore&) = delete;
+    BattleRecoveryStore& operator=(const BattleRecoveryStore&) = delete;
 
     // Creates the folder and takes this editor's lock under a fresh name. False when the
     // folder cannot be made or locked in; the store then writes nothing.

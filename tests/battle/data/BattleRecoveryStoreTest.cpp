@@ -1,4 +1,4 @@
-#include "RecoveryStore.h"
+#include "BattleRecoveryStore.h"
 
 #include "BattleFileSupport.h"
 
@@ -89,7 +89,7 @@ TEST(RecoveryQuestion, NoteSurvivesItsFileAndRefusesOtherText) {
 }
 
 TEST_F(Recovery, WritesOnlyChangedBytesAndRemovesItsCopy) {
-    RecoveryStore store(folder());
+    BattleRecoveryStore store(folder());
     EXPECT_FALSE(store.Write(BattleBytes(), Note("", "Varnholm Ford", at))); // no lock yet
     ASSERT_TRUE(store.Claim());
     EXPECT_TRUE(QFileInfo(store.copyPath()).fileName().startsWith("fmbattle-"));
@@ -118,7 +118,7 @@ TEST_F(Recovery, WritesOnlyChangedBytesAndRemovesItsCopy) {
 }
 
 TEST_F(Recovery, NeverWritesOverTheDesignersFile) {
-    RecoveryStore store(folder());
+    BattleRecoveryStore store(folder());
     ASSERT_TRUE(store.Claim());
     // The battle's own file standing where the copy would go (a Battles folder that is
     // the recovery folder) is neither replaced nor removed.
@@ -129,7 +129,7 @@ TEST_F(Recovery, NeverWritesOverTheDesignersFile) {
     EXPECT_EQ(ReadAll(store.copyPath()), "the designer's battle");
 
     // Nor through a link or another spelling of its path.
-    RecoveryStore other(folder());
+    BattleRecoveryStore other(folder());
     ASSERT_TRUE(other.Claim());
     const QString mine = dir.path() + "/ford.scn";
     WriteAll(mine, "ford");
@@ -144,19 +144,19 @@ TEST_F(Recovery, NeverWritesOverTheDesignersFile) {
 }
 
 TEST_F(Recovery, LeftoversOfEndedEditorsOnlyNewestFirst) {
-    auto ended = std::make_unique<RecoveryStore>(folder());
+    auto ended = std::make_unique<BattleRecoveryStore>(folder());
     ASSERT_TRUE(ended->Claim());
     ASSERT_TRUE(ended->Write(BattleBytes("Older"), Note("/b/older.scn", "Older", at)));
-    auto later = std::make_unique<RecoveryStore>(folder());
+    auto later = std::make_unique<BattleRecoveryStore>(folder());
     ASSERT_TRUE(later->Claim());
     ASSERT_TRUE(later->Write(BattleBytes("Newer"), Note("", "Newer", at.addSecs(60))));
-    RecoveryStore running(folder());
+    BattleRecoveryStore running(folder());
     ASSERT_TRUE(running.Claim());
     ASSERT_TRUE(running.Write(BattleBytes("Running"), Note("", "Running", at.addSecs(120))));
     ended.reset(); // as after a kill: the lock is gone, the files stay
     later.reset();
 
-    RecoveryStore starting(folder());
+    BattleRecoveryStore starting(folder());
     ASSERT_TRUE(starting.Claim());
     std::vector<LeftoverCopy> found = starting.TakeLeftovers();
     ASSERT_EQ(found.size(), 2); // not the copy of the editor still running
@@ -166,7 +166,7 @@ TEST_F(Recovery, LeftoversOfEndedEditorsOnlyNewestFirst) {
     EXPECT_EQ(found[1].note.written, at);
 
     // While one editor holds them, another starting at the same time finds none.
-    RecoveryStore second(folder());
+    BattleRecoveryStore second(folder());
     ASSERT_TRUE(second.Claim());
     EXPECT_TRUE(second.TakeLeftovers().empty());
 
@@ -185,7 +185,7 @@ TEST_F(Recovery, LeftoversOfEndedEditorsOnlyNewestFirst) {
 }
 
 TEST_F(Recovery, BrokenLeftoversAreRefused) {
-    auto ended = std::make_unique<RecoveryStore>(folder());
+    auto ended = std::make_unique<BattleRecoveryStore>(folder());
     ASSERT_TRUE(ended->Claim());
     QByteArray cut = BattleBytes();
     cut.chop(7);
@@ -214,7 +214,7 @@ TEST_F(Recovery, BrokenLeftoversAreRefused) {
     // Files of the symbol editor are not this store's business.
     WriteAll(folder() + "/fmsymbol-1-a-1.note", "theirs");
 
-    RecoveryStore starting(folder());
+    BattleRecoveryStore starting(folder());
     ASSERT_TRUE(starting.Claim());
     std::vector<LeftoverCopy> found = starting.TakeLeftovers();
     ASSERT_EQ(found.size(), 2);
@@ -235,7 +235,7 @@ TEST_F(Recovery, BrokenLeftoversAreRefused) {
 
 TEST_F(Recovery, ClaimFailsWhereNoFolderCanBeMade) {
     WriteAll(dir.path() + "/state", "a file, not a folder");
-    RecoveryStore store(folder());
+    BattleRecoveryStore store(folder());
     EXPECT_FALSE(store.Claim());
     EXPECT_FALSE(store.Write(BattleBytes(), Note("", "Ford", at)));
     EXPECT_TRUE(store.TakeLeftovers().empty());
