@@ -4,7 +4,6 @@
 #include "Battle.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -150,13 +149,8 @@ bool BattleRecoveryStore::Write(const QByteArray& bytes, const RecoveryNote& not
         return false;
     if (!hasCopy_ && (QFileInfo::exists(copy) || QFileInfo(copy).isSymLink()))
         return false; // not ours to replace
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    hash.addData(bytes);
-    hash.addData(note.originalPath.toUtf8());
-    hash.addData(QByteArrayView("\0", 1));
-    hash.addData(note.battleName.toUtf8());
-    const QByteArray digest = hash.result();
-    if (hasCopy_ && digest == lastDigest_)
+    if (hasCopy_ && bytes == lastBytes_ && note.originalPath == lastNote_.originalPath &&
+        note.battleName == lastNote_.battleName)
         return true;
     // The sidecar first: a copy is only ever found with a note that names its file.
     if (!WriteFileAtomically(PathOf(id_, kNoteSuffix), EncodeRecoveryNote(note)))
@@ -164,7 +158,8 @@ bool BattleRecoveryStore::Write(const QByteArray& bytes, const RecoveryNote& not
     if (!WriteFileAtomically(copy, bytes))
         return false;
     hasCopy_ = true;
-    lastDigest_ = digest;
+    lastBytes_ = bytes;
+    lastNote_ = note;
     return true;
 }
 
@@ -174,7 +169,7 @@ void BattleRecoveryStore::Remove() {
     QFile::remove(PathOf(id_, kCopySuffix));
     QFile::remove(PathOf(id_, kNoteSuffix));
     hasCopy_ = false;
-    lastDigest_.clear();
+    lastBytes_.clear();
 }
 
 void BattleRecoveryStore::RemoveFiles(const QString& id) const {

@@ -91,7 +91,8 @@ private:
     std::unique_ptr<QLockFile> lock_;
     std::map<QString, std::unique_ptr<QLockFile>> held_; // leftovers taken, by id
     bool hasCopy_ = false;
-    QByteArray lastDigest_; // of the bytes and note last written
+    QByteArray lastBytes_; // and the note, as last written
+    RecoveryNote lastNote_;
 };
 
 // The sidecar's bytes, and back; false for anything but a sidecar this store wrote.
