@@ -2,6 +2,7 @@
 // table colour, the side report checks and help.
 #include "BattleFile.h"
 #include "BattleList.h"
+#include "BattleRecovery.h"
 #include "HelpWindow.h"
 #include "MapWidget.h"
 #include "OpenBattle.h"
@@ -60,6 +61,8 @@ void TMainForm::OpenBattleFile(const QString& path) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const OpenOutcome outcome = OpenBattle(path, battle_, symbols_, battlePath, context_.messages);
     QApplication::restoreOverrideCursor();
+    if (outcome != OpenOutcome::ReadFailed)
+        recovery_->Forget(); // the battle shown before is gone
     switch (outcome) {
     case OpenOutcome::ReadFailed:
         return;
@@ -113,6 +116,7 @@ void TMainForm::CreateNewMap1Click() {
     AskToSaveChanges();
     if (newMap_->exec() != 1)
         return;
+    recovery_->Forget();
     context_.hexMask = symbols_.realHex != 0;
     battle_.modified = true;
     untitled = true;
@@ -130,6 +134,7 @@ bool TMainForm::SaveBattleTo(const QString& path) {
     RecordInBattleList(recentBattles, path, programFolder_, context_.messages);
     UpdateRecentItems();
     battle_.modified = false;
+    recovery_->Forget();
     return true;
 }
 
@@ -161,6 +166,7 @@ void TMainForm::SaveMapAsClick() {
     untitled = false;
     actions_.saveMapFile->setEnabled(true);
     battle_.modified = false;
+    recovery_->Forget();
 }
 
 void TMainForm::Exit1Click() {
@@ -175,6 +181,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     battleActive = false;
     if (help_)
         help_->close();
+    recovery_->Forget(); // saved or declined: a normal end leaves no copy
     event->accept();
 }
 

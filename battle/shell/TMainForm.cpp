@@ -1,6 +1,7 @@
 #include "TMainForm.h"
 
 #include "BattleList.h"
+#include "BattleRecovery.h"
 #include "Cursors.h"
 #include "HelpWindow.h"
 #include "MapWidget.h"
@@ -103,6 +104,7 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
     vicHexes_ = std::make_unique<TVicHexes>(context_, this);
     defStats_ = std::make_unique<TDefStats>(context_, this);
     addUnit_->logic().showWeaponTable = [this](int kind) { defStats_->ShowTable(kind); };
+    recovery_ = std::make_unique<BattleRecovery>(*this, RecoveryFolder());
     chooseOpenPath = [this](const QString& title, const QString& folder, const QString& filter) {
         return QFileDialog::getOpenFileName(this, title, folder, filter);
     };
@@ -374,6 +376,7 @@ void TMainForm::FormActivate() {
     FormResize();
     recentBattles = LoadBattleList(programFolder_);
     UpdateRecentItems();
+    recovery_->Start();
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {

@@ -45,6 +45,7 @@ class TFactionOB;
 class TRForceRoster;
 class TVicHexes;
 class TDefStats;
+class BattleRecovery;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -70,6 +71,7 @@ public:
     EditorContext& context() { return context_; }
     MapRenderer& renderer() { return renderer_; }
     SoundEffects& sounds() { return sounds_; }
+    BattleRecovery& recovery() { return *recovery_; }
     QString statusText() const;
     const MainFormActions& actions() const { return actions_; }
 
@@ -216,4 +218,5 @@ private:
     std::unique_ptr<TVicHexes> vicHexes_;
     std::unique_ptr<TDefStats> defStats_;
     std::unique_ptr<HelpWindow> help_;
+    std::unique_ptr<BattleRecovery> recovery_; // the recovery copy of unsaved changes
 };
