@@ -182,7 +182,7 @@ TEST_F(Recovery, RestoredBattleIsModifiedWithItsFileRemembered) {
     EXPECT_FALSE(form->untitled);
     EXPECT_EQ(form->battlePath, ford());
     EXPECT_EQ(form->windowTitle(), "Fieldmark Varnholm:Varnholm Ford");
-    EXPECT_TRUE(form->action("SaveMapFile")->isEnabled());
+    EXPECT_TRUE(form->actions().saveMapFile->isEnabled());
     EXPECT_EQ(BattleBytesOnTestSet(form->battle()), bytes);
     // The copy now belongs to this editor; the leftover and its lock are gone.
     ASSERT_EQ(Copies().size(), 1);
@@ -206,8 +206,8 @@ TEST_F(Recovery, RestoredUntitledBattleStaysUntitled) {
     EXPECT_TRUE(form->untitled);
     EXPECT_TRUE(form->battlePath.isEmpty());
     EXPECT_TRUE(form->battle().modified);
-    EXPECT_FALSE(form->action("SaveMapFile")->isEnabled());
-    EXPECT_TRUE(form->action("SaveMapAs")->isEnabled());
+    EXPECT_FALSE(form->actions().saveMapFile->isEnabled());
+    EXPECT_TRUE(form->actions().saveMapAs->isEnabled());
 }
 
 TEST_F(Recovery, DeclinedCopyIsDeletedAndAClosedQuestionKeepsIt) {
