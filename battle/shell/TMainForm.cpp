@@ -26,6 +26,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -111,6 +112,12 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QStringLiteral("scn"));
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    };
+    confirmReplace = [this](const QString& path) {
+        return QMessageBox::question(this, QStringLiteral("Save Battle File"),
+                                     QFileInfo(path).fileName() +
+                                         QStringLiteral(" already exists.\nDo you want to "
+                                                        "replace it?")) == QMessageBox::Yes;
     };
 
     CreatePanels();

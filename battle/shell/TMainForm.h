@@ -79,13 +79,20 @@ public:
     bool SaveBattleTo(const QString& path); // the save flow's write and list update
     void ActivateBattle(bool opened);
     void ReturnToNoBattle();
-    // The save-changes question before open, new and exit.
-    void AskToSaveChanges();
+    // The save-changes question before open, new, a recent battle and exit: true when the
+    // command may go on ("No", or a save that succeeded), false when it was cancelled or
+    // the save did not happen.
+    bool AskToSaveChanges();
+    // The save-as flow: true when the battle was written under the chosen name.
+    bool SaveBattleAs();
     // File dialogs; tests replace them. An empty result means the designer cancelled.
     std::function<QString(const QString& title, const QString& folder, const QString& filter)>
         chooseOpenPath;
     std::function<QString(const QString& title, const QString& folder, const QString& filter)>
         chooseSavePath;
+    // Asked when the battle's file name differs from the one chosen and names an existing
+    // file; false keeps that file.
+    std::function<bool(const QString& path)> confirmReplace;
     // The editor's numbered questions; tests answer them.
     MessageBoxShower askMessage;
     TNewMap& newMapDialog() { return *newMap_; }
