@@ -61,9 +61,9 @@ HexInfoTexts ShowHexInfo(const Battle& b, const Definitions& defs, int hex) {
     if (hasStructure) {
         const StructureRecord& s = b.structures()[h.structureNo];
         t.side = SideName(b, s.side);
-        t.structure = s.name.text() + QStringLiteral(" Def: %1  Supply: %2 ")
-                                          .arg(QString::number(s.defenceModifier),
-                                               QString::number(s.supplyLevel));
+        t.structure = s.name.text() +
+                      QStringLiteral(" Def: %1  Supply: %2 ")
+                          .arg(QString::number(s.defenceModifier), QString::number(s.supplyLevel));
     }
     if (hasUnit) {
         const UnitRecord& u = b.unit(h.unitNo);
@@ -73,11 +73,11 @@ HexInfoTexts ShowHexInfo(const Battle& b, const Definitions& defs, int hex) {
         t.side = SideName(b, u.side) + QLatin1Char(' ') + wing;
         t.unit = u.name.text();
         const auto n = [](int value) { return QString::number(value); };
-        t.status = QStringLiteral("Men:%1 MP:%2  Mor:%3  Com:%4  Def:%5  Msl:%6  Ldr:%7 Pts:%8")
-                       .arg(n(u.men), n(u.movementPoints), n(u.morale),
-                            n(UnitCombatStrength(defs, u, true)), n(UnitDefence(defs, u)),
-                            n(UnitMissileStrength(defs, u, true)), LeaderPart(b, h.unitNo),
-                            n(u.value));
+        t.status =
+            QStringLiteral("Men:%1 MP:%2  Mor:%3  Com:%4  Def:%5  Msl:%6  Ldr:%7 Pts:%8")
+                .arg(n(u.men), n(u.movementPoints), n(u.morale),
+                     n(UnitCombatStrength(defs, u, true)), n(UnitDefence(defs, u)),
+                     n(UnitMissileStrength(defs, u, true)), LeaderPart(b, h.unitNo), n(u.value));
         if (h.reinforcementMarker != 0)
             t.reinforcement = QStringLiteral("ReinForcement");
     }

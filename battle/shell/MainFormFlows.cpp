@@ -102,7 +102,7 @@ void TMainForm::ActivateBattle(bool opened) {
     RedrawAll();
     EnableBattleCommands(true);
     SetSideCaptions();
-    infLbl_->setText(QStringLiteral("Battle Active."));
+    SetStatus(QStringLiteral("Battle Active."));
     SetScrollBars();
     SetZoomButtons();
     setWindowTitle(QStringLiteral("Fieldmark Varnholm:") + battle_.settings.battleName.text());
@@ -117,7 +117,7 @@ void TMainForm::ReturnToNoBattle() {
     scrollHorz_->setEnabled(false);
     scrollVert_->setEnabled(false);
     ClearHexInfo();
-    infLbl_->setText(QStringLiteral("Battle not active"));
+    SetStatus(QStringLiteral("Battle not active"));
     ShowLogo();
     setWindowTitle(kProgramCaption);
 }

@@ -25,6 +25,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QScrollBar;
+class QTimer;
 class QToolButton;
 class MapWidget;
 class HelpWindow;
@@ -71,6 +72,8 @@ public:
     MapRenderer& renderer() { return renderer_; }
     SoundEffects& sounds() { return sounds_; }
     QString statusText() const;
+    // The reason for a refused action, in the status line for a few seconds.
+    void ShowRefusal(const QString& reason);
     const MainFormActions& actions() const { return actions_; }
 
     // Flows ---------------------------------------------------------------------------
@@ -180,6 +183,9 @@ private:
                            std::function<void()> handler);
     QString BattlesFolder() const;
     void ShowWarning(const QString& caption, const QString& text);
+    void SetStatus(const QString& text);
+    // The editor's numbered question, asked with the wait cursor lifted.
+    int AskWithoutWaitCursor(int number, int mode);
 
     QString programFolder_;
     Battle battle_;
@@ -190,6 +196,7 @@ private:
     MapRenderer renderer_;
     MapCommands commands_;
     bool activated_ = false;
+    bool unitCopied_ = false; // the battle's unit clipboard holds a copied or cut unit
     int scrollCol_ = 0;
     int scrollRow_ = 0;
 
@@ -201,6 +208,8 @@ private:
     std::array<QLabel*, 5> hexLabels_{};  // HexNo, PrmTer, SecTer, ObjLbl, MTLbl
     std::array<QLabel*, 5> unitLabels_{}; // SdeLbl, UntLbl, StsLbl1, BseLbl, RnfLbl
     QLabel* infLbl_ = nullptr;
+    QTimer* refusalTimer_ = nullptr;
+    QString statusBeforeRefusal_;
     QToolButton* zoomIn_ = nullptr;
     QToolButton* zoomOut_ = nullptr;
     MainFormActions actions_;

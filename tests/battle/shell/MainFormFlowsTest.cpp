@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -158,4 +159,62 @@ TEST_F(MainWindow, NewBattleNamesItselfAndClosesThePicker) {
     Act("PlaceLv1Ter")->trigger();
     Open("ford.scn");
     EXPECT_FALSE(form->terrainPicker().isVisible());
+}
+
+TEST_F(MainWindow, RefusalsSayWhyInTheStatusLine) {
+    Open("ford.scn");
+    Act("AddModifyObjective1")->trigger();
+    const QString modeText = form->statusText();
+    form->sounds().ClearPlayed();
+    ClickHex(66); // not the objective's hex
+    EXPECT_EQ(form->sounds().played(), std::vector<int>{SoundRefusal});
+    EXPECT_EQ(form->statusText(), "This hex holds no objective: click an objective.");
+    // The mode's text comes back after a few seconds.
+    QTest::qWait(4300);
+    EXPECT_EQ(form->statusText(), modeText);
+    // A paste on an occupied hex says so; a new mode's text replaces the reason at once.
+    UnitRecord u;
+    ASSERT_NE(form->battle().AddUnit(u, 50), 0);
+    Act("CopyUnit1")->trigger();
+    ClickHex(50);
+    Act("PasteUnit1")->trigger();
+    ClickHex(50);
+    EXPECT_EQ(form->statusText(), "A unit already stands on this hex.");
+    Act("PlaceLv2Ter")->trigger();
+    const QString secondary = form->statusText();
+    QTest::qWait(4300);
+    EXPECT_EQ(form->statusText(), secondary);
+}
+
+TEST_F(MainWindow, TheFillQuestionIsAskedWithoutTheWaitCursor) {
+    Open("ford.scn");
+    std::vector<bool> waiting;
+    form->askMessage = [&waiting](int number, int) {
+        waiting.push_back(number == MsgKeepTerrainFill && QApplication::overrideCursor());
+        return int(OrvYes);
+    };
+    CloseNextDialog(); // the fill's modal picker
+    Act("FillPrime")->trigger();
+    ASSERT_EQ(form->commandMode, ModeFillPrimary);
+    ClickHex(40);
+    EXPECT_EQ(waiting, std::vector<bool>{false});
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(MainWindow, ACopiedUnitCanBePastedIntoTheBattleAfterAFailedOpen) {
+    WriteBattle("lost.scn", "Lost", "absent");
+    Open("ford.scn");
+    UnitRecord u;
+    ASSERT_NE(form->battle().AddUnit(u, 50), 0);
+    Act("CopyUnit1")->trigger();
+    ClickHex(50);
+    ASSERT_TRUE(Enabled("PasteUnit1"));
+    Open("lost.scn");
+    ASSERT_FALSE(form->battleActive);
+    EXPECT_FALSE(Enabled("PasteUnit1"));
+    Open("ford.scn");
+    EXPECT_TRUE(Enabled("PasteUnit1"));
+    Act("PasteUnit1")->trigger();
+    ClickHex(52);
+    EXPECT_EQ(form->battle().hex(52).unitNo, 1);
 }
