@@ -1,6 +1,8 @@
 #include "TMainForm.h"
 
+#include "AboveToolWindows.h"
 #include "BattleList.h"
+#include "ChooseFile.h"
 #include "Cursors.h"
 #include "HelpWindow.h"
 #include "MapWidget.h"
@@ -110,19 +112,19 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
     defStats_ = std::make_unique<TDefStats>(context_, this);
     addUnit_->logic().showWeaponTable = [this](int kind) { defStats_->ShowTable(kind); };
     chooseOpenPath = [this](const QString& title, const QString& folder, const QString& filter) {
-        return QFileDialog::getOpenFileName(this, title, folder, filter);
+        return ChooseFileIn(this, QFileDialog::AcceptOpen, title, folder, filter);
     };
     chooseSavePath = [this](const QString& title, const QString& folder, const QString& filter) {
-        QFileDialog dialog(this, title, folder, filter);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("scn"));
-        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+        return ChooseFileIn(this, QFileDialog::AcceptSave, title, folder, filter,
+                            QStringLiteral("scn"));
     };
     confirmReplace = [this](const QString& path) {
-        return QMessageBox::question(this, QStringLiteral("Save Battle File"),
-                                     QFileInfo(path).fileName() +
-                                         QStringLiteral(" already exists.\nDo you want to "
-                                                        "replace it?")) == QMessageBox::Yes;
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Save Battle File"),
+                        QFileInfo(path).fileName() +
+                            QStringLiteral(" already exists.\nDo you want to replace it?"),
+                        QMessageBox::Yes | QMessageBox::No, this);
+        KeepAboveToolWindows(&box);
+        return box.exec() == QMessageBox::Yes;
     };
 
     CreatePanels();
@@ -161,6 +163,7 @@ void TMainForm::ShowWarning(const QString& caption, const QString& text) {
     QMessageBox box(caption == QStringLiteral("Error") ? QMessageBox::Critical
                                                        : QMessageBox::Warning,
                     caption, text, QMessageBox::Ok, this);
+    KeepAboveToolWindows(&box);
     box.exec();
 }
 

@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 #include "TSelectTer.h"
 
+#include <QDialog>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -217,4 +218,14 @@ TEST_F(MainWindow, ACopiedUnitCanBePastedIntoTheBattleAfterAFailedOpen) {
     Act("PasteUnit1")->trigger();
     ClickHex(52);
     EXPECT_EQ(form->battle().hex(52).unitNo, 1);
+}
+
+TEST_F(MainWindow, EveryDialogStaysAboveTheToolWindows) {
+    // The terrain picker, unit editor and hex dialogs stay on top; a dialog or question
+    // that did not would open underneath them.
+    const QList<QDialog*> dialogs = form->findChildren<QDialog*>();
+    ASSERT_GE(dialogs.size(), 15);
+    for (const QDialog* dialog : dialogs)
+        EXPECT_TRUE(dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            << dialog->metaObject()->className();
 }
