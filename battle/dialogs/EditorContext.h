@@ -12,6 +12,8 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
+
 struct EditorContext {
     Battle& battle;
     LoadedSymbolSet& symbols;
@@ -26,6 +28,16 @@ struct EditorContext {
     int currentHex = 0;  // the hex a hex dialog was opened on
     int terrainSelection = 0;
     bool hexMask = true; // primary terrain is drawn through the set's shared hex mask
+    // Shows why an action was refused where the designer looks (the status line).
+    std::function<void(const QString& reason)> showRefusal = nullptr;
+
+    // An action that is not allowed: the refusal sound, and the reason in words for
+    // machines without sound.
+    void Refuse(const QString& reason) {
+        sounds.Play(SoundRefusal);
+        if (showRefusal)
+            showRefusal(reason);
+    }
 
     QColor PaletteColour(int index) const {
         const int col = index % 16;

@@ -16,6 +16,7 @@
 #include "TOrvMsgBox.h"
 #include "TRForceRoster.h"
 #include "TSelectColor.h"
+#include "TSelectTer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,21 +32,31 @@ namespace {
 const QString kBattleFilter = QStringLiteral("Fieldmark Scenario Files (*.scn)");
 const QString kProgramCaption = QStringLiteral("Field Mark Varnholm");
 
+// The name keeps the case it was typed in; only a missing extension is added.
+QString BattleSaveName(const QString& chosen) {
+    if (chosen.isEmpty() || chosen.endsWith(QLatin1String(".scn"), Qt::CaseInsensitive))
+        return chosen;
+    return chosen + QLatin1String(".scn");
+}
+
 } // namespace
 
-void TMainForm::AskToSaveChanges() {
+bool TMainForm::AskToSaveChanges() {
     if (!battleActive || !battle_.modified)
-        return;
-    if (askMessage(MsgSaveChanges, OrvTwoButtons) != OrvYes)
-        return;
-    if (!untitled)
-        SaveBattleTo(battlePath);
-    else
-        SaveMapAsClick();
+        return true;
+    switch (askMessage(MsgSaveChanges, OrvTwoButtons)) {
+    case OrvNo:
+        return true;
+    case OrvYes:
+        return untitled ? SaveBattleAs() : SaveBattleTo(battlePath);
+    default:
+        return false;
+    }
 }
 
 void TMainForm::OpenMapFileClick() {
-    AskToSaveChanges();
+    if (!AskToSaveChanges())
+        return;
     const QString path =
         chooseOpenPath(QStringLiteral("Open Battle File"), BattlesFolder(), kBattleFilter);
     if (!path.isEmpty())
@@ -53,7 +64,7 @@ void TMainForm::OpenMapFileClick() {
 }
 
 void TMainForm::OpenRecent(int index) {
-    if (index >= 0 && index < recentBattles.size())
+    if (index >= 0 && index < recentBattles.size() && AskToSaveChanges())
         OpenBattleFile(recentBattles[index]);
 }
 
@@ -83,6 +94,8 @@ void TMainForm::ApplyTableColour() {
 }
 
 void TMainForm::ActivateBattle(bool opened) {
+    // The picker lists the rows of the set it was filled from: it must not outlive it.
+    selectTer_->close();
     battleActive = true;
     if (opened)
         ApplyTableColour();
@@ -92,14 +105,14 @@ void TMainForm::ActivateBattle(bool opened) {
     RedrawAll();
     EnableBattleCommands(true);
     SetSideCaptions();
-    infLbl_->setText(QStringLiteral("Battle Active."));
+    SetStatus(QStringLiteral("Battle Active."));
     SetScrollBars();
     SetZoomButtons();
-    if (opened)
-        setWindowTitle(QStringLiteral("Fieldmark Varnholm:") + battle_.settings.battleName.text());
+    setWindowTitle(QStringLiteral("Fieldmark Varnholm:") + battle_.settings.battleName.text());
 }
 
 void TMainForm::ReturnToNoBattle() {
+    selectTer_->close();
     battleActive = false;
     renderer_.Release();
     // No command may act on a battle that is not shown.
@@ -107,13 +120,14 @@ void TMainForm::ReturnToNoBattle() {
     scrollHorz_->setEnabled(false);
     scrollVert_->setEnabled(false);
     ClearHexInfo();
-    infLbl_->setText(QStringLiteral("Battle not active"));
+    SetStatus(QStringLiteral("Battle not active"));
     ShowLogo();
     setWindowTitle(kProgramCaption);
 }
 
 void TMainForm::CreateNewMap1Click() {
-    AskToSaveChanges();
+    if (!AskToSaveChanges())
+        return;
     if (newMap_->exec() != 1)
         return;
     recovery_->Forget();
@@ -144,39 +158,39 @@ void TMainForm::SavMapClick() {
 }
 
 void TMainForm::SaveMapAsClick() {
+    SaveBattleAs();
+}
+
+bool TMainForm::SaveBattleAs() {
     if (!battleActive)
-        return;
-    QString path =
+        return false;
+    const QString chosen =
         chooseSavePath(QStringLiteral("Save Battle File"), BattlesFolder(), kBattleFilter);
+    const QString path = BattleSaveName(chosen);
     if (path.isEmpty())
-        return;
-    // Only the name the designer typed is lower-cased.
-    const QFileInfo info(path);
-    QString name = info.fileName().toLower();
-    if (!name.endsWith(QLatin1String(".scn")))
-        name += QLatin1String(".scn");
-    path = info.dir().filePath(name);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool written =
-        WriteBattleFile(path, battle_, definitions_, symbols_.terrainCount(), context_.messages);
-    QApplication::restoreOverrideCursor();
-    if (!written)
-        return;
+        return false;
+    // The chooser asked about replacing the name it returned, not about a longer one.
+    if (path != chosen && QFileInfo::exists(path) && !confirmReplace(path))
+        return false;
+    if (!SaveBattleTo(path))
+        return false;
     battlePath = path;
     untitled = false;
     actions_.saveMapFile->setEnabled(true);
-    battle_.modified = false;
-    recovery_->Forget();
+    return true;
 }
 
 void TMainForm::Exit1Click() {
-    closing = true;
     close();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+    // A battle whose save question was cancelled, or whose save failed, keeps the window.
+    if (!AskToSaveChanges()) {
+        event->ignore();
+        return;
+    }
     closing = true;
-    AskToSaveChanges();
     renderer_.Release();
     battleActive = false;
     if (help_)

@@ -19,7 +19,7 @@ void TMainForm::SetMode(int mode) {
         selectTer_->close();
     mapWin_->setCursor(HandCursor());
     commandMode = mode;
-    infLbl_->setText(ModeStatusText(mode));
+    SetStatus(ModeStatusText(mode));
 }
 
 void TMainForm::PlaceCaltrops1Click() {
@@ -63,7 +63,7 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
         break;
     case ModeObjective:
         if (battle_.objectives().count() > 0 && battle_.hex(hex).objectiveNo == 0) {
-            sounds_.Play(SoundRefusal);
+            context_.Refuse(QStringLiteral("This hex holds no objective: click an objective."));
             return;
         }
         OpenHexDialog(commandMode, hex);
@@ -72,7 +72,7 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
     case ModeReinforcements: {
         const HexRecord& h = battle_.hex(hex);
         if (h.unitNo != 0 && h.reinforcementMarker == 0) {
-            sounds_.Play(SoundRefusal);
+            context_.Refuse(QStringLiteral("A unit that is not a reinforcement stands here."));
             return;
         }
         if (h.structureNo != 0)
@@ -130,8 +130,10 @@ void TMainForm::RunMapCommand(int hex, Qt::MouseButton button) {
     default:
         break;
     }
-    if (taken)
+    if (taken) {
+        unitCopied_ = true;
         actions_.pasteUnit->setEnabled(true);
+    }
     ApplyRedraw(redraw, hex);
 }
 

@@ -1,7 +1,9 @@
 #include "TMainForm.h"
 
+#include "AboveToolWindows.h"
 #include "BattleList.h"
 #include "BattleRecovery.h"
+#include "ChooseFile.h"
 #include "Cursors.h"
 #include "HelpWindow.h"
 #include "MapWidget.h"
@@ -27,6 +29,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -35,6 +38,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -44,6 +48,7 @@ constexpr int kScrollBarThickness = 12;
 constexpr int kPanelHeight = 96;
 constexpr int kMinWidth = 420;
 constexpr int kMinHeight = 275;
+constexpr int kRefusalMilliseconds = 4000;
 
 const QString kProgramCaption = QStringLiteral("Field Mark Varnholm");
 
@@ -82,7 +87,10 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
     // The dialogs live as long as the window and are refilled at each showing.
     msgBox_ = std::make_unique<TOrvMsgBox>(sounds_, this);
     askMessage = msgBox_->Shower();
-    commands_.askMessage = [this](int number, int mode) { return askMessage(number, mode); };
+    context_.showRefusal = [this](const QString& reason) { ShowRefusal(reason); };
+    commands_.askMessage = [this](int number, int mode) {
+        return AskWithoutWaitCursor(number, mode);
+    };
     commands_.redrawBeforeQuestion = [this] {
         mapWin_->setCursor(HandCursor());
         RedrawAll();
@@ -106,13 +114,19 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
     addUnit_->logic().showWeaponTable = [this](int kind) { defStats_->ShowTable(kind); };
     recovery_ = std::make_unique<BattleRecovery>(*this, RecoveryFolder());
     chooseOpenPath = [this](const QString& title, const QString& folder, const QString& filter) {
-        return QFileDialog::getOpenFileName(this, title, folder, filter);
+        return ChooseFileIn(this, QFileDialog::AcceptOpen, title, folder, filter);
     };
     chooseSavePath = [this](const QString& title, const QString& folder, const QString& filter) {
-        QFileDialog dialog(this, title, folder, filter);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("scn"));
-        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+        return ChooseFileIn(this, QFileDialog::AcceptSave, title, folder, filter,
+                            QStringLiteral("scn"));
+    };
+    confirmReplace = [this](const QString& path) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Save Battle File"),
+                        QFileInfo(path).fileName() +
+                            QStringLiteral(" already exists.\nDo you want to replace it?"),
+                        QMessageBox::Yes | QMessageBox::No, this);
+        KeepAboveToolWindows(&box);
+        return box.exec() == QMessageBox::Yes;
     };
 
     CreatePanels();
@@ -151,6 +165,7 @@ void TMainForm::ShowWarning(const QString& caption, const QString& text) {
     QMessageBox box(caption == QStringLiteral("Error") ? QMessageBox::Critical
                                                        : QMessageBox::Warning,
                     caption, text, QMessageBox::Ok, this);
+    KeepAboveToolWindows(&box);
     box.exec();
 }
 
@@ -163,6 +178,29 @@ QAction* TMainForm::AddModeAction(QMenu* menu, const QString& name, const QStrin
 
 QString TMainForm::statusText() const {
     return infLbl_->text();
+}
+
+int TMainForm::AskWithoutWaitCursor(int number, int mode) {
+    // A question under the wait cursor looks like a program that is still busy.
+    int waits = 0;
+    for (; QApplication::overrideCursor(); ++waits)
+        QApplication::restoreOverrideCursor();
+    const int answer = askMessage(number, mode);
+    for (; waits > 0; --waits)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    return answer;
+}
+
+void TMainForm::SetStatus(const QString& text) {
+    refusalTimer_->stop(); // a refusal shown before must not overwrite this later
+    infLbl_->setText(text);
+}
+
+void TMainForm::ShowRefusal(const QString& reason) {
+    if (!refusalTimer_->isActive())
+        statusBeforeRefusal_ = infLbl_->text();
+    infLbl_->setText(reason);
+    refusalTimer_->start();
 }
 
 QAction* TMainForm::AddAction(QMenu* menu, const QString& name, const QString& caption,
@@ -334,6 +372,12 @@ void TMainForm::CreatePanels() {
     infoLayout->setContentsMargins(6, 0, 6, 0);
     infLbl_ = new QLabel(QStringLiteral("Battle not active"), infoBar);
     infLbl_->setObjectName(QStringLiteral("InfLbl"));
+    refusalTimer_ = new QTimer(this);
+    refusalTimer_->setSingleShot(true);
+    refusalTimer_->setInterval(kRefusalMilliseconds);
+    // The line goes back to what it said before; a later status text stops the timer.
+    connect(refusalTimer_, &QTimer::timeout, this,
+            [this] { infLbl_->setText(statusBeforeRefusal_); });
     infoLayout->addWidget(infLbl_);
 
     auto* grid = new QGridLayout(mPanel_);
@@ -441,8 +485,8 @@ void TMainForm::EnableBattleCommands(bool enable) {
     zoomOut_->setEnabled(enable);
     a.objectiveList->setEnabled(enable && battle_.objectives().count() > 0);
     a.saveMapFile->setEnabled(enable && !untitled);
-    if (!enable)
-        a.pasteUnit->setEnabled(false);
+    // No paste without a battle; the next battle may take the unit copied before.
+    a.pasteUnit->setEnabled(enable && unitCopied_);
 }
 
 void TMainForm::SetSideCaptions() {

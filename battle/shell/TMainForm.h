@@ -25,6 +25,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QScrollBar;
+class QTimer;
 class QToolButton;
 class MapWidget;
 class HelpWindow;
@@ -73,6 +74,8 @@ public:
     SoundEffects& sounds() { return sounds_; }
     BattleRecovery& recovery() { return *recovery_; }
     QString statusText() const;
+    // The reason for a refused action, in the status line for a few seconds.
+    void ShowRefusal(const QString& reason);
     const MainFormActions& actions() const { return actions_; }
 
     // Flows ---------------------------------------------------------------------------
@@ -81,13 +84,20 @@ public:
     bool SaveBattleTo(const QString& path); // the save flow's write and list update
     void ActivateBattle(bool opened);
     void ReturnToNoBattle();
-    // The save-changes question before open, new and exit.
-    void AskToSaveChanges();
+    // The save-changes question before open, new, a recent battle and exit: true when the
+    // command may go on ("No", or a save that succeeded), false when it was cancelled or
+    // the save did not happen.
+    bool AskToSaveChanges();
+    // The save-as flow: true when the battle was written under the chosen name.
+    bool SaveBattleAs();
     // File dialogs; tests replace them. An empty result means the designer cancelled.
     std::function<QString(const QString& title, const QString& folder, const QString& filter)>
         chooseOpenPath;
     std::function<QString(const QString& title, const QString& folder, const QString& filter)>
         chooseSavePath;
+    // Asked when the battle's file name differs from the one chosen and names an existing
+    // file; false keeps that file.
+    std::function<bool(const QString& path)> confirmReplace;
     // The editor's numbered questions; tests answer them.
     MessageBoxShower askMessage;
     TNewMap& newMapDialog() { return *newMap_; }
@@ -175,6 +185,9 @@ private:
                            std::function<void()> handler);
     QString BattlesFolder() const;
     void ShowWarning(const QString& caption, const QString& text);
+    void SetStatus(const QString& text);
+    // The editor's numbered question, asked with the wait cursor lifted.
+    int AskWithoutWaitCursor(int number, int mode);
 
     QString programFolder_;
     Battle battle_;
@@ -185,6 +198,7 @@ private:
     MapRenderer renderer_;
     MapCommands commands_;
     bool activated_ = false;
+    bool unitCopied_ = false; // the battle's unit clipboard holds a copied or cut unit
     int scrollCol_ = 0;
     int scrollRow_ = 0;
 
@@ -196,6 +210,8 @@ private:
     std::array<QLabel*, 5> hexLabels_{};  // HexNo, PrmTer, SecTer, ObjLbl, MTLbl
     std::array<QLabel*, 5> unitLabels_{}; // SdeLbl, UntLbl, StsLbl1, BseLbl, RnfLbl
     QLabel* infLbl_ = nullptr;
+    QTimer* refusalTimer_ = nullptr;
+    QString statusBeforeRefusal_;
     QToolButton* zoomIn_ = nullptr;
     QToolButton* zoomOut_ = nullptr;
     MainFormActions actions_;

@@ -11,11 +11,11 @@ const QColor kPreviewBackground(192, 192, 192);
 void SelectTerLogic::FormActivate() {
     arrowPosition_ = kArrowMiddle;
     list_ = MakeTerrainList(context_.symbols);
-    const int found = list_.RowOf(context_.terrainSelection);
-    row_ = found >= 0 ? found : 0;
-    // A selection that is not listed (no terrain after "Clear") shows the row's terrain
-    // and leaves the selection as it is until the designer picks a row.
-    shown_ = found >= 0 ? context_.terrainSelection : list_.SymbolAt(row_);
+    // A selection that is not listed (no terrain after "Clear") highlights no row, so a
+    // click on any row, the first too, chooses it; the first row's values are shown and
+    // the selection stays as it is until the designer picks a row.
+    row_ = list_.RowOf(context_.terrainSelection);
+    shown_ = row_ >= 0 ? context_.terrainSelection : list_.SymbolAt(0);
     ShowStep();
 }
 
@@ -68,7 +68,7 @@ void SelectTerLogic::SymNameChange(const QString& text) {
 // The attributes are saved with the battle: a change must make leaving ask to save it.
 void SelectTerLogic::Step(int& value, bool up, int low, int high) {
     const int before = value;
-    StepWithin(value, up, low, high);
+    StepInRange(value, up, {low, high});
     if (value != before)
         context_.battle.modified = true;
 }

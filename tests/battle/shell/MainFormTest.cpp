@@ -1,94 +1,9 @@
-#include "TMainForm.h"
+#include "MainWindowFixture.h"
 #include "TSelectTer.h"
 
-#include "BattleFile.h"
-#include "MapFixtures.h"
-#include "SetMaintenance.h"
-#include "SymbolStorage.h"
-
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
-#include <QTimer>
-
-#include <gtest/gtest.h>
-
-namespace {
-
-// A program folder with a small set "test" and a battle "ford.scn" drawn with it.
-class MainWindow : public ::testing::Test {
-protected:
-    QTemporaryDir dir;
-    QStringList warnings;
-    std::vector<int> asked;
-    int answer = OrvNo;
-    std::unique_ptr<TMainForm> form;
-
-    QString battles() const { return dir.path() + "/Battles"; }
-
-    void SetUp() override {
-        ASSERT_TRUE(QDir(dir.path()).mkpath("Battles"));
-        SymbolSet set;
-        ASSERT_TRUE(CreateNewSet(set, dir.path(), LayoutVertical, true, {15, 30, 45}).ok);
-        for (int i = 0; i < 10; ++i)
-            ASSERT_TRUE(AddSymbol(set, SymbolKind::Terrain, "t", {}, qRgb(30 * i, 100, 50)).ok);
-        ASSERT_TRUE(SaveSetTo(set, dir.path() + "/new.set", battles() + "/test.set").ok);
-        WriteBattle("ford.scn", "Varnholm Ford");
-        form = std::make_unique<TMainForm>(
-            dir.path(), [this](const QString&, const QString& text) { warnings << text; });
-        form->askMessage = [this](int number, int) {
-            asked.push_back(number);
-            return answer;
-        };
-        form->show();
-    }
-
-    void WriteBattle(const QString& file, const char* name, const char* setName = "test") {
-        Battle b;
-        b.settings.mapCols = 30;
-        b.settings.mapRows = 20;
-        b.settings.symbolSetName = setName;
-        b.settings.battleName = name;
-        b.settings.sideAName = "Western Forces";
-        b.settings.sideBName = "Eastern Forces";
-        ASSERT_TRUE(b.InitNewBattle({}));
-        ObjectiveRecord objective;
-        ASSERT_NE(b.AddObjective(objective, 65), 0);
-        ASSERT_TRUE(WriteBattleFile(battles() + "/" + file, b, Definitions{}, 11, {}));
-    }
-
-    void Open(const QString& file) { form->OpenBattleFile(battles() + "/" + file); }
-    void ClickHex(int hex, Qt::MouseButton button = Qt::LeftButton) {
-        const QPoint p = HexOrigin(form->renderer().metrics(), hex, form->renderer().originHex());
-        form->MapWinMouseMove(p.x() + 6, p.y() + 6);
-        form->MapWinMouseDown(button);
-    }
-    // A menu command by its object name; a missing one fails the test instead of crashing.
-    QAction* Act(const char* name) {
-        QAction* a = form->findChild<QAction*>(QString::fromLatin1(name));
-        if (!a) {
-            ADD_FAILURE() << "no action " << name;
-            static QAction dummy;
-            return &dummy;
-        }
-        return a;
-    }
-    bool Enabled(const char* name) { return Act(name)->isEnabled(); }
-    // Closes the next modal dialog as soon as it shows, noting its class.
-    void CloseNextDialog() {
-        QTimer::singleShot(0, [this] {
-            if (QWidget* w = QApplication::activeModalWidget()) {
-                closed << QString::fromLatin1(w->metaObject()->className());
-                w->close();
-            }
-        });
-    }
-    QStringList closed;
-};
-
-} // namespace
 
 TEST_F(MainWindow, StartsWithoutABattle) {
     EXPECT_EQ(form->windowTitle(), "Field Mark Varnholm");
@@ -206,19 +121,14 @@ TEST_F(MainWindow, ZoomInWaitsForALeftClickOnTheMap) {
     EXPECT_EQ(form->commandMode, ModeZoomIn);
 }
 
-TEST_F(MainWindow, SaveRecordsTheBattleAndSaveAsDoesNot) {
+TEST_F(MainWindow, SaveRecordsTheBattle) {
     Open("ford.scn");
-    form->chooseSavePath = [this](const QString&, const QString&, const QString&) {
-        return battles() + "/Copy";
-    };
-    Act("SaveMapAs")->trigger();
-    EXPECT_EQ(form->battlePath, battles() + "/copy.scn");
-    EXPECT_TRUE(QFile::exists(battles() + "/copy.scn"));
-    EXPECT_TRUE(form->recentBattles.isEmpty());
+    form->battle().modified = true;
     Act("SaveMapFile")->trigger();
-    EXPECT_EQ(form->recentBattles, QStringList{battles() + "/copy.scn"});
+    EXPECT_FALSE(form->battle().modified);
+    EXPECT_EQ(form->recentBattles, QStringList{battles() + "/ford.scn"});
     EXPECT_TRUE(Act("MapA1")->isVisible());
-    EXPECT_EQ(Act("MapA1")->text(), battles() + "/copy.scn");
+    EXPECT_EQ(Act("MapA1")->text(), battles() + "/ford.scn");
 }
 
 TEST_F(MainWindow, AFailedSaveKeepsTheBattleModified) {
