@@ -59,6 +59,13 @@ SetResult EditorSession::RestoreRecoveryCopy(const RecoveryCopy& copy) {
             SwitchColour(levels[level], copy.transparentColour, transparentColour);
     }
     transparent = copy.transparent;
+    // Undo takes a restored level back to what the set holds.
+    for (int level = 1; level <= kLevelCount; ++level) {
+        if (levels[level - 1] != stored_[level - 1]) {
+            work.SelectLevel(level);
+            work.undo().PushUndo(stored_[level - 1]);
+        }
+    }
     zoomLevel = copy.zoomLevel;
     SetImgSize();
     RecheckDirty();

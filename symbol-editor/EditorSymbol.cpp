@@ -215,8 +215,8 @@ SetResult EditorSession::SetTransparentColour(QRgb colour) {
         work.InitUndo();
     }
     if (!kept)
-        return SetResult::Failure(QStringLiteral("Could not write the preferences file %1.")
-                                      .arg(PreferencesPath(programFolder)));
+        return SetResult::Failure(QStringLiteral("Could not write the preferences file ") +
+                                  PreferencesPath(programFolder) + QLatin1Char('.'));
     return SetResult::Success();
 }
 

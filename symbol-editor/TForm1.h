@@ -35,6 +35,9 @@ public:
     // Crash recovery: takes this run's place in the recovery folder and offers what a run
     // that ended without closing left behind. The store's folder can be given for tests.
     void OfferRecovery();
+    // FormShow and OfferRecovery once the window manager has placed the window, so that
+    // their questions open over it.
+    void StartUpQuestions();
     RecoveryStore& recovery() { return recovery_; }
     static constexpr int kRecoveryDelayMs = 3000;
 

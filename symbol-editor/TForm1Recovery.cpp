@@ -4,6 +4,7 @@
 #include "TForm1.h"
 
 #include <QApplication>
+#include <QWindow>
 
 void TForm1::UpdateRecovery() {
     if (!session_.hasUnsavedSymbol()) {
@@ -32,6 +33,16 @@ void TForm1::WriteRecoveryCopy() {
         return; // no recovery folder: the run goes on without copies
     // A failed write keeps the previous copy whole; the next edit tries again.
     recovery_.Write(session_.MakeRecoveryCopy());
+}
+
+void TForm1::StartUpQuestions() {
+    static int waits = 0;
+    if (windowHandle() && !windowHandle()->isExposed() && ++waits < 40) {
+        QTimer::singleShot(50, this, &TForm1::StartUpQuestions);
+        return;
+    }
+    FormShow();
+    OfferRecovery();
 }
 
 void TForm1::OfferRecovery() {

@@ -11,9 +11,6 @@ int main(int argc, char** argv) {
     TForm1 window;
     window.SetUp(QDir::currentPath());
     window.show();
-    QTimer::singleShot(0, &window, [&window] {
-        window.FormShow();
-        window.OfferRecovery();
-    });
+    QTimer::singleShot(0, &window, &TForm1::StartUpQuestions);
     return app.exec();
 }

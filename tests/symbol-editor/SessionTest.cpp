@@ -167,6 +167,10 @@ TEST_F(SessionFixture, ARecoveryCopyComesBackAsUnsavedChangesThatSaveStores) {
     EXPECT_EQ(later.work.picture.pixel(3, 3), kGreen);
     EXPECT_TRUE(later.dirty(2));
     EXPECT_TRUE(later.controls.saveImage);
+    later.tools.UndoWrkClick(); // the restore can be taken back
+    EXPECT_EQ(later.work.picture.pixel(3, 3), kWhite);
+    EXPECT_FALSE(later.dirty(2));
+    later.tools.RedoClick();
     ASSERT_TRUE(later.SaveActiveImage().ok);
     LevelPictures stored;
     bool transparent = false;
