@@ -116,9 +116,11 @@ void DrawingTools::DrwGrdMouseUp(QPoint pixel) {
     havePainted_ = false;
     if (!wasDragging)
         return;
-    HandlersFor(mode_).release(*this, pixel);
-    // A stroke that changed no pixel leaves no step behind.
-    if (mode_ < 20 && picture() == target_.undo().Newest(picture()))
+    const int mode = mode_; // a selection's release switches to "Paste Region"
+    HandlersFor(mode).release(*this, pixel);
+    // A stroke or selection that changed no pixel leaves no step behind (a paste keeps its
+    // two steps).
+    if (mode != ModePasteRegion && picture() == target_.undo().Newest(picture()))
         target_.DropNewestStep();
 }
 

@@ -101,6 +101,7 @@ private:
     RecoveryStore recovery_;
     QTimer recoveryTimer_;
     int recoveryGeneration_ = -1; // the edit the timer was started for
+    int startUpWaits_ = 0;        // for the window manager to place the window
 
     // Menu items the state enables.
     QAction* saveSet_ = nullptr;

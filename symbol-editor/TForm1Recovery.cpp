@@ -36,8 +36,7 @@ void TForm1::WriteRecoveryCopy() {
 }
 
 void TForm1::StartUpQuestions() {
-    static int waits = 0;
-    if (windowHandle() && !windowHandle()->isExposed() && ++waits < 40) {
+    if (windowHandle() && !windowHandle()->isExposed() && ++startUpWaits_ < 40) {
         QTimer::singleShot(50, this, &TForm1::StartUpQuestions);
         return;
     }

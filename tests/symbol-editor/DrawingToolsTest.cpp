@@ -238,12 +238,13 @@ TEST_F(ToolsFixture, AClickWithoutADragSetsOnePixelWithEveryShapeTool) {
 
 TEST_F(ToolsFixture, AClickThatChangesNothingUsesNoUndoStep) {
     picture().setPixel(5, 7, kRed);
-    for (int mode : {ModeDraw, ModeLine, ModeRectangle, ModeEllipse}) {
+    for (int mode : {ModeDraw, ModeLine, ModeRectangle, ModeEllipse, ModeSelectRegion}) {
         tools.SetDrawMode(mode);
         tools.DrwGrdMouseDown(Qt::LeftButton, {5, 7});
         tools.DrwGrdMouseUp({5, 7});
     }
     EXPECT_FALSE(canvas.target.undo().canUndo());
+    EXPECT_EQ(tools.mode(), ModePasteRegion); // the selection was made all the same
 }
 
 TEST_F(ToolsFixture, DragsPastTheLeftAndTopEdgesAreDroppedAsPastTheOthers) {
