@@ -114,7 +114,10 @@ int main(int argc, char** argv) {
             Say(QStringLiteral("pixel=%1").arg(session.work.picture.pixel(5, 4), 8, 16));
         if (session.symbolOpen()) {
             window.SaveImgClick();
-            Say(QStringLiteral("saved dirty=%1").arg(session.dirty(2)));
+            // Saved: this run's copy goes at once, before the program closes.
+            const int copies =
+                int(QDir(window.recovery().folder()).entryList({"fmsymbol-*.rec"}).size());
+            Say(QStringLiteral("saved dirty=%1 copies=%2").arg(session.dirty(2)).arg(copies));
         }
     }
     Say(QStringLiteral("closed=%1").arg(window.close()));

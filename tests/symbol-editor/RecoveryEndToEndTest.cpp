@@ -90,7 +90,7 @@ TEST_F(RecoveryRun, AKilledEditorsChangesAreOfferedRestoredAndSaved) {
     EXPECT_TRUE(said.contains("symbol=Pikes"));
     EXPECT_TRUE(said.contains("zoom=2 dirty=1 save=1")) << said.toStdString();
     EXPECT_TRUE(said.contains("pixel=ff00a000")) << said.toStdString();
-    EXPECT_TRUE(said.contains("saved dirty=0"));
+    EXPECT_TRUE(said.contains("saved dirty=0 copies=0")) << said.toStdString();
     EXPECT_TRUE(said.contains("closed=1"));
     EXPECT_EQ(StoredPixel(), qRgb(0, 160, 0));
     // Saved and closed normally: nothing is left to offer.
