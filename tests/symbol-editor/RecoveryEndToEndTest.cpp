@@ -15,7 +15,7 @@
 
 namespace {
 
-struct RecoveryRun : ::testing::Test {
+struct SymbolRecoveryRun : ::testing::Test {
     QTemporaryDir dir;
     QString program; // the program folder
     QString state;   // XDG_STATE_HOME
@@ -80,7 +80,7 @@ struct RecoveryRun : ::testing::Test {
 
 } // namespace
 
-TEST_F(RecoveryRun, AKilledEditorsChangesAreOfferedRestoredAndSaved) {
+TEST_F(SymbolRecoveryRun, AKilledEditorsChangesAreOfferedRestoredAndSaved) {
     EditAndKill("0 160 0");
     const QString said = Run({"restore", "yes"});
     EXPECT_TRUE(said.contains(
@@ -98,7 +98,7 @@ TEST_F(RecoveryRun, AKilledEditorsChangesAreOfferedRestoredAndSaved) {
     EXPECT_TRUE(Run({"probe"}).contains("offers=0"));
 }
 
-TEST_F(RecoveryRun, DecliningTheOfferRemovesTheCopyAndLeavesTheSet) {
+TEST_F(SymbolRecoveryRun, DecliningTheOfferRemovesTheCopyAndLeavesTheSet) {
     EditAndKill("200 0 0");
     const QString said = Run({"restore", "no"});
     EXPECT_TRUE(said.contains("offer: Restore the unsaved changes to 'Pikes'"))

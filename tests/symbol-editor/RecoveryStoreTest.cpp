@@ -31,7 +31,7 @@ QStringList CopiesIn(const QString& folder) {
 
 } // namespace
 
-TEST(Recovery, FolderFollowsXdgStateHomeOrTheHomeFolder) {
+TEST(SymbolRecovery, FolderFollowsXdgStateHomeOrTheHomeFolder) {
     const QByteArray savedState = qgetenv("XDG_STATE_HOME");
     const QByteArray savedHome = qgetenv("HOME");
     qputenv("XDG_STATE_HOME", "/tmp/state-here");
@@ -48,7 +48,7 @@ TEST(Recovery, FolderFollowsXdgStateHomeOrTheHomeFolder) {
         qputenv("XDG_STATE_HOME", savedState);
 }
 
-TEST(Recovery, ACopyReadsBackWholeAndDamageIsRefused) {
+TEST(SymbolRecovery, ACopyReadsBackWholeAndDamageIsRefused) {
     const RecoveryCopy written = SampleCopy("Pikes");
     const QByteArray bytes = EncodeRecoveryCopy(written);
     RecoveryCopy read;
@@ -69,7 +69,7 @@ TEST(Recovery, ACopyReadsBackWholeAndDamageIsRefused) {
         RecoveryQuestion(written).endsWith(" from " + written.written.toString("HH:mm") + "?"));
 }
 
-TEST(Recovery, ARunningProgramsCopyIsNotOfferedAndAGoneOnesIs) {
+TEST(SymbolRecovery, ARunningProgramsCopyIsNotOfferedAndAGoneOnesIs) {
     QTemporaryDir dir;
     const QString folder = dir.filePath("state/fieldmark/recovery");
     auto running = std::make_unique<RecoveryStore>(folder);
@@ -94,7 +94,7 @@ TEST(Recovery, ARunningProgramsCopyIsNotOfferedAndAGoneOnesIs) {
     EXPECT_EQ(CopiesIn(folder).size(), 1u); // only the lock of the run that started
 }
 
-TEST(Recovery, RemoveTakesAwayOnlyThisRunsCopyAndOtherFilesAreLeftAlone) {
+TEST(SymbolRecovery, RemoveTakesAwayOnlyThisRunsCopyAndOtherFilesAreLeftAlone) {
     QTemporaryDir dir;
     QFile battle(dir.filePath("fmbattle-1234.rec"));
     ASSERT_TRUE(battle.open(QIODevice::WriteOnly));

@@ -23,7 +23,7 @@ namespace {
 
 const QRgb kGreen = qRgb(0, 160, 0);
 
-struct MainWindowFixture : ::testing::Test {
+struct SymbolMainWindow : ::testing::Test {
     QTemporaryDir dir;
     std::unique_ptr<TForm1> window;
 
@@ -78,7 +78,7 @@ struct MainWindowFixture : ::testing::Test {
 
 } // namespace
 
-TEST_F(MainWindowFixture, EscapeOrTheCloseBoxOnTheSaveQuestionKeepsTheWindowAndTheEdit) {
+TEST_F(SymbolMainWindow, EscapeOrTheCloseBoxOnTheSaveQuestionKeepsTheWindowAndTheEdit) {
     OpenPikes();
     Paint({1, 1});
     {
@@ -94,7 +94,7 @@ TEST_F(MainWindowFixture, EscapeOrTheCloseBoxOnTheSaveQuestionKeepsTheWindowAndT
     EXPECT_EQ(session().work.picture.pixel(1, 1), kGreen);
 }
 
-TEST_F(MainWindowFixture, YesWhoseSaveFailsStopsExitOpenAndTheSymbolSwitch) {
+TEST_F(SymbolMainWindow, YesWhoseSaveFailsStopsExitOpenAndTheSymbolSwitch) {
     OpenPikes();
     Paint({1, 1});
     ASSERT_TRUE(QFile::copy(dir.filePath("Battles/house.set"), dir.filePath("Battles/castle.set")));
@@ -121,7 +121,7 @@ TEST_F(MainWindowFixture, YesWhoseSaveFailsStopsExitOpenAndTheSymbolSwitch) {
     EXPECT_EQ(session().work.picture.pixel(1, 1), kGreen);
 }
 
-TEST_F(MainWindowFixture, YesToSaveTheNewSetWithTheFileDialogCancelledKeepsTheWindow) {
+TEST_F(SymbolMainWindow, YesToSaveTheNewSetWithTheFileDialogCancelledKeepsTheWindow) {
     session().hexSizes = {5, 15, 25};
     ASSERT_TRUE(session().CreateNewImageSet(LayoutVertical, true).ok);
     window->ShowSession();
@@ -131,7 +131,7 @@ TEST_F(MainWindowFixture, YesToSaveTheNewSetWithTheFileDialogCancelledKeepsTheWi
     EXPECT_TRUE(session().newSet);
 }
 
-TEST_F(MainWindowFixture, OpenDialogsTakeANameTypedWithoutItsExtension) {
+TEST_F(SymbolMainWindow, OpenDialogsTakeANameTypedWithoutItsExtension) {
     {
         DialogScript script({DialogScript::TypeFile("House"), DialogScript::Click("Cancel")});
         window->LoadClick();
@@ -155,7 +155,7 @@ TEST_F(MainWindowFixture, OpenDialogsTakeANameTypedWithoutItsExtension) {
     EXPECT_EQ(session().tools.region().size(), QSize(3, 2));
 }
 
-TEST_F(MainWindowFixture, DialogsOpenAboveTheProgramsStayOnTopWindows) {
+TEST_F(SymbolMainWindow, DialogsOpenAboveTheProgramsStayOnTopWindows) {
     OpenPikes();
     Paint({1, 1});
     QWidget floating(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint);
@@ -168,7 +168,7 @@ TEST_F(MainWindowFixture, DialogsOpenAboveTheProgramsStayOnTopWindows) {
     EXPECT_TRUE(above);
 }
 
-TEST_F(MainWindowFixture, CaptionsCarryNoApplicationNameSuffix) {
+TEST_F(SymbolMainWindow, CaptionsCarryNoApplicationNameSuffix) {
     const QString saved = QApplication::applicationName();
     TForm1::SetUpApplication();
     EXPECT_EQ(QApplication::applicationName(), "Fieldmark Symbol Editor");
@@ -179,7 +179,7 @@ TEST_F(MainWindowFixture, CaptionsCarryNoApplicationNameSuffix) {
     EXPECT_EQ(window->windowTitle(), "Field Mark Symbol Editor");
 }
 
-TEST_F(MainWindowFixture, EveryToolHasAKeyShownInItsHint) {
+TEST_F(SymbolMainWindow, EveryToolHasAKeyShownInItsHint) {
     OpenPikes();
     window->show();
     window->activateWindow();
@@ -208,7 +208,7 @@ TEST_F(MainWindowFixture, EveryToolHasAKeyShownInItsHint) {
     window->hide();
 }
 
-TEST_F(MainWindowFixture, RedoHasBothKeysAndFollowsTheHistory) {
+TEST_F(SymbolMainWindow, RedoHasBothKeysAndFollowsTheHistory) {
     OpenPikes();
     QAction* undo = EditAction("Undo");
     QAction* redo = EditAction("Redo");
@@ -226,7 +226,7 @@ TEST_F(MainWindowFixture, RedoHasBothKeysAndFollowsTheHistory) {
     EXPECT_EQ(session().work.picture.pixel(2, 2), kGreen);
 }
 
-TEST_F(MainWindowFixture, CtrlWheelOnTheGridChangesTheZoomLevel) {
+TEST_F(SymbolMainWindow, CtrlWheelOnTheGridChangesTheZoomLevel) {
     OpenPikes();
     auto* grid = window->findChild<PixelGridView*>();
     ASSERT_TRUE(grid);
@@ -245,7 +245,7 @@ TEST_F(MainWindowFixture, CtrlWheelOnTheGridChangesTheZoomLevel) {
     EXPECT_EQ(session().zoomLevel, 2);
 }
 
-TEST(GridView, PositionsPastTheLeftAndTopEdgesArePassedOnUnclamped) {
+TEST(PixelGridView, PositionsPastTheLeftAndTopEdgesArePassedOnUnclamped) {
     PixelGridView view;
     view.SetImage(QImage(40, 40, QImage::Format_RGB32));
     QList<QPoint> moves;
