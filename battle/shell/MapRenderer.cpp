@@ -133,6 +133,7 @@ void MapRenderer::RenderBlock(int flags, const QRect& clip) {
         return;
     stamps_.Follow(set_);
     level_ = zoomLevel() + 1;
+    canvas_ = Canvas(buffer_, area);
     if (flags & RenderFill)
         FillTable(area);
     if (flags & RenderTerrain) {
@@ -151,7 +152,7 @@ void MapRenderer::RenderBlock(int flags, const QRect& clip) {
             for (int col = firstCol; col <= lastCol; ++col) {
                 const int hex = m.hexAt(row, col);
                 if (QRect(hexPixel_[size_t(hex)], QSize(m.cellWidth, m.cellWidth)).intersects(area))
-                    DrawTerrainLayers(hex, area);
+                    DrawTerrainLayers(hex);
             }
     }
     if ((flags & RenderMapText) && prefs_.showMapText) {
@@ -191,36 +192,36 @@ void MapRenderer::FillTable(const QRect& area) {
                     colour);
 }
 
-void MapRenderer::DrawTerrainLayers(int hex, const QRect& clip) {
+void MapRenderer::DrawTerrainLayers(int hex) {
     const HexRecord& h = battle_.hex(hex);
-    DrawPrimary(h.primaryTerrain, hex, clip);
+    DrawPrimary(h.primaryTerrain, hex);
     if (h.caltropsMarker != 0)
-        DrawMarker(h.caltropsMarker, hex, clip);
+        DrawMarker(h.caltropsMarker, hex);
     for (int symbol : h.secondaryTerrain)
-        DrawMarker(symbol, hex, clip);
+        DrawMarker(symbol, hex);
     if (prefs_.showOverlay)
-        DrawMarker(battle_.markerTable[MarkerMapOverlay], hex, clip);
+        DrawMarker(battle_.markerTable[MarkerMapOverlay], hex);
     if (prefs_.showObjectives && h.objectiveNo != 0)
-        DrawMarker(battle_.markerTable[MarkerObjective], hex, clip);
+        DrawMarker(battle_.markerTable[MarkerObjective], hex);
     if (prefs_.showReinforcements && h.reinforcementMarker != 0)
-        DrawMarker(h.reinforcementMarker, hex, clip);
+        DrawMarker(h.reinforcementMarker, hex);
     if (h.structureNo != 0 && battle_.structures().valid(h.structureNo))
-        DrawMarker(battle_.structures()[h.structureNo].symbol, hex, clip);
+        DrawMarker(battle_.structures()[h.structureNo].symbol, hex);
 }
 
-void MapRenderer::DrawPrimary(int symbol, int hex, const QRect& clip) {
+void MapRenderer::DrawPrimary(int symbol, int hex) {
     if (!IsSymbol(symbol, set_.terrainCount()))
         return;
     const auto use = hexMask && set_.maskCount() > 0 ? StampCache::PrimaryThroughHexMask
                                                      : StampCache::PrimaryOpaque;
-    DrawStamp(buffer_, hexPixel_[size_t(hex)], stamps_.Get(set_, use, symbol, level_), clip);
+    DrawStamp(canvas_, hexPixel_[size_t(hex)], stamps_.Get(set_, use, symbol, level_));
 }
 
-void MapRenderer::DrawMarker(int symbol, int hex, const QRect& clip) {
+void MapRenderer::DrawMarker(int symbol, int hex) {
     if (!IsSymbol(symbol, set_.terrainCount()))
         return;
-    DrawStamp(buffer_, hexPixel_[size_t(hex)],
-              stamps_.Get(set_, StampCache::Marker, symbol, level_), clip);
+    DrawStamp(canvas_, hexPixel_[size_t(hex)],
+              stamps_.Get(set_, StampCache::Marker, symbol, level_));
 }
 
 void MapRenderer::DrawUnit(int hex, const QRect& clip) {
@@ -241,7 +242,7 @@ void MapRenderer::DrawUnit(int hex, const QRect& clip) {
         at.ry() += (s - cell.height()) / 2;
     const Stamp& stamp = stamps_.Get(set_, StampCache::Unit, u.symbol, level_);
     if (QRect(at, QSize(stamp.width, stamp.height)).intersects(clip))
-        DrawStamp(buffer_, at, stamp, clip);
+        DrawStamp(canvas_, at, stamp);
 }
 
 void MapRenderer::DrawMapText(int hex, const QRect& clip) {

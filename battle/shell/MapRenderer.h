@@ -85,9 +85,9 @@ private:
     void FillTable(const QRect& area);
     void MovePixels(QPoint shift);
     QRect HexSquare(int hex) const;
-    void DrawTerrainLayers(int hex, const QRect& clip);
-    void DrawMarker(int symbol, int hex, const QRect& clip);
-    void DrawPrimary(int symbol, int hex, const QRect& clip);
+    void DrawTerrainLayers(int hex);
+    void DrawMarker(int symbol, int hex);
+    void DrawPrimary(int symbol, int hex);
     void DrawUnit(int hex, const QRect& clip);
     void DrawMapText(int hex, const QRect& clip);
     void ScrollBy(int dCols, int dRows);
@@ -103,5 +103,6 @@ private:
     Block block_;
     std::vector<QPoint> hexPixel_; // buffer position of each hex at its last drawing
     StampCache stamps_;
+    Canvas canvas_; // the buffer and the clip of the drawing under way
     int level_ = 1; // the set level of the drawing under way
 };

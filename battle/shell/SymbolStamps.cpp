@@ -43,7 +43,7 @@ Stamp MakeStamp(const QImage& picture, const QRect& source, const QImage* mask,
     Stamp stamp;
     stamp.width = std::max(source.width(), mask ? maskSource.width() : 0);
     stamp.height = std::max(source.height(), mask ? maskSource.height() : 0);
-    stamp.rowStart.assign(size_t(std::max(stamp.height, 0)) + 1, 0);
+    stamp.rows.assign(size_t(std::max(stamp.height, 0)), {});
     if (stamp.width <= 0 || stamp.height <= 0)
         return stamp;
     // Drawn once on black and once on white ground, the symbol shows per pixel what it
@@ -63,52 +63,44 @@ Stamp MakeStamp(const QImage& picture, const QRect& source, const QImage* mask,
         const auto* w = reinterpret_cast<const QRgb*>(onWhite.constScanLine(y));
         std::memcpy(&stamp.put[size_t(y) * size_t(stamp.width)], b, size_t(stamp.width) * 4);
         std::memcpy(&stamp.keep[size_t(y) * size_t(stamp.width)], w, size_t(stamp.width) * 4);
-        stamp.rowStart[size_t(y)] = int(stamp.runs.size());
-        int x = 0;
-        while (x < stamp.width) {
-            const auto kindAt = [&](int i) {
-                if (b[i] == kBlack && w[i] == kWhite)
-                    return -1; // the ground stays
-                return b[i] == w[i] ? int(Stamp::Set) : int(Stamp::Combine);
-            };
-            const int kind = kindAt(x);
-            int end = x + 1;
-            while (end < stamp.width && kindAt(end) == kind)
-                ++end;
-            if (kind >= 0)
-                stamp.runs.push_back({int16_t(x), int16_t(end - x), Stamp::RunKind(kind)});
-            x = end;
+        Stamp::Span& span = stamp.rows[size_t(y)];
+        span.set = true;
+        for (int x = 0; x < stamp.width; ++x) {
+            if (b[x] == kBlack && w[x] == kWhite)
+                continue; // the ground stays
+            if (span.from == span.to)
+                span.from = int16_t(x);
+            span.to = int16_t(x + 1);
         }
+        for (int x = span.from; x < span.to; ++x)
+            span.set = span.set && b[x] == w[x];
     }
-    stamp.rowStart[size_t(stamp.height)] = int(stamp.runs.size());
     return stamp;
 }
 
-void DrawStamp(QImage& to, QPoint at, const Stamp& stamp, const QRect& clip) {
-    const QRect area =
-        QRect(at, QSize(stamp.width, stamp.height)).intersected(clip).intersected(to.rect());
+Canvas::Canvas(QImage& picture, const QRect& area)
+    : bits(reinterpret_cast<QRgb*>(picture.bits())), stride(picture.bytesPerLine() / 4),
+      clip(area.intersected(picture.rect())) {}
+
+void DrawStamp(const Canvas& to, QPoint at, const Stamp& stamp) {
+    const QRect area = QRect(at, QSize(stamp.width, stamp.height)).intersected(to.clip);
     if (area.isEmpty())
         return;
     const int left = area.left() - at.x(), right = area.right() + 1 - at.x();
-    const qsizetype stride = to.bytesPerLine();
-    uchar* row = to.bits() + qsizetype(area.top()) * stride;
-    for (int y = area.top() - at.y(); y <= area.bottom() - at.y(); ++y, row += stride) {
-        QRgb* out = reinterpret_cast<QRgb*>(row) + at.x();
-        const size_t base = size_t(y) * size_t(stamp.width);
-        const QRgb* put = stamp.put.data() + base;
-        const QRgb* keep = stamp.keep.data() + base;
-        for (int i = stamp.rowStart[size_t(y)]; i < stamp.rowStart[size_t(y) + 1]; ++i) {
-            const Stamp::Run& run = stamp.runs[size_t(i)];
-            const int from = std::max<int>(run.x, left);
-            const int to = std::min<int>(run.x + run.length, right);
-            if (from >= to)
-                continue;
-            if (run.kind == Stamp::Set) {
-                std::memcpy(out + from, put + from, size_t(to - from) * sizeof(QRgb));
-            } else {
-                for (int x = from; x < to; ++x)
-                    out[x] = (out[x] & keep[x]) | put[x];
-            }
+    QRgb* row = to.bits + qsizetype(area.top()) * to.stride + at.x();
+    const size_t width = size_t(stamp.width);
+    for (int y = area.top() - at.y(); y <= area.bottom() - at.y(); ++y, row += to.stride) {
+        const Stamp::Span span = stamp.rows[size_t(y)];
+        const int from = std::max<int>(span.from, left), end = std::min<int>(span.to, right);
+        QRgb* __restrict out = row;
+        const QRgb* __restrict put = stamp.put.data() + size_t(y) * width;
+        if (span.set) {
+            for (int x = from; x < end; ++x)
+                out[x] = put[x];
+        } else {
+            const QRgb* __restrict keep = stamp.keep.data() + size_t(y) * width;
+            for (int x = from; x < end; ++x)
+                out[x] = (out[x] & keep[x]) | put[x];
         }
     }
 }

@@ -1,7 +1,8 @@
 #pragma once
-// Symbols prepared for the map: a symbol's drawing through its mask turned once into rows
-// of runs, so that drawing it again skips the pixels it cannot change, copies the pixels
-// it covers and combines only the rest with what lies under it. A stamp is made by
+// Symbols prepared for the map: a symbol's drawing through its mask turned once into
+// rows, each with the span of pixels it can change, so that drawing it again skips the
+// rest, copies rows it covers and combines the others with what lies under them in loops
+// the compiler vectorises. A stamp is made by
 // drawing the symbol with the shared raster operations, so it draws exactly what they
 // draw (on the map buffer, whose pixels are always opaque).
 
@@ -16,17 +17,26 @@
 struct LoadedSymbolSet;
 
 struct Stamp {
-    enum RunKind : uint8_t { Set, Combine };
-    struct Run {
-        int16_t x = 0;
-        int16_t length = 0;
-        RunKind kind = Set;
+    // The pixels of one row that the symbol changes lie in [from, to); when `set` is true
+    // the symbol covers all of them, otherwise each pixel is combined with the ground.
+    struct Span {
+        int16_t from = 0;
+        int16_t to = 0;
+        bool set = false;
     };
     int width = 0, height = 0;
-    std::vector<Run> runs;
-    std::vector<int> rowStart; // runs of row y: rowStart[y] … rowStart[y + 1] − 1
+    std::vector<Span> rows;
     // Per pixel: the result is (ground AND keep) OR put.
     std::vector<QRgb> keep, put;
+};
+
+// Where stamps are drawn: the pixels of an RGB32 picture and the part that may change.
+struct Canvas {
+    QRgb* bits = nullptr;
+    qsizetype stride = 0; // pixels from one row to the next
+    QRect clip;
+    Canvas() = default;
+    Canvas(QImage& picture, const QRect& clip);
 };
 
 // The stamp of `source` of `picture` drawn through `maskSource` of `mask` (or copied when
@@ -34,8 +44,8 @@ struct Stamp {
 Stamp MakeStamp(const QImage& picture, const QRect& source, const QImage* mask,
                 const QRect& maskSource);
 
-// Draws the stamp into `to` with its top left at `at`, cut to `clip` and to `to`.
-void DrawStamp(QImage& to, QPoint at, const Stamp& stamp, const QRect& clip);
+// Draws the stamp with its top left at `at`, cut to the canvas's clip.
+void DrawStamp(const Canvas& to, QPoint at, const Stamp& stamp);
 
 // The stamps of one set, made when first asked for and kept until the set changes.
 class StampCache {

@@ -31,8 +31,8 @@ unsigned Scatter(unsigned h, unsigned salt) {
     return x;
 }
 
-constexpr int kGrounds[] = {VhOpenGround, VhFields, VhWoods, VhForest, VhHills, VhMarsh,
-                            VhScrub,      VhMeadow, VhOrchard, VhRockyGround};
+constexpr int kGrounds[] = {VhOpenGround, VhFields, VhWoods,  VhForest,  VhHills,
+                            VhMarsh,      VhScrub,  VhMeadow, VhOrchard, VhRockyGround};
 constexpr int kFeatures[] = {VhVillage, VhChurch, VhWindmill, VhCamp, VhFarmstead, VhRuins};
 
 int Piece(unsigned pick) {
@@ -70,7 +70,8 @@ void MakeStockBattle(Battle& battle, int cols, int rows, SceneDensity density) {
         UnitRecord unit;
         unit.side = 1 + i % 2;
         unit.symbol = int(Scatter(unsigned(i), 5) % VhUnitCount);
-        battle.AddUnit(unit, (i * unitStep + int(Scatter(unsigned(i), 6) % unsigned(unitStep))) % hexes);
+        battle.AddUnit(unit,
+                       (i * unitStep + int(Scatter(unsigned(i), 6) % unsigned(unitStep))) % hexes);
     }
     if (density == SceneDensity::EveryLayer) {
         for (int i = 0; i < kMaxObjectives; ++i)
