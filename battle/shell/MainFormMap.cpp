@@ -84,7 +84,8 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
         context_.currentHex = hex;
         if (renderer_.ZoomInAt(hex)) {
             sounds_.Play(SoundZoom);
-            renderer_.RebuildMapBuffer(mapWin_->width(), mapWin_->height(), context_.messages);
+            renderer_.RebuildMapBuffer(mapWin_->viewWidth(), mapWin_->viewHeight(),
+                                       context_.messages);
             RedrawAll();
             SetScrollBars();
             SetZoomButtons();
@@ -173,7 +174,7 @@ void TMainForm::ZoomOutClick() {
     if (!battleActive || !renderer_.ZoomOutView())
         return;
     sounds_.Play(SoundZoom);
-    renderer_.RebuildMapBuffer(mapWin_->width(), mapWin_->height(), context_.messages);
+    renderer_.RebuildMapBuffer(mapWin_->viewWidth(), mapWin_->viewHeight(), context_.messages);
     RedrawAll();
     SetScrollBars();
     SetZoomButtons();
@@ -229,7 +230,8 @@ void TMainForm::Wheel(int steps, Qt::KeyboardModifiers modifiers, QPoint at) {
             const int hex = renderer_.HexAtPoint(at.x(), at.y());
             if (hex != kOffMap && renderer_.ZoomInAt(hex)) {
                 sounds_.Play(SoundZoom);
-                renderer_.RebuildMapBuffer(mapWin_->width(), mapWin_->height(), context_.messages);
+                renderer_.RebuildMapBuffer(mapWin_->viewWidth(), mapWin_->viewHeight(),
+                                           context_.messages);
                 RedrawAll();
                 SetScrollBars();
                 SetZoomButtons();

@@ -1,10 +1,13 @@
 #include "MapWidget.h"
 
+#include "DisplayScale.h"
 #include "MapRenderer.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+
+#include <algorithm>
 
 MapWidget::MapWidget(const MapRenderer& renderer, QWidget* parent)
     : QWidget(parent), renderer_(renderer) {
@@ -24,12 +27,35 @@ void MapWidget::ShowMap() {
     update();
 }
 
+void MapWidget::SetScale(int scale) {
+    scale_ = std::clamp(scale, kMinMapScale, kMaxMapScale);
+    enlarged_ = QImage();
+    update();
+}
+
+int MapWidget::viewWidth() const {
+    return std::max(width() / scale_, 1);
+}
+int MapWidget::viewHeight() const {
+    return std::max(height() / scale_, 1);
+}
+
+QPoint MapWidget::Unscaled(QPointF p) const {
+    const QPoint at = p.toPoint();
+    return QPoint(at.x() / scale_, at.y() / scale_);
+}
+
 void MapWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (showingMap_ && renderer_.hasBuffer()) {
-        // One copy of the view rectangle, unscaled.
+        // One copy of the view rectangle, unscaled or enlarged by pixel replication.
         painter.fillRect(rect(), Qt::black);
-        painter.drawImage(QPoint(0, 0), renderer_.buffer(), renderer_.viewRect());
+        if (scale_ == 1) {
+            painter.drawImage(QPoint(0, 0), renderer_.buffer(), renderer_.viewRect());
+        } else {
+            ScaleView(renderer_.buffer(), renderer_.viewRect(), scale_, enlarged_);
+            painter.drawImage(QPoint(0, 0), enlarged_);
+        }
         return;
     }
     painter.fillRect(rect(), Qt::black);
@@ -39,12 +65,12 @@ void MapWidget::paintEvent(QPaintEvent*) {
 }
 
 void MapWidget::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = Unscaled(event->position());
     emit mouseMoved(p.x(), p.y());
 }
 
 void MapWidget::mousePressEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = Unscaled(event->position());
     emit mouseMoved(p.x(), p.y()); // a click is resolved where the pointer last moved
     emit mousePressed(event->button());
 }
@@ -56,6 +82,6 @@ void MapWidget::wheelEvent(QWheelEvent* event) {
     const int steps = wheelRemainder_ / 120;
     wheelRemainder_ %= 120;
     if (steps != 0)
-        emit wheelTurned(steps, event->modifiers(), event->position().toPoint());
+        emit wheelTurned(steps, event->modifiers(), Unscaled(event->position()));
     event->accept();
 }
