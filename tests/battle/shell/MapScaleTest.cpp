@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -124,4 +125,27 @@ TEST_F(ScaledWindow, ThePointerIsReportedInBufferPixels) {
     ASSERT_EQ(moved.size(), 1u);
     EXPECT_EQ(moved[0], QPoint(31, 20));
     EXPECT_EQ(form->renderer().viewRect().size(), QSize(m->width() / 3, m->height() / 3));
+}
+
+TEST_F(ScaledWindow, ZoomingAtThePointerFindsTheHexUnderItAtTheScale) {
+    ASSERT_TRUE(WriteBattlePreferences(dir.path(), {2}));
+    Start();
+    MapWidget* m = map();
+    const QPointF pointer(m->width() - 40, m->height() - 30); // near the bottom right
+    const int hex = form->renderer().HexAtPoint(int(pointer.x()) / 2, int(pointer.y()) / 2);
+    ASSERT_NE(hex, kOffMap);
+    QWheelEvent wheel(pointer, m->mapToGlobal(pointer), {}, {0, 120}, Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(m, &wheel);
+    ASSERT_EQ(form->renderer().zoomLevel(), 1);
+    const MapRenderer& r = form->renderer();
+    const MapMetrics metrics = r.metrics();
+    const int col = metrics.col(hex), row = metrics.row(hex);
+    const int c0 = metrics.col(r.originHex()), r0 = metrics.row(r.originHex());
+    // The hex is in the new view, which is the buffer's half of the window.
+    EXPECT_GE(col, c0);
+    EXPECT_LT(col, c0 + r.visibleCols());
+    EXPECT_GE(row, r0);
+    EXPECT_LT(row, r0 + r.visibleRows());
+    EXPECT_EQ(r.viewRect().size(), QSize(m->width() / 2, m->height() / 2));
 }
