@@ -31,7 +31,10 @@ struct Reference {
 
     QImage Draw(QSize size, int zoom, int origin) const {
         const int level = zoom + 1, s = set.cellWidth[size_t(zoom)];
-        const int cs = set.columnStep[size_t(zoom)], rs = set.rowStep[size_t(zoom)];
+        const int layout = battle.settings.gridLayout;
+        // Square grids place their cells side by side.
+        const int cs = layout == 3 ? s : set.columnStep[size_t(zoom)];
+        const int rs = layout == 3 ? s : set.rowStep[size_t(zoom)];
         const int cols = battle.settings.mapCols, rows = battle.settings.mapRows;
         QImage out(size, QImage::Format_RGB32);
         out.fill(kTable);
@@ -42,7 +45,8 @@ struct Reference {
         if (c0 > 0)
             --c0, ++n;
         const auto at = [&](int r, int c) {
-            return QPoint(cs * (c - c0), rs * (r - r0) + (c % 2 == 1 ? rs / 2 : 0));
+            return QPoint(cs * (c - c0) + (layout == 2 && r % 2 == 1 ? cs / 2 : 0),
+                          rs * (r - r0) + (layout == 1 && c % 2 == 1 ? rs / 2 : 0));
         };
         const auto cell = [&](SymbolKind k, int symbol) {
             return set.table(k)[size_t(symbol)].cells[size_t(level - 1)].rect();
@@ -173,6 +177,23 @@ TEST_P(MapReference, FullDrawingsAtEveryZoomLevel) {
     prefs.showOverlay = prefs.showReinforcements = false;
     renderer.RenderMap(RenderFull);
     ExpectReference("opaque squares");
+}
+
+TEST_P(MapReference, RowShiftedAndSquareGrids) {
+    for (int layout : {2, 3}) {
+        Build(0, 4 * 150 + 6);
+        battle.settings.gridLayout = uint8_t(layout);
+        ASSERT_TRUE(renderer.RebuildMapBuffer(480, 360, {}));
+        renderer.RenderMap(RenderFull);
+        ExpectReference(layout == 2 ? "rows shifted" : "square cells");
+        renderer.ScrollColumns(2);
+        ExpectReference(layout == 2 ? "rows shifted, scrolled" : "square cells, scrolled", true);
+        const MapMetrics m = renderer.metrics();
+        const int hex = m.hexAt(m.row(renderer.originHex()) + 5, m.col(renderer.originHex()) + 4);
+        battle.SetTerrainSlot(hex, 0, 8);
+        renderer.RedrawHex(hex);
+        ExpectReference(layout == 2 ? "rows shifted, one hex" : "square cells, one hex", true);
+    }
 }
 
 TEST_P(MapReference, ScrollStepsAndRedrawsShowWhatTheReferenceShows) {
