@@ -159,7 +159,7 @@ void TMainForm::RedrawAll() {
 
 void TMainForm::RedrawHex(int hex) {
     renderer_.RedrawHex(hex);
-    mapWin_->ShowMap();
+    mapWin_->ShowMapPart(renderer_.ViewSquare(hex));
 }
 
 void TMainForm::ZoomInClick() {

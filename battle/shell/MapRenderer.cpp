@@ -112,6 +112,12 @@ QRect MapRenderer::HexSquare(int hex) const {
     return QRect(hexPixel_[size_t(hex)], QSize(s, s));
 }
 
+QRect MapRenderer::ViewSquare(int hex) const {
+    if (!battle_.IsHex(hex) || size_t(hex) >= hexPixel_.size())
+        return {};
+    return HexSquare(hex).translated(-bufferOffsetX_, -bufferOffsetY_);
+}
+
 void MapRenderer::RenderMap(int flags) {
     if (!hasBuffer() || !valid())
         return;

@@ -71,6 +71,8 @@ public:
     // The part of the buffer the window shows.
     QRect viewRect() const { return {bufferOffsetX_, bufferOffsetY_, viewWidth_, viewHeight_}; }
     QImage View() const { return buffer_.copy(viewRect()); }
+    // Hex h's square in the view's pixels, where RedrawHex changes the picture.
+    QRect ViewSquare(int hex) const;
 
 private:
     struct Block {

@@ -4,6 +4,7 @@
 #include "MapRenderer.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QWheelEvent>
 
@@ -45,17 +46,33 @@ QPoint MapWidget::Unscaled(QPointF p) const {
     return QPoint(at.x() / scale_, at.y() / scale_);
 }
 
-void MapWidget::paintEvent(QPaintEvent*) {
+void MapWidget::ShowMapPart(const QRect& viewPart) {
+    if (!showingMap_) {
+        ShowMap();
+        return;
+    }
+    update(QRect(viewPart.topLeft() * scale_, viewPart.size() * scale_));
+}
+
+void MapWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     if (showingMap_ && renderer_.hasBuffer()) {
-        // One copy of the view rectangle, unscaled or enlarged by pixel replication.
-        painter.fillRect(rect(), Qt::black);
+        // One copy of the view rectangle, unscaled or enlarged by pixel replication; only
+        // the part to be repainted is enlarged.
+        const QRect view = renderer_.viewRect();
+        painter.fillRect(event->rect(), Qt::black);
         if (scale_ == 1) {
-            painter.drawImage(QPoint(0, 0), renderer_.buffer(), renderer_.viewRect());
-        } else {
-            ScaleView(renderer_.buffer(), renderer_.viewRect(), scale_, enlarged_);
-            painter.drawImage(QPoint(0, 0), enlarged_);
+            painter.drawImage(QPoint(0, 0), renderer_.buffer(), view);
+            return;
         }
+        const QRect asked = event->rect();
+        const QRect part = QRect(QPoint(asked.left() / scale_, asked.top() / scale_),
+                                 QPoint(asked.right() / scale_, asked.bottom() / scale_))
+                               .intersected(QRect(QPoint(0, 0), view.size()));
+        if (part.isEmpty())
+            return;
+        ScaleView(renderer_.buffer(), part.translated(view.topLeft()), scale_, enlarged_);
+        painter.drawImage(part.topLeft() * scale_, enlarged_);
         return;
     }
     painter.fillRect(rect(), Qt::black);

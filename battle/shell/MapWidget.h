@@ -17,6 +17,8 @@ public:
     // Logo mode: black with the picture centred. Map mode: the buffer's view rectangle.
     void ShowLogo(const QImage& logo);
     void ShowMap();
+    // Map mode, repainting only `viewPart` (in the view's pixels, unscaled).
+    void ShowMapPart(const QRect& viewPart);
     bool showingMap() const { return showingMap_; }
 
     // 1 … 3; other values are taken as the nearest of them.
@@ -43,6 +45,6 @@ private:
     bool showingMap_ = false;
     int wheelRemainder_ = 0;
     int scale_ = 1;
-    QImage enlarged_; // the view at the scale, kept between paints
+    QImage enlarged_; // the part being repainted at the scale, kept between paints
     QPoint Unscaled(QPointF p) const;
 };

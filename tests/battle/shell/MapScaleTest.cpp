@@ -149,3 +149,22 @@ TEST_F(ScaledWindow, ZoomingAtThePointerFindsTheHexUnderItAtTheScale) {
     EXPECT_LT(row, r0 + r.visibleRows());
     EXPECT_EQ(r.viewRect().size(), QSize(m->width() / 2, m->height() / 2));
 }
+
+TEST_F(ScaledWindow, TheWindowShowsEachBufferPixelAsASquareAlsoWhenPartlyRepainted) {
+    ASSERT_TRUE(WriteBattlePreferences(dir.path(), {2}));
+    Start();
+    MapWidget* m = map();
+    const QImage& buffer = form->renderer().buffer();
+    const QPoint view = form->renderer().viewRect().topLeft();
+    // The whole window, and a part starting between two buffer pixels.
+    for (const QRect part : {m->rect(), QRect(31, 17, 41, 29)}) {
+        const QImage shown = m->grab(part).toImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(shown.size(), part.size());
+        for (int y = 0; y < shown.height(); y += 3)
+            for (int x = 0; x < shown.width(); x += 3) {
+                const QPoint at = part.topLeft() + QPoint(x, y);
+                ASSERT_EQ(shown.pixel(x, y), buffer.pixel(view + QPoint(at.x() / 2, at.y() / 2)))
+                    << "window pixel " << at.x() << "," << at.y();
+            }
+    }
+}
