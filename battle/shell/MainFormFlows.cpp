@@ -100,7 +100,7 @@ void TMainForm::ActivateBattle(bool opened) {
     if (opened)
         ApplyTableColour();
     renderer_.hexMask = context_.hexMask;
-    renderer_.RebuildMapBuffer(mapWin_->width(), mapWin_->height(), context_.messages);
+    renderer_.RebuildMapBuffer(mapWin_->viewWidth(), mapWin_->viewHeight(), context_.messages);
     SetSaveMapPosCaption();
     RedrawAll();
     EnableBattleCommands(true);

@@ -155,7 +155,7 @@ void TMainForm::RedrawAll() {
 
 void TMainForm::RedrawHex(int hex) {
     renderer_.RedrawHex(hex);
-    mapWin_->ShowMap();
+    mapWin_->ShowMapPart(renderer_.ViewSquare(hex));
 }
 
 void TMainForm::ZoomInClick() {
@@ -173,7 +173,7 @@ void TMainForm::ZoomOutClick() {
 
 void TMainForm::ShowZoomedView() {
     sounds_.Play(SoundZoom);
-    renderer_.RebuildMapBuffer(mapWin_->width(), mapWin_->height(), context_.messages);
+    renderer_.RebuildMapBuffer(mapWin_->viewWidth(), mapWin_->viewHeight(), context_.messages);
     RedrawAll();
     SetScrollBars();
     SetZoomButtons();

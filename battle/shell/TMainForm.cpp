@@ -4,8 +4,10 @@
 #include "BattleList.h"
 #include "BattleRecovery.h"
 #include "ChooseFile.h"
+#include "BattlePreferences.h"
 #include "Cursors.h"
 #include "HelpWindow.h"
+#include "MapScaleMenu.h"
 #include "MapWidget.h"
 #include "ProgramFolder.h"
 #include "TAboutMBld.h"
@@ -295,6 +297,12 @@ void TMainForm::CreateMenus() {
                              &TMainForm::SaveMapPosClick, false);
     a.setTableColor = AddAction(preferences, "SetTableColor1", "Set Game Table Color",
                                 &TMainForm::SetTableColor1Click, false);
+    AddMapScaleMenu(preferences, mapWin_->scale(), [this](int scale) {
+        mapWin_->SetScale(scale);
+        if (!WriteBattlePreferences(programFolder_, {scale}))
+            Warn(context_.messages, QStringLiteral("Could not save the preferences."));
+        FormResize();
+    });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     a.helpIndex = AddAction(help, "HelpIndex", "Contents", &TMainForm::HelpIndexClick);
@@ -312,6 +320,7 @@ void TMainForm::CreatePanels() {
     connect(mapWin_, &MapWidget::mouseMoved, this, &TMainForm::MapWinMouseMove);
     connect(mapWin_, &MapWidget::mousePressed, this, &TMainForm::MapWinMouseDown);
     connect(mapWin_, &MapWidget::wheelTurned, this, &TMainForm::Wheel);
+    mapWin_->SetScale(ReadBattlePreferences(programFolder_).mapScale);
 
     scrollVert_ = new QScrollBar(Qt::Vertical, central_);
     scrollVert_->setObjectName(QStringLiteral("ScrollVert"));
@@ -438,7 +447,8 @@ void TMainForm::FormResize() {
     scrollHorz_->setGeometry(0, h + 1, w, kScrollBarThickness);
     mPanel_->setGeometry(0, h + 1 + kScrollBarThickness, clientW, kPanelHeight);
     if (battleActive) {
-        if (renderer_.RebuildMapBuffer(w, h, context_.messages)) {
+        if (renderer_.RebuildMapBuffer(mapWin_->viewWidth(), mapWin_->viewHeight(),
+                                       context_.messages)) {
             SetScrollBars();
             RedrawAll();
         }
