@@ -1,0 +1,87 @@
+#pragma once
+// Undo and redo for the battle. Every change is recorded the same way, whatever made it:
+// the caller brackets an action with BeginStep and EndStep, and the history compares the
+// battle's whole state before and after. A new command is therefore undoable without
+// code of its own, and the hex ↔ record links come back exactly as they were.
+//
+// The state is the battle's serialised form (BattleState.h), kept for the current state;
+// a step stores only the bytes that changed, so a one-hex edit costs a few bytes. The
+// view position and zoom, the save count, the clipboard and the modified flag are not
+// part of the state: undo leaves the view and the clipboard alone.
+//
+// The modified flag follows the history: it is clear exactly when the current state is
+// the one last opened or saved (MarkSaved), so undoing back to it clears the flag and
+// redoing away from it sets it again.
+
+#include "BattleState.h"
+
+#include <QString>
+
+#include <cstddef>
+#include <deque>
+#include <vector>
+
+class Battle;
+
+class BattleHistory {
+public:
+    // Oldest steps are dropped beyond either limit.
+    static constexpr int kMaxSteps = 1000;
+    static constexpr size_t kMaxBytes = size_t(64) << 20;
+
+    explicit BattleHistory(Battle& battle);
+
+    // A battle was opened or created: no steps, and the current state counts as saved.
+    void Reset();
+
+    // Remembers the state before an action. Steps may nest: only the outermost pair
+    // records, with the outermost caption.
+    void BeginStep(const QString& caption);
+    // Records one step when the state changed and drops the steps that could be redone;
+    // false, and no step, when nothing changed (the modified flag is then as it was
+    // before BeginStep).
+    bool EndStep();
+
+    bool CanUndo() const;
+    bool CanRedo() const;
+    // "Place Primary Terrain", "Unit Changes", …; empty when there is nothing to do.
+    QString UndoCaption() const;
+    QString RedoCaption() const;
+    // Restore the state before (after) the step exactly and set the modified flag.
+    bool Undo();
+    bool Redo();
+
+    // The current state is the one on disk (after a successful save). A save reorders
+    // the units; that reordering becomes part of the neighbouring steps, so undo and
+    // redo keep working across it.
+    void MarkSaved();
+    bool AtSavedState() const;
+
+    int stepCount() const { return int(steps_.size()); }
+    int position() const { return position_; } // steps done; the rest can be redone
+    size_t historyBytes() const { return bytes_; }
+
+private:
+    struct Step {
+        QString caption;
+        BattleStateDiff diff; // from the state before the step to the state after it
+    };
+
+    // Folds changes made to the battle outside a step into the neighbouring steps, so
+    // that the stored steps always lead to and from the battle as it is.
+    void TakeStrayChanges(bool saving);
+    void Apply(const BattleStateDiff& diff, bool forward);
+    void DropOldest();
+    void SetModified();
+
+    Battle& battle_;
+    std::vector<uint8_t> state_; // the serialised current state
+    std::vector<uint8_t> scratch_;
+    std::deque<Step> steps_;
+    int position_ = 0;
+    int savedPosition_ = 0; // -1 when the saved state can no longer be reached
+    size_t bytes_ = 0;
+    int depth_ = 0;
+    QString caption_;
+    bool modifiedBefore_ = false;
+};
