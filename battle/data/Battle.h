@@ -84,7 +84,8 @@ public:
     void DeleteMapText(int n);
 
 private:
-    friend struct BattleFileAccess; // the battle file reader fills a fresh battle
+    friend struct BattleFileAccess;  // the battle file reader fills a fresh battle
+    friend struct BattleStateAccess; // the undo history restores a state exactly
 
     template <class Table>
     int AddLinked(Table& table, typename Table::value_type r, int h, int HexRecord::*link);

@@ -26,20 +26,21 @@ class Battle;
 class BattleHistory {
 public:
     // Oldest steps are dropped beyond either limit.
-    static constexpr int kMaxSteps = 1000;
+    static constexpr int kMaxSteps = 10000;
     static constexpr size_t kMaxBytes = size_t(64) << 20;
 
     explicit BattleHistory(Battle& battle);
 
-    // A battle was opened or created: no steps, and the current state counts as saved.
-    void Reset();
+    // A battle was opened or created: no steps. The current state counts as saved when it
+    // is on disk (an opened battle); a new battle stays modified until it is saved.
+    void Reset(bool onDisk = true);
 
     // Remembers the state before an action. Steps may nest: only the outermost pair
     // records, with the outermost caption.
     void BeginStep(const QString& caption);
     // Records one step when the state changed and drops the steps that could be redone;
-    // false, and no step, when nothing changed (the modified flag is then as it was
-    // before BeginStep).
+    // false, and no step, when nothing changed (the modified flag then says whether the
+    // battle differs from the saved state, whatever the action set it to).
     bool EndStep();
 
     bool CanUndo() const;
@@ -70,9 +71,12 @@ private:
     // Folds changes made to the battle outside a step into the neighbouring steps, so
     // that the stored steps always lead to and from the battle as it is.
     void TakeStrayChanges(bool saving);
-    void Apply(const BattleStateDiff& diff, bool forward);
+    void Replace(Step& step, BattleStateDiff diff);
+    bool Restore();
+    void DropRedoSteps();
     void DropOldest();
     void SetModified();
+    static size_t Cost(const Step& step);
 
     Battle& battle_;
     std::vector<uint8_t> state_; // the serialised current state
@@ -83,5 +87,4 @@ private:
     size_t bytes_ = 0;
     int depth_ = 0;
     QString caption_;
-    bool modifiedBefore_ = false;
 };

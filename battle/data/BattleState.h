@@ -17,7 +17,8 @@
 class Battle;
 
 void EncodeBattleState(const Battle& battle, std::vector<uint8_t>& out);
-// Restores what EncodeBattleState wrote; false (battle unchanged) for bytes it did not.
+// Restores what EncodeBattleState wrote; false, with the battle unchanged, for bytes of
+// another size.
 bool DecodeBattleState(const std::vector<uint8_t>& bytes, Battle& battle);
 
 // The change from one state to another: the runs of bytes that differ, each stored as
@@ -30,7 +31,7 @@ public:
                                    const std::vector<uint8_t>& after);
 
     bool empty() const { return runs_.empty() && beforeSize_ == afterSize_; }
-    // Memory the diff holds.
+    // Memory the diff holds beyond its own size.
     size_t bytes() const;
     // Turns the state before into the state after (forward) or back.
     void Apply(std::vector<uint8_t>& state, bool forward) const;

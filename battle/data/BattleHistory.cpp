@@ -1,0 +1,151 @@
+#include "BattleHistory.h"
+
+#include "Battle.h"
+
+#include <utility>
+
+BattleHistory::BattleHistory(Battle& battle) : battle_(battle) {
+    Reset();
+}
+
+void BattleHistory::Reset(bool onDisk) {
+    steps_.clear();
+    position_ = 0;
+    savedPosition_ = onDisk ? 0 : -1;
+    bytes_ = 0;
+    depth_ = 0;
+    EncodeBattleState(battle_, state_);
+    SetModified();
+}
+
+void BattleHistory::BeginStep(const QString& caption) {
+    if (depth_++ > 0)
+        return;
+    caption_ = caption;
+    TakeStrayChanges(false);
+}
+
+bool BattleHistory::EndStep() {
+    if (depth_ == 0 || --depth_ > 0)
+        return false;
+    EncodeBattleState(battle_, scratch_);
+    BattleStateDiff diff = BattleStateDiff::Between(state_, scratch_);
+    if (diff.empty()) {
+        SetModified(); // a dialog that changed nothing leaves the battle as it was
+        return false;
+    }
+    DropRedoSteps();
+    steps_.push_back(Step{caption_, std::move(diff)});
+    bytes_ += Cost(steps_.back());
+    ++position_;
+    std::swap(state_, scratch_);
+    while (steps_.size() > 1 && (int(steps_.size()) > kMaxSteps || bytes_ > kMaxBytes))
+        DropOldest();
+    SetModified();
+    return true;
+}
+
+bool BattleHistory::CanUndo() const {
+    return depth_ == 0 && position_ > 0;
+}
+
+bool BattleHistory::CanRedo() const {
+    return depth_ == 0 && position_ < int(steps_.size());
+}
+
+QString BattleHistory::UndoCaption() const {
+    return CanUndo() ? steps_[size_t(position_ - 1)].caption : QString();
+}
+
+QString BattleHistory::RedoCaption() const {
+    return CanRedo() ? steps_[size_t(position_)].caption : QString();
+}
+
+bool BattleHistory::Undo() {
+    if (!CanUndo())
+        return false;
+    TakeStrayChanges(false);
+    --position_;
+    steps_[size_t(position_)].diff.Apply(state_, false);
+    return Restore();
+}
+
+bool BattleHistory::Redo() {
+    if (!CanRedo())
+        return false;
+    TakeStrayChanges(false);
+    steps_[size_t(position_)].diff.Apply(state_, true);
+    ++position_;
+    return Restore();
+}
+
+void BattleHistory::MarkSaved() {
+    TakeStrayChanges(true);
+    savedPosition_ = position_;
+    SetModified();
+}
+
+bool BattleHistory::AtSavedState() const {
+    return savedPosition_ == position_;
+}
+
+bool BattleHistory::Restore() {
+    const bool restored = DecodeBattleState(state_, battle_);
+    Q_ASSERT(restored); // the history only holds states it encoded itself
+    SetModified();
+    return restored;
+}
+
+void BattleHistory::TakeStrayChanges(bool saving) {
+    EncodeBattleState(battle_, scratch_);
+    if (scratch_ == state_)
+        return;
+    // The steps on either side are rebuilt to end (start) at the battle as it is now.
+    std::vector<uint8_t> neighbour;
+    if (position_ > 0) {
+        Step& done = steps_[size_t(position_ - 1)];
+        neighbour = state_;
+        done.diff.Apply(neighbour, false);
+        Replace(done, BattleStateDiff::Between(neighbour, scratch_));
+    }
+    if (position_ < int(steps_.size())) {
+        Step& next = steps_[size_t(position_)];
+        neighbour = state_;
+        next.diff.Apply(neighbour, true);
+        Replace(next, BattleStateDiff::Between(scratch_, neighbour));
+    }
+    if (!saving && savedPosition_ == position_)
+        savedPosition_ = -1; // what was saved is gone
+    std::swap(state_, scratch_);
+}
+
+void BattleHistory::Replace(Step& step, BattleStateDiff diff) {
+    bytes_ -= Cost(step);
+    step.diff = std::move(diff);
+    bytes_ += Cost(step);
+}
+
+void BattleHistory::DropRedoSteps() {
+    while (int(steps_.size()) > position_) {
+        bytes_ -= Cost(steps_.back());
+        steps_.pop_back();
+    }
+    if (savedPosition_ > position_)
+        savedPosition_ = -1;
+}
+
+void BattleHistory::DropOldest() {
+    bytes_ -= Cost(steps_.front());
+    steps_.pop_front();
+    --position_;
+    if (savedPosition_ >= 0)
+        --savedPosition_; // from 0 to -1: the saved state was the one before the oldest step
+}
+
+void BattleHistory::SetModified() {
+    battle_.modified = !AtSavedState();
+}
+
+size_t BattleHistory::Cost(const Step& step) {
+    return sizeof(Step) + size_t(step.caption.capacity()) * sizeof(QChar) + step.diff.bytes();
+}
