@@ -39,10 +39,16 @@ bool BattleHistory::EndStep() {
     bytes_ += Cost(steps_.back());
     ++position_;
     std::swap(state_, scratch_);
-    while (steps_.size() > 1 && (int(steps_.size()) > kMaxSteps || bytes_ > kMaxBytes))
-        DropOldest();
+    DropOverLimits();
     SetModified();
     return true;
+}
+
+void BattleHistory::SetLimits(int maxSteps, size_t maxBytes) {
+    maxSteps_ = maxSteps;
+    maxBytes_ = maxBytes;
+    DropOverLimits();
+    SetModified();
 }
 
 bool BattleHistory::CanUndo() const {
@@ -134,12 +140,16 @@ void BattleHistory::DropRedoSteps() {
         savedPosition_ = -1;
 }
 
-void BattleHistory::DropOldest() {
-    bytes_ -= Cost(steps_.front());
-    steps_.pop_front();
-    --position_;
-    if (savedPosition_ >= 0)
-        --savedPosition_; // from 0 to -1: the saved state was the one before the oldest step
+// The newest step is always kept, so that the last action can be undone however large.
+void BattleHistory::DropOverLimits() {
+    while (steps_.size() > 1 && position_ > 0 &&
+           (int(steps_.size()) > maxSteps_ || bytes_ > maxBytes_)) {
+        bytes_ -= Cost(steps_.front());
+        steps_.pop_front();
+        --position_;
+        if (savedPosition_ >= 0)
+            --savedPosition_; // from 0 to -1: it was the state before the oldest step
+    }
 }
 
 void BattleHistory::SetModified() {

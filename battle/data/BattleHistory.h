@@ -58,6 +58,9 @@ public:
     void MarkSaved();
     bool AtSavedState() const;
 
+    // Limits other than the standard ones (tests of the bound).
+    void SetLimits(int maxSteps, size_t maxBytes);
+
     int stepCount() const { return int(steps_.size()); }
     int position() const { return position_; } // steps done; the rest can be redone
     size_t historyBytes() const { return bytes_; }
@@ -74,7 +77,7 @@ private:
     void Replace(Step& step, BattleStateDiff diff);
     bool Restore();
     void DropRedoSteps();
-    void DropOldest();
+    void DropOverLimits();
     void SetModified();
     static size_t Cost(const Step& step);
 
@@ -86,5 +89,7 @@ private:
     int savedPosition_ = 0; // -1 when the saved state can no longer be reached
     size_t bytes_ = 0;
     int depth_ = 0;
+    int maxSteps_ = kMaxSteps;
+    size_t maxBytes_ = kMaxBytes;
     QString caption_;
 };
