@@ -14,6 +14,7 @@ void BattleHistory::Reset(bool onDisk) {
     savedPosition_ = onDisk ? 0 : -1;
     bytes_ = 0;
     depth_ = 0;
+    captions_.clear();
     EncodeBattleState(battle_, state_);
     SetModified();
 }
@@ -21,7 +22,7 @@ void BattleHistory::Reset(bool onDisk) {
 void BattleHistory::BeginStep(const QString& caption) {
     if (depth_++ > 0)
         return;
-    caption_ = caption;
+    caption_ = CaptionIndex(caption);
     TakeStrayChanges(false);
 }
 
@@ -35,7 +36,7 @@ bool BattleHistory::EndStep() {
         return false;
     }
     DropRedoSteps();
-    steps_.push_back(Step{caption_, std::move(diff)});
+    steps_.push_back(Step{std::move(diff), caption_});
     bytes_ += Cost(steps_.back());
     ++position_;
     std::swap(state_, scratch_);
@@ -60,11 +61,11 @@ bool BattleHistory::CanRedo() const {
 }
 
 QString BattleHistory::UndoCaption() const {
-    return CanUndo() ? steps_[size_t(position_ - 1)].caption : QString();
+    return CanUndo() ? captions_[size_t(steps_[size_t(position_ - 1)].caption)] : QString();
 }
 
 QString BattleHistory::RedoCaption() const {
-    return CanRedo() ? steps_[size_t(position_)].caption : QString();
+    return CanRedo() ? captions_[size_t(steps_[size_t(position_)].caption)] : QString();
 }
 
 bool BattleHistory::Undo() {
@@ -72,17 +73,19 @@ bool BattleHistory::Undo() {
         return false;
     TakeStrayChanges(false);
     --position_;
-    steps_[size_t(position_)].diff.Apply(state_, false);
-    return Restore();
+    const BattleStateDiff& diff = steps_[size_t(position_)].diff;
+    diff.Apply(state_, false);
+    return Restore(diff);
 }
 
 bool BattleHistory::Redo() {
     if (!CanRedo())
         return false;
     TakeStrayChanges(false);
-    steps_[size_t(position_)].diff.Apply(state_, true);
+    const BattleStateDiff& diff = steps_[size_t(position_)].diff;
+    diff.Apply(state_, true);
     ++position_;
-    return Restore();
+    return Restore(diff);
 }
 
 void BattleHistory::MarkSaved() {
@@ -95,8 +98,9 @@ bool BattleHistory::AtSavedState() const {
     return savedPosition_ == position_;
 }
 
-bool BattleHistory::Restore() {
-    const bool restored = DecodeBattleState(state_, battle_);
+// The battle matched the state before the diff, so only what it touched is read back.
+bool BattleHistory::Restore(const BattleStateDiff& diff) {
+    const bool restored = DecodeBattleStateChanges(state_, battle_, diff);
     Q_ASSERT(restored); // the history only holds states it encoded itself
     SetModified();
     return restored;
@@ -156,6 +160,11 @@ void BattleHistory::SetModified() {
     battle_.modified = !AtSavedState();
 }
 
-size_t BattleHistory::Cost(const Step& step) {
-    return sizeof(Step) + size_t(step.caption.capacity()) * sizeof(QChar) + step.diff.bytes();
+int BattleHistory::CaptionIndex(const QString& caption) {
+    for (size_t i = 0; i < captions_.size(); ++i) {
+        if (captions_[i] == caption)
+            return int(i);
+    }
+    captions_.push_back(caption);
+    return int(captions_.size()) - 1;
 }

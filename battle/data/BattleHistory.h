@@ -67,19 +67,20 @@ public:
 
 private:
     struct Step {
-        QString caption;
         BattleStateDiff diff; // from the state before the step to the state after it
+        int caption = 0;      // in captions_: steps share their few captions
     };
 
     // Folds changes made to the battle outside a step into the neighbouring steps, so
     // that the stored steps always lead to and from the battle as it is.
     void TakeStrayChanges(bool saving);
     void Replace(Step& step, BattleStateDiff diff);
-    bool Restore();
+    bool Restore(const BattleStateDiff& diff);
+    int CaptionIndex(const QString& caption);
     void DropRedoSteps();
     void DropOverLimits();
     void SetModified();
-    static size_t Cost(const Step& step);
+    static size_t Cost(const Step& step) { return sizeof(Step) + step.diff.bytes(); }
 
     Battle& battle_;
     std::vector<uint8_t> state_; // the serialised current state
@@ -91,5 +92,6 @@ private:
     int depth_ = 0;
     int maxSteps_ = kMaxSteps;
     size_t maxBytes_ = kMaxBytes;
-    QString caption_;
+    int caption_ = 0;
+    std::vector<QString> captions_;
 };

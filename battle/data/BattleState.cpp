@@ -18,12 +18,14 @@ struct BattleStateAccess {
 
 namespace {
 
-constexpr size_t kHexBytes = 13 * 4;
-
 class StateWriter {
 public:
     explicit StateWriter(std::vector<uint8_t>& out) : out_(out) {}
-    ~StateWriter() { out_.resize(pos_); }
+    // Room for `more` bytes after what was written, for the caller to fill.
+    uint8_t* finish(size_t more) {
+        out_.resize(pos_ + more);
+        return out_.data() + pos_;
+    }
 
     void i32(int v) { u32(uint32_t(v)); }
     void u32(uint32_t v) {
@@ -59,7 +61,6 @@ public:
     StateReader(const uint8_t* begin, const uint8_t* end) : p_(begin), end_(end) {}
 
     bool ok() const { return ok_; }
-    bool atEnd() const { return p_ == end_; }
 
     void i32(int& v) {
         uint32_t u = 0;
@@ -189,17 +190,44 @@ template <class C, class A> void TerrainFields(C& c, A& a) {
     c.i32(a.reserved);
 }
 
-// The primary terrain first: a changed terrain is the first bytes of its hex.
-template <class C, class H> void HexFields(C& c, H& x) {
-    c.i32(x.primaryTerrain);
-    for (auto& s : x.secondaryTerrain)
-        c.i32(s);
-    c.i32(x.unitNo);
-    c.i32(x.structureNo);
-    c.i32(x.mapTextNo);
-    c.i32(x.objectiveNo);
-    c.i32(x.reinforcementMarker);
-    c.i32(x.caltropsMarker);
+void StoreLE32(uint8_t* p, int v) {
+    const uint32_t u = uint32_t(v);
+    p[0] = uint8_t(u);
+    p[1] = uint8_t(u >> 8);
+    p[2] = uint8_t(u >> 16);
+    p[3] = uint8_t(u >> 24);
+}
+
+int LoadLE32(const uint8_t* p) {
+    return int(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24);
+}
+
+// A hex is 13 integers, the primary terrain first: a changed terrain is the first bytes
+// of its hex. Hexes are the bulk of the state, so they are written and read directly.
+constexpr size_t kHexBytes = 13 * 4;
+
+void StoreHex(uint8_t* p, const HexRecord& x) {
+    StoreLE32(p, x.primaryTerrain);
+    for (size_t i = 0; i < kSecondarySlots; ++i)
+        StoreLE32(p + 4 + 4 * i, x.secondaryTerrain[i]);
+    StoreLE32(p + 28, x.unitNo);
+    StoreLE32(p + 32, x.structureNo);
+    StoreLE32(p + 36, x.mapTextNo);
+    StoreLE32(p + 40, x.objectiveNo);
+    StoreLE32(p + 44, x.reinforcementMarker);
+    StoreLE32(p + 48, x.caltropsMarker);
+}
+
+void LoadHex(const uint8_t* p, HexRecord& x) {
+    x.primaryTerrain = LoadLE32(p);
+    for (size_t i = 0; i < kSecondarySlots; ++i)
+        x.secondaryTerrain[i] = LoadLE32(p + 4 + 4 * i);
+    x.unitNo = LoadLE32(p + 28);
+    x.structureNo = LoadLE32(p + 32);
+    x.mapTextNo = LoadLE32(p + 36);
+    x.objectiveNo = LoadLE32(p + 40);
+    x.reinforcementMarker = LoadLE32(p + 44);
+    x.caltropsMarker = LoadLE32(p + 48);
 }
 
 // The count, the records, and default records up to the capacity.
@@ -246,8 +274,9 @@ const auto kObjectiveFields = [](auto& c, auto& r) { ObjectiveFields(c, r); };
 const auto kMapTextFields = [](auto& c, auto& r) { MapTextFields(c, r); };
 const auto kWingFields = [](auto& c, auto& r) { c.text(r); };
 
-// Everything but the hexes, whose count leads so that the size can be checked first.
-template <class C, class B> void FixedPart(C& c, B& b) {
+// Everything before the hexes: their count (so that the size can be checked first),
+// the settings, terrain attributes, markers and the record tables.
+template <class C, class B> void FrontPart(C& c, B& b) {
     SettingsFields(c, b.settings);
     for (auto& a : b.terrainAttrs)
         TerrainFields(c, a);
@@ -255,44 +284,92 @@ template <class C, class B> void FixedPart(C& c, B& b) {
         c.i32(slot);
 }
 
-size_t FixedPartBytes() {
+void WriteFront(StateWriter& w, const Battle& b) {
+    w.i32(b.hexCount());
+    FrontPart(w, b);
+    WriteTable(w, b.wingNames(), kMaxWings, kWingFields);
+    WriteTable(w, b.units(), kMaxUnits, kUnitFields);
+    WriteTable(w, b.structures(), kMaxStructures, kStructureFields);
+    WriteTable(w, b.objectives(), kMaxObjectives, kObjectiveFields);
+    WriteTable(w, b.mapTexts(), kMaxMapTexts, kMapTextFields);
+}
+
+size_t FrontBytes() {
     static const size_t bytes = [] {
         std::vector<uint8_t> out;
-        EncodeBattleState(Battle(), out);
-        return out.size() - 4;
+        StateWriter w(out);
+        WriteFront(w, Battle());
+        return size_t(w.finish(0) - out.data());
     }();
     return bytes;
+}
+
+// The hex count the bytes hold, or -1 when their size does not fit it.
+int HexCountOf(const std::vector<uint8_t>& bytes) {
+    if (bytes.size() < FrontBytes())
+        return -1;
+    const int n = LoadLE32(bytes.data());
+    if (n < 0 || n > kMaxHexes || bytes.size() != FrontBytes() + size_t(n) * kHexBytes)
+        return -1;
+    return n;
+}
+
+bool ReadFront(const std::vector<uint8_t>& bytes, Battle& b) {
+    StateReader r(bytes.data(), bytes.data() + FrontBytes());
+    int hexCount = 0;
+    r.i32(hexCount);
+    FrontPart(r, b);
+    ReadTable(r, BattleStateAccess::wings(b), kMaxWings, kWingFields);
+    ReadRecordTable(r, BattleStateAccess::units(b), kUnitFields);
+    ReadRecordTable(r, BattleStateAccess::structures(b), kStructureFields);
+    ReadRecordTable(r, BattleStateAccess::objectives(b), kObjectiveFields);
+    ReadRecordTable(r, BattleStateAccess::mapTexts(b), kMapTextFields);
+    return r.ok();
 }
 
 } // namespace
 
 void EncodeBattleState(const Battle& b, std::vector<uint8_t>& out) {
     StateWriter w(out);
-    w.i32(b.hexCount());
-    FixedPart(w, b);
-    WriteTable(w, b.wingNames(), kMaxWings, kWingFields);
-    WriteTable(w, b.units(), kMaxUnits, kUnitFields);
-    WriteTable(w, b.structures(), kMaxStructures, kStructureFields);
-    WriteTable(w, b.objectives(), kMaxObjectives, kObjectiveFields);
-    WriteTable(w, b.mapTexts(), kMaxMapTexts, kMapTextFields);
-    for (const HexRecord& x : b.hexes())
-        HexFields(w, x);
+    WriteFront(w, b);
+    uint8_t* p = w.finish(size_t(b.hexCount()) * kHexBytes);
+    for (const HexRecord& x : b.hexes()) {
+        StoreHex(p, x);
+        p += kHexBytes;
+    }
 }
 
 bool DecodeBattleState(const std::vector<uint8_t>& bytes, Battle& b) {
-    StateReader r(bytes.data(), bytes.data() + bytes.size());
-    const int hexCount = r.count(kMaxHexes);
-    if (!r.ok() || bytes.size() != 4 + FixedPartBytes() + size_t(hexCount) * kHexBytes)
+    const int hexCount = HexCountOf(bytes);
+    if (hexCount < 0 || !ReadFront(bytes, b))
         return false;
-    FixedPart(r, b);
-    ReadTable(r, BattleStateAccess::wings(b), kMaxWings, kWingFields);
-    ReadRecordTable(r, BattleStateAccess::units(b), kUnitFields);
-    ReadRecordTable(r, BattleStateAccess::structures(b), kStructureFields);
-    ReadRecordTable(r, BattleStateAccess::objectives(b), kObjectiveFields);
-    ReadRecordTable(r, BattleStateAccess::mapTexts(b), kMapTextFields);
     auto& hexes = BattleStateAccess::hexes(b);
     hexes.resize(size_t(hexCount));
-    for (HexRecord& x : hexes)
-        HexFields(r, x);
-    return r.ok() && r.atEnd();
+    const uint8_t* p = bytes.data() + FrontBytes();
+    for (HexRecord& x : hexes) {
+        LoadHex(p, x);
+        p += kHexBytes;
+    }
+    return true;
+}
+
+bool DecodeBattleStateChanges(const std::vector<uint8_t>& bytes, Battle& b,
+                              const BattleStateDiff& diff) {
+    if (!diff.sameSize() || HexCountOf(bytes) != b.hexCount())
+        return DecodeBattleState(bytes, b);
+    if (!ReadFront(bytes, b))
+        return false;
+    auto& hexes = BattleStateAccess::hexes(b);
+    const size_t start = FrontBytes();
+    size_t next = 0; // hexes below have been read
+    diff.ForEachRun([&](size_t at, size_t n, const uint8_t*) {
+        if (at + n <= start)
+            return;
+        const size_t first = std::max(next, (std::max(at, start) - start) / kHexBytes);
+        const size_t last = (at + n - 1 - start) / kHexBytes;
+        for (size_t h = first; h <= last; ++h)
+            LoadHex(bytes.data() + start + h * kHexBytes, hexes[h]);
+        next = std::max(next, last + 1);
+    });
+    return true;
 }

@@ -20,16 +20,6 @@ void PutCount(std::vector<uint8_t>& out, size_t n) {
     out.push_back(uint8_t(n));
 }
 
-size_t GetCount(const uint8_t*& p) {
-    size_t n = 0;
-    for (int shift = 0;; shift += 7) {
-        const uint8_t b = *p++;
-        n |= size_t(b & 0x7f) << shift;
-        if ((b & 0x80) == 0)
-            return n;
-    }
-}
-
 // The first position at or after i, below end, where a and b differ; end when none.
 size_t NextDifference(const uint8_t* a, const uint8_t* b, size_t i, size_t end) {
     constexpr size_t kBlock = 256;
@@ -58,6 +48,7 @@ BattleStateDiff BattleStateDiff::Between(const std::vector<uint8_t>& before,
     const size_t common = std::min(before.size(), after.size());
     const uint8_t* a = before.data();
     const uint8_t* b = after.data();
+    std::vector<uint8_t>& out = d.data_;
     size_t done = 0; // end of the previous run
     for (size_t i = NextDifference(a, b, 0, common); i < common;
          i = NextDifference(a, b, i, common)) {
@@ -68,39 +59,30 @@ BattleStateDiff BattleStateDiff::Between(const std::vector<uint8_t>& before,
                 end = k + 1;
             ++k;
         }
-        PutCount(d.runs_, i - done);
-        PutCount(d.runs_, end - i);
+        PutCount(out, i - done);
+        PutCount(out, end - i);
         for (size_t j = i; j < end; ++j)
-            d.runs_.push_back(uint8_t(a[j] ^ b[j]));
+            out.push_back(uint8_t(a[j] ^ b[j]));
         done = end;
         i = k;
     }
-    d.runs_.shrink_to_fit();
-    d.beforeTail_.assign(before.begin() + std::ptrdiff_t(common), before.end());
-    d.afterTail_.assign(after.begin() + std::ptrdiff_t(common), after.end());
+    d.runsBytes_ = uint32_t(out.size());
+    const std::vector<uint8_t>& longer = before.size() > common ? before : after;
+    out.insert(out.end(), longer.begin() + std::ptrdiff_t(common), longer.end());
+    out.shrink_to_fit();
     return d;
-}
-
-size_t BattleStateDiff::bytes() const {
-    return runs_.capacity() + beforeTail_.capacity() + afterTail_.capacity();
 }
 
 void BattleStateDiff::Apply(std::vector<uint8_t>& state, bool forward) const {
     Q_ASSERT(state.size() == (forward ? beforeSize_ : afterSize_));
-    const size_t common = std::min(beforeSize_, afterSize_);
     uint8_t* s = state.data();
-    const uint8_t* p = runs_.data();
-    const uint8_t* end = p + runs_.size();
-    size_t at = 0;
-    while (p < end) {
-        at += GetCount(p);
-        const size_t n = GetCount(p);
+    ForEachRun([s](size_t at, size_t n, const uint8_t* bits) {
         for (size_t j = 0; j < n; ++j)
-            s[at + j] ^= p[j];
-        p += n;
-        at += n;
-    }
-    const std::vector<uint8_t>& tail = forward ? afterTail_ : beforeTail_;
-    state.resize(common);
-    state.insert(state.end(), tail.begin(), tail.end());
+            s[at + j] ^= bits[j];
+    });
+    const size_t to = forward ? afterSize_ : beforeSize_;
+    const size_t common = std::min(beforeSize_, afterSize_);
+    state.resize(to);
+    if (to > common)
+        std::memcpy(state.data() + common, data_.data() + runsBytes_, to - common);
 }
