@@ -27,10 +27,8 @@ int ReadCoordinate(ByteReader& in) {
 }
 
 bool ReadRecord(ByteReader& in, SymbolRecord& r) {
-    bool hadZero = false;
-    r.name = in.zeroEndedText(kStoredNameBytes, &hadZero);
-    if (!hadZero) // a 25-byte name without terminator is longer than any name may be
-        return false;
+    // A name that fills all 25 bytes has no terminator; the reader stops there.
+    r.name = in.zeroEndedText(kStoredNameBytes);
     r.maskIndex = in.count250();
     for (CellRect& c : r.cells) {
         c.left = ReadCoordinate(in);
@@ -133,11 +131,13 @@ QByteArray SerializeSetFile(const SetFileContents& s) {
     }
     for (const auto& table : s.records) {
         for (const SymbolRecord& r : table) {
-            QByteArray name = r.name.left(kMaxNameLength);
+            QByteArray name = r.name.left(kStoredNameBytes);
             if (const qsizetype zero = name.indexOf('\0'); zero >= 0)
                 name.truncate(zero);
             w.bytes(name);
-            w.u8(0);
+            // A name read as 25 bytes goes back as it came, without a terminator.
+            if (name.size() < kStoredNameBytes)
+                w.u8(0);
             w.count250(r.maskIndex);
             for (const CellRect& c : r.cells) {
                 w.u32be(uint32_t(c.left));

@@ -18,8 +18,8 @@ constexpr int kLevelCount = 3; // zoom levels 1, 2, 3; arrays index them 0, 1, 2
 constexpr uint8_t kSetMarker = 252;
 constexpr int kSetHeaderSize = 82;
 constexpr int kMaxEntries = 2000;    // per kind
-constexpr int kMaxNameLength = 24;   // characters a name may hold
-constexpr int kStoredNameBytes = 25; // a reader never reads more than this per name
+constexpr int kMaxNameLength = 24;   // characters a name field accepts when typed
+constexpr int kStoredNameBytes = 25; // bytes a stored name may fill (then unterminated)
 constexpr int kMaxCellSize = 120;    // the editor's picture area
 constexpr int kDefaultRowCapacity = 250;
 constexpr const char* kMaskName = "XIMG";
@@ -49,7 +49,7 @@ struct CellRect {
 };
 
 struct SymbolRecord {
-    QByteArray name;   // at most kMaxNameLength bytes, no terminator
+    QByteArray name;   // at most kStoredNameBytes bytes, no terminator
     int maskIndex = 0; // 0 = none; in a real-hex set terrain 1 = shared hex mask
     std::array<CellRect, kLevelCount> cells;
     bool operator==(const SymbolRecord&) const = default;

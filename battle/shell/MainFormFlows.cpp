@@ -159,7 +159,7 @@ void TMainForm::SaveMapAsClick() {
         return;
     battlePath = path;
     untitled = false;
-    action("SaveMapFile")->setEnabled(true);
+    actions_.saveMapFile->setEnabled(true);
     battle_.modified = false;
 }
 

@@ -67,7 +67,7 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
             return;
         }
         OpenHexDialog(commandMode, hex);
-        action("ObjectiveList")->setEnabled(battle_.objectives().count() > 0);
+        actions_.objectiveList->setEnabled(battle_.objectives().count() > 0);
         break;
     case ModeReinforcements: {
         const HexRecord& h = battle_.hex(hex);
@@ -82,13 +82,8 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
     }
     case ModeZoomIn:
         context_.currentHex = hex;
-        if (renderer_.ZoomInAt(hex)) {
-            sounds_.Play(SoundZoom);
-            renderer_.RebuildMapBuffer(mapWin_->width(), mapWin_->height(), context_.messages);
-            RedrawAll();
-            SetScrollBars();
-            SetZoomButtons();
-        }
+        if (renderer_.ZoomInAt(hex))
+            ShowZoomedView();
         mapWin_->setCursor(HandCursor());
         commandMode = previousMode;
         break;
@@ -136,7 +131,7 @@ void TMainForm::RunMapCommand(int hex, Qt::MouseButton button) {
         break;
     }
     if (taken)
-        action("PasteUnit1")->setEnabled(true);
+        actions_.pasteUnit->setEnabled(true);
     ApplyRedraw(redraw, hex);
 }
 
@@ -170,8 +165,11 @@ void TMainForm::ZoomInClick() {
 }
 
 void TMainForm::ZoomOutClick() {
-    if (!battleActive || !renderer_.ZoomOutView())
-        return;
+    if (battleActive && renderer_.ZoomOutView())
+        ShowZoomedView();
+}
+
+void TMainForm::ShowZoomedView() {
     sounds_.Play(SoundZoom);
     renderer_.RebuildMapBuffer(mapWin_->width(), mapWin_->height(), context_.messages);
     RedrawAll();
@@ -227,13 +225,8 @@ void TMainForm::Wheel(int steps, Qt::KeyboardModifiers modifiers, QPoint at) {
         // Zoom at the pointer: in on the hex under it, out keeping the centre.
         if (steps > 0) {
             const int hex = renderer_.HexAtPoint(at.x(), at.y());
-            if (hex != kOffMap && renderer_.ZoomInAt(hex)) {
-                sounds_.Play(SoundZoom);
-                renderer_.RebuildMapBuffer(mapWin_->width(), mapWin_->height(), context_.messages);
-                RedrawAll();
-                SetScrollBars();
-                SetZoomButtons();
-            }
+            if (hex != kOffMap && renderer_.ZoomInAt(hex))
+                ShowZoomedView();
         } else {
             ZoomOutClick();
         }
@@ -259,29 +252,27 @@ void TMainForm::ShowHexInfo(int hex) {
     }
 }
 
-void TMainForm::TogglePreference(const QString& name) {
-    struct Toggle {
-        const char* name;
-        bool DisplayPrefs::*value;
-        const char* on;
-        const char* off;
-    };
-    static const Toggle toggles[] = {
-        {"ShowVicHex", &DisplayPrefs::showObjectives, "Victory Objective is: On",
-         "Victory Objective is: Off"},
-        {"RForce", &DisplayPrefs::showReinforcements, "Reinforcement Hexes are: On",
-         "Reinforcement Hexes are: Off"},
-        {"MapOverlay", &DisplayPrefs::showOverlay, "Map OverLay is: On", "Map OverLay is: Off"},
-        {"PlaceNameTgl", &DisplayPrefs::showMapText, "Map Text is: On", "Map Text is: Off"},
-    };
-    for (const Toggle& t : toggles) {
-        if (name != QLatin1String(t.name))
-            continue;
-        bool& value = prefs.*(t.value);
-        value = !value;
-        action(name)->setText(QString::fromLatin1(value ? t.on : t.off));
-        RedrawAll();
-    }
+const std::array<TMainForm::PreferenceToggle, 4>& TMainForm::PreferenceToggles() {
+    static const std::array<PreferenceToggle, 4> toggles{{
+        {"ShowVicHex", &MainFormActions::showVicHex, &DisplayPrefs::showObjectives,
+         "Victory Objective is: On", "Victory Objective is: Off"},
+        {"RForce", &MainFormActions::reinforcementHexes, &DisplayPrefs::showReinforcements,
+         "Reinforcement Hexes are: On", "Reinforcement Hexes are: Off"},
+        // The menu's first caption spells "Overlay", the toggled ones "OverLay".
+        {"MapOverlay", &MainFormActions::mapOverlay, &DisplayPrefs::showOverlay,
+         "Map Overlay is: On", "Map OverLay is: Off", "Map OverLay is: On"},
+        {"PlaceNameTgl", &MainFormActions::placeNameToggle, &DisplayPrefs::showMapText,
+         "Map Text is: On", "Map Text is: Off"},
+    }};
+    return toggles;
+}
+
+void TMainForm::TogglePreference(const PreferenceToggle& toggle) {
+    bool& value = prefs.*(toggle.value);
+    value = !value;
+    const char* on = toggle.onAgain ? toggle.onAgain : toggle.on;
+    (actions_.*(toggle.action))->setText(QString::fromLatin1(value ? on : toggle.off));
+    RedrawAll();
 }
 
 void TMainForm::SaveMapPosClick() {

@@ -152,8 +152,11 @@ void TMainForm::ShowWarning(const QString& caption, const QString& text) {
     box.exec();
 }
 
-QAction* TMainForm::action(const QString& name) const {
-    return findChild<QAction*>(name);
+QAction* TMainForm::AddModeAction(QMenu* menu, const QString& name, const QString& caption,
+                                  std::function<void()> handler) {
+    QAction* a = AddAction(menu, name, caption, nullptr, false);
+    connect(a, &QAction::triggered, this, std::move(handler));
+    return a;
 }
 
 QString TMainForm::statusText() const {
@@ -171,99 +174,93 @@ QAction* TMainForm::AddAction(QMenu* menu, const QString& name, const QString& c
 }
 
 void TMainForm::CreateMenus() {
+    MainFormActions& a = actions_;
     QMenu* file = menuBar()->addMenu(QStringLiteral("File "));
-    AddAction(file, "OpenMapFile1", "Open Battle", &TMainForm::OpenMapFileClick)
-        ->setShortcut(QKeySequence::Open);
-    AddAction(file, "CreateNewMap1", "Create New Battle", &TMainForm::CreateNewMap1Click)
-        ->setShortcut(QKeySequence::New);
-    AddAction(file, "SaveMapFile", "Save Battle", &TMainForm::SavMapClick, false)
-        ->setShortcut(QKeySequence::Save);
-    AddAction(file, "SaveMapAs", "Save Battle As...", &TMainForm::SaveMapAsClick, false)
-        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
-    AddAction(file, "Exit1", "Exit", &TMainForm::Exit1Click)
-        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+    a.openMapFile = AddAction(file, "OpenMapFile1", "Open Battle", &TMainForm::OpenMapFileClick);
+    a.openMapFile->setShortcut(QKeySequence::Open);
+    a.createNewMap =
+        AddAction(file, "CreateNewMap1", "Create New Battle", &TMainForm::CreateNewMap1Click);
+    a.createNewMap->setShortcut(QKeySequence::New);
+    a.saveMapFile = AddAction(file, "SaveMapFile", "Save Battle", &TMainForm::SavMapClick, false);
+    a.saveMapFile->setShortcut(QKeySequence::Save);
+    a.saveMapAs =
+        AddAction(file, "SaveMapAs", "Save Battle As...", &TMainForm::SaveMapAsClick, false);
+    a.saveMapAs->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    a.exit = AddAction(file, "Exit1", "Exit", &TMainForm::Exit1Click);
+    a.exit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
     recentSeparator_ = file->addSeparator();
-    const QStringList names{"MapA1", "MapB1", "MapC1", "MapD1", "MapE1"};
     for (int k = 0; k < 5; ++k) {
-        recentItems_[size_t(k)] =
-            AddAction(file, names[k], QStringLiteral("Map%1").arg(QChar('A' + k)), nullptr);
-        connect(recentItems_[size_t(k)], &QAction::triggered, this, [this, k] { OpenRecent(k); });
+        const QString name = QStringLiteral("Map%1").arg(QChar('A' + k));
+        a.recent[size_t(k)] = AddAction(file, name + QLatin1Char('1'), name, nullptr);
+        connect(a.recent[size_t(k)], &QAction::triggered, this, [this, k] { OpenRecent(k); });
     }
 
     QMenu* battle = menuBar()->addMenu(QStringLiteral("Battle"));
-    AddAction(battle, "ModifyScenario1", "Battle Settings", &TMainForm::ModifyScenario1Click,
-              false);
-    AddAction(battle, "Information1", "Army Statistics", &TMainForm::Information1Click, false);
-    AddAction(battle, "ObjectiveList", "Terrain Objective Status", &TMainForm::ObjectiveListClick,
-              false);
-    AddAction(battle, "BtlMapInfo", "Map Information", &TMainForm::InformationClick, false);
+    a.modifyScenario = AddAction(battle, "ModifyScenario1", "Battle Settings",
+                                 &TMainForm::ModifyScenario1Click, false);
+    a.information =
+        AddAction(battle, "Information1", "Army Statistics", &TMainForm::Information1Click, false);
+    a.objectiveList = AddAction(battle, "ObjectiveList", "Terrain Objective Status",
+                                &TMainForm::ObjectiveListClick, false);
+    a.mapInformation =
+        AddAction(battle, "BtlMapInfo", "Map Information", &TMainForm::InformationClick, false);
 
     QMenu* terrain = menuBar()->addMenu(QStringLiteral("Terrain"));
-    AddAction(terrain, "PlaceLv1Ter", "Place Primary Terrain", nullptr, false);
-    AddAction(terrain, "FillPrime", "Fill Primary Terrain", nullptr, false);
-    AddAction(terrain, "PlaceLv2Ter", "Place Secondary Terrain", nullptr, false);
-    const std::pair<const char*, int> terrainModes[] = {{"PlaceLv1Ter", ModePlacePrimary},
-                                                        {"FillPrime", ModeFillPrimary},
-                                                        {"PlaceLv2Ter", ModeAddSecondary}};
-    for (const auto& [name, mode] : terrainModes)
-        connect(action(name), &QAction::triggered, this, [this, mode] { TerrainCommand(mode); });
+    a.placePrimary = AddModeAction(terrain, "PlaceLv1Ter", "Place Primary Terrain",
+                                   [this] { TerrainCommand(ModePlacePrimary); });
+    a.fillPrimary = AddModeAction(terrain, "FillPrime", "Fill Primary Terrain",
+                                  [this] { TerrainCommand(ModeFillPrimary); });
+    a.placeSecondary = AddModeAction(terrain, "PlaceLv2Ter", "Place Secondary Terrain",
+                                     [this] { TerrainCommand(ModeAddSecondary); });
 
     QMenu* units = menuBar()->addMenu(QStringLiteral("Units"));
-    AddAction(units, "AddModifyUnit1", "Add/Modify Units", nullptr, false);
-    AddAction(units, "WestOB", "Western Forces Order of Battle", nullptr, false);
-    AddAction(units, "EastOB", "Eastern Forces Order of Battle", nullptr, false);
+    const auto mode = [this](int m) { return [this, m] { SetMode(m); }; };
+    a.addModifyUnit = AddModeAction(units, "AddModifyUnit1", "Add/Modify Units", mode(ModeUnits));
+    a.westOB = AddModeAction(units, "WestOB", "Western Forces Order of Battle",
+                             [this] { SideReportClick(1, false); });
+    a.eastOB = AddModeAction(units, "EastOB", "Eastern Forces Order of Battle",
+                             [this] { SideReportClick(2, false); });
     units->addSeparator();
-    AddAction(units, "AddModifyReinforcements1", "Add/Modify Reinforcements ", nullptr, false);
-    AddAction(units, "WestRForce", "Western Reinforcement Schedule", nullptr, false);
-    AddAction(units, "EastRForce", "Eastern Reinforcement Schedule", nullptr, false);
+    a.addModifyReinforcements = AddModeAction(
+        units, "AddModifyReinforcements1", "Add/Modify Reinforcements ", mode(ModeReinforcements));
+    a.westRForce = AddModeAction(units, "WestRForce", "Western Reinforcement Schedule",
+                                 [this] { SideReportClick(1, true); });
+    a.eastRForce = AddModeAction(units, "EastRForce", "Eastern Reinforcement Schedule",
+                                 [this] { SideReportClick(2, true); });
     units->addSeparator();
-    AddAction(units, "AddStructure", "Add/Modify Structures", nullptr, false);
+    a.addStructure =
+        AddModeAction(units, "AddStructure", "Add/Modify Structures", mode(ModeStructures));
     units->addSeparator();
-    AddAction(units, "CopyUnit1", "Copy Unit", nullptr, false);
-    AddAction(units, "CutUnit1", "Cut Unit", nullptr, false);
-    AddAction(units, "PasteUnit1", "Paste Unit", nullptr, false);
-    const std::pair<const char*, int> unitModes[] = {
-        {"AddModifyUnit1", ModeUnits},    {"AddModifyReinforcements1", ModeReinforcements},
-        {"AddStructure", ModeStructures}, {"CopyUnit1", ModeCopyUnit},
-        {"CutUnit1", ModeCutUnit},        {"PasteUnit1", ModePasteUnit}};
-    for (const auto& [name, mode] : unitModes)
-        connect(action(name), &QAction::triggered, this, [this, mode] { SetMode(mode); });
-    connect(action("WestOB"), &QAction::triggered, this, [this] { SideReportClick(1, false); });
-    connect(action("EastOB"), &QAction::triggered, this, [this] { SideReportClick(2, false); });
-    connect(action("WestRForce"), &QAction::triggered, this, [this] { SideReportClick(1, true); });
-    connect(action("EastRForce"), &QAction::triggered, this, [this] { SideReportClick(2, true); });
+    a.copyUnit = AddModeAction(units, "CopyUnit1", "Copy Unit", mode(ModeCopyUnit));
+    a.cutUnit = AddModeAction(units, "CutUnit1", "Cut Unit", mode(ModeCutUnit));
+    a.pasteUnit = AddModeAction(units, "PasteUnit1", "Paste Unit", mode(ModePasteUnit));
 
     QMenu* special = menuBar()->addMenu(QStringLiteral("Special Hexes"));
-    AddAction(special, "SetSpecialHexMarkers1", "Set Special Hex Markers",
-              &TMainForm::SetHexMarkersClick, false);
-    AddAction(special, "AddModifyObjective1", "Set/ Modify Terrain Objective", nullptr, false);
-    AddAction(special, "PlaceCaltrops1", "Place Caltrops", &TMainForm::PlaceCaltrops1Click, false);
-    connect(action("AddModifyObjective1"), &QAction::triggered, this,
-            [this] { SetMode(ModeObjective); });
+    a.specialHexMarkers = AddAction(special, "SetSpecialHexMarkers1", "Set Special Hex Markers",
+                                    &TMainForm::SetHexMarkersClick, false);
+    a.addModifyObjective = AddModeAction(special, "AddModifyObjective1",
+                                         "Set/ Modify Terrain Objective", mode(ModeObjective));
+    a.placeCaltrops = AddAction(special, "PlaceCaltrops1", "Place Caltrops",
+                                &TMainForm::PlaceCaltrops1Click, false);
 
     QMenu* mapText = menuBar()->addMenu(QStringLiteral("Map Text"));
-    AddAction(mapText, "MapText", "Add/Modify Map Text", nullptr, false);
-    connect(action("MapText"), &QAction::triggered, this, [this] { SetMode(ModeMapText); });
+    a.mapText = AddModeAction(mapText, "MapText", "Add/Modify Map Text", mode(ModeMapText));
 
     QMenu* preferences = menuBar()->addMenu(QStringLiteral("Preferences"));
-    for (const auto& [name, caption] : {std::pair{"ShowVicHex", "Victory Objective is: On"},
-                                        std::pair{"RForce", "Reinforcement Hexes are: On"},
-                                        std::pair{"MapOverlay", "Map Overlay is: On"},
-                                        std::pair{"PlaceNameTgl", "Map Text is: On"}}) {
-        const QString actionName = QString::fromLatin1(name);
-        AddAction(preferences, actionName, caption, nullptr, false);
-        connect(action(actionName), &QAction::triggered, this,
-                [this, actionName] { TogglePreference(actionName); });
+    for (const PreferenceToggle& t : PreferenceToggles()) {
+        a.*(t.action) =
+            AddModeAction(preferences, t.name, t.on, [this, &t] { TogglePreference(t); });
     }
-    AddAction(preferences, "SaveMapPos", "Save Map Position is On", &TMainForm::SaveMapPosClick,
-              false);
-    AddAction(preferences, "SetTableColor1", "Set Game Table Color",
-              &TMainForm::SetTableColor1Click, false);
+    a.saveMapPos = AddAction(preferences, "SaveMapPos", "Save Map Position is On",
+                             &TMainForm::SaveMapPosClick, false);
+    a.setTableColor = AddAction(preferences, "SetTableColor1", "Set Game Table Color",
+                                &TMainForm::SetTableColor1Click, false);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
-    AddAction(help, "HelpIndex", "Contents", &TMainForm::HelpIndexClick);
-    AddAction(help, "KeywordSearch1", "Keyword Search", &TMainForm::KeywordSearch1Click);
-    AddAction(help, "About", "About Fieldmark Varnholm", &TMainForm::AboutClick);
+    a.helpIndex = AddAction(help, "HelpIndex", "Contents", &TMainForm::HelpIndexClick);
+    a.keywordSearch =
+        AddAction(help, "KeywordSearch1", "Keyword Search", &TMainForm::KeywordSearch1Click);
+    a.about = AddAction(help, "About", "About Fieldmark Varnholm", &TMainForm::AboutClick);
     UpdateRecentItems();
 }
 
@@ -409,59 +406,59 @@ void TMainForm::ShowLogo() {
 }
 
 void TMainForm::EnableBattleCommands(bool enable) {
-    for (const char* name : {"ModifyScenario1",
-                             "Information1",
-                             "AddModifyUnit1",
-                             "CopyUnit1",
-                             "CutUnit1",
-                             "AddModifyReinforcements1",
-                             "AddStructure",
-                             "WestOB",
-                             "EastOB",
-                             "WestRForce",
-                             "EastRForce",
-                             "SetSpecialHexMarkers1",
-                             "AddModifyObjective1",
-                             "PlaceCaltrops1",
-                             "BtlMapInfo",
-                             "ShowVicHex",
-                             "RForce",
-                             "MapOverlay",
-                             "PlaceNameTgl",
-                             "SaveMapPos",
-                             "SetTableColor1",
-                             "PlaceLv1Ter",
-                             "PlaceLv2Ter",
-                             "FillPrime",
-                             "MapText",
-                             "SaveMapAs"})
-        action(name)->setEnabled(enable);
+    const MainFormActions& a = actions_;
+    for (QAction* item : {a.modifyScenario,
+                          a.information,
+                          a.addModifyUnit,
+                          a.copyUnit,
+                          a.cutUnit,
+                          a.addModifyReinforcements,
+                          a.addStructure,
+                          a.westOB,
+                          a.eastOB,
+                          a.westRForce,
+                          a.eastRForce,
+                          a.specialHexMarkers,
+                          a.addModifyObjective,
+                          a.placeCaltrops,
+                          a.mapInformation,
+                          a.showVicHex,
+                          a.reinforcementHexes,
+                          a.mapOverlay,
+                          a.placeNameToggle,
+                          a.saveMapPos,
+                          a.setTableColor,
+                          a.placePrimary,
+                          a.placeSecondary,
+                          a.fillPrimary,
+                          a.mapText,
+                          a.saveMapAs})
+        item->setEnabled(enable);
     zoomIn_->setEnabled(enable);
     zoomOut_->setEnabled(enable);
-    action("ObjectiveList")->setEnabled(enable && battle_.objectives().count() > 0);
-    action("SaveMapFile")->setEnabled(enable && !untitled);
+    a.objectiveList->setEnabled(enable && battle_.objectives().count() > 0);
+    a.saveMapFile->setEnabled(enable && !untitled);
     if (!enable)
-        action("PasteUnit1")->setEnabled(false);
+        a.pasteUnit->setEnabled(false);
 }
 
 void TMainForm::SetSideCaptions() {
     const QString a = battle_.settings.sideAName.text(), b = battle_.settings.sideBName.text();
-    action("WestOB")->setText(a + QStringLiteral(" Order of Battle"));
-    action("EastOB")->setText(b + QStringLiteral(" Order of Battle"));
-    action("WestRForce")->setText(a + QStringLiteral(" Reinforcement Schedule"));
-    action("EastRForce")->setText(b + QStringLiteral(" Reinforcement Schedule"));
+    actions_.westOB->setText(a + QStringLiteral(" Order of Battle"));
+    actions_.eastOB->setText(b + QStringLiteral(" Order of Battle"));
+    actions_.westRForce->setText(a + QStringLiteral(" Reinforcement Schedule"));
+    actions_.eastRForce->setText(b + QStringLiteral(" Reinforcement Schedule"));
 }
 
 void TMainForm::SetSaveMapPosCaption() {
-    action("SaveMapPos")
-        ->setText(QStringLiteral("Save Map Position is ") + (battle_.settings.saveViewPosition
-                                                                 ? QStringLiteral("On")
-                                                                 : QStringLiteral("Off")));
+    actions_.saveMapPos->setText(
+        QStringLiteral("Save Map Position is ") +
+        (battle_.settings.saveViewPosition ? QStringLiteral("On") : QStringLiteral("Off")));
 }
 
 void TMainForm::UpdateRecentItems() {
     for (int k = 0; k < 5; ++k) {
-        QAction* item = recentItems_[size_t(k)];
+        QAction* item = actions_.recent[size_t(k)];
         item->setVisible(k < recentBattles.size());
         if (k < recentBattles.size())
             item->setText(recentBattles[k]);

@@ -8,6 +8,7 @@
 #include "Definitions.h"
 #include "EditorContext.h"
 #include "LoadedSymbolSet.h"
+#include "MainFormActions.h"
 #include "MapCommands.h"
 #include "MapRenderer.h"
 #include "OrvMessages.h"
@@ -70,7 +71,7 @@ public:
     MapRenderer& renderer() { return renderer_; }
     SoundEffects& sounds() { return sounds_; }
     QString statusText() const;
-    QAction* action(const QString& name) const;
+    const MainFormActions& actions() const { return actions_; }
 
     // Flows ---------------------------------------------------------------------------
     // Opens a battle file: activation on success, the no-battle state when its set fails.
@@ -99,6 +100,9 @@ public:
     void SetScrollBars();
     void ZoomInClick();
     void ZoomOutClick();
+    // After a zoom step: the sound, the map buffer for the new size, the map, the bars and
+    // the zoom buttons.
+    void ShowZoomedView();
 
     // Handlers ------------------------------------------------------------------------
     void OpenMapFileClick();
@@ -121,7 +125,17 @@ public:
     void InformationClick();
     void SideReportClick(int side, bool reinforcements);
     void PlaceCaltrops1Click();
-    void TogglePreference(const QString& actionName);
+    // A display preference's menu item: its name, its action and the captions it shows.
+    struct PreferenceToggle {
+        const char* name;
+        QAction* MainFormActions::*action;
+        bool DisplayPrefs::*value;
+        const char* on;
+        const char* off;
+        const char* onAgain = nullptr; // the caption once toggled back on, when it differs
+    };
+    static const std::array<PreferenceToggle, 4>& PreferenceToggles();
+    void TogglePreference(const PreferenceToggle& toggle);
     void SaveMapPosClick();
     void SetTableColor1Click();
     void HelpIndexClick();
@@ -154,6 +168,9 @@ private:
     void ApplyTableColour();
     QAction* AddAction(QMenu* menu, const QString& name, const QString& caption,
                        void (TMainForm::*handler)(), bool enabled = true);
+    // A command enabled with a battle, whose handler takes arguments.
+    QAction* AddModeAction(QMenu* menu, const QString& name, const QString& caption,
+                           std::function<void()> handler);
     QString BattlesFolder() const;
     void ShowWarning(const QString& caption, const QString& text);
 
@@ -179,8 +196,8 @@ private:
     QLabel* infLbl_ = nullptr;
     QToolButton* zoomIn_ = nullptr;
     QToolButton* zoomOut_ = nullptr;
+    MainFormActions actions_;
     QAction* recentSeparator_ = nullptr;
-    std::array<QAction*, 5> recentItems_{};
     std::unique_ptr<TOrvMsgBox> msgBox_;
     std::unique_ptr<TNewMap> newMap_;
     std::unique_ptr<TModifyBattle> modifyBattle_;

@@ -142,9 +142,20 @@ TEST(SetFileRefusal, CountsAboveTheTables) {
     EXPECT_EQ(ParseSetFile(bytes + QByteArray(2001 * 60, '\0'), out), SetParseError::Malformed);
 }
 
-TEST(SetFileRefusal, NameWithoutTerminatorWithin25Bytes) {
+TEST(SetFile, NameFillingAll25BytesIsReadAndWrittenBackUnchanged) {
     QByteArray bytes = SerializeSetFile(SmallSet());
-    bytes.replace(82, 6, QByteArray(25, 'x'));
+    bytes.replace(82, 6, QByteArray(25, 'x')); // "Blank\0" becomes 25 bytes, no terminator
+    SetFileContents out;
+    ASSERT_EQ(ParseSetFile(bytes, out), SetParseError::None);
+    EXPECT_EQ(out.table(SymbolKind::Terrain)[0].name, QByteArray(25, 'x'));
+    EXPECT_EQ(out.table(SymbolKind::Terrain)[0].cells,
+              SmallSet().table(SymbolKind::Terrain)[0].cells);
+    EXPECT_EQ(SerializeSetFile(out), bytes);
+}
+
+TEST(SetFileRefusal, UnterminatedNameCutShortByTheEndOfTheFile) {
+    QByteArray bytes = SerializeSetFile(SmallSet()).left(82);
+    bytes += QByteArray(20, 'x');
     SetFileContents out;
     EXPECT_EQ(ParseSetFile(bytes, out), SetParseError::Malformed);
 }

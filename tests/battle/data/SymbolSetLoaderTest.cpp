@@ -46,6 +46,16 @@ TEST(SetLoading, LoadsRecordsPicturesOrderAndCellSizes) {
     EXPECT_EQ(f.set.bitmapSizes[0][1], QSize(120, 40));
 }
 
+TEST(SetLoading, NameFillingAll25BytesIsRead) {
+    SetFolder f;
+    SetFileContents c = WriteSet(f.dir.path(), "moors");
+    c.table(SymbolKind::Unit)[1].name = QByteArray(25, 'n');
+    ASSERT_TRUE(WriteBytes(f.path("moors.set"), SerializeSetFile(c)));
+    ASSERT_TRUE(f.load()) << f.log.texts().join("|").toStdString();
+    EXPECT_EQ(f.set.table(SymbolKind::Unit)[1].name, QByteArray(25, 'n'));
+    EXPECT_EQ(f.set.table(SymbolKind::Unit)[1].cells, c.table(SymbolKind::Unit)[1].cells);
+}
+
 TEST(SetLoading, WithoutIndexOrWithABadOneTheSetOrderIsUsed) {
     SetFolder f;
     WriteSet(f.dir.path(), "moors");

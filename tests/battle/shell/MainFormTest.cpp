@@ -65,7 +65,17 @@ protected:
         form->MapWinMouseMove(p.x() + 6, p.y() + 6);
         form->MapWinMouseDown(button);
     }
-    bool Enabled(const char* name) { return form->action(name)->isEnabled(); }
+    // A menu command by its object name; a missing one fails the test instead of crashing.
+    QAction* Act(const char* name) {
+        QAction* a = form->findChild<QAction*>(QString::fromLatin1(name));
+        if (!a) {
+            ADD_FAILURE() << "no action " << name;
+            static QAction dummy;
+            return &dummy;
+        }
+        return a;
+    }
+    bool Enabled(const char* name) { return Act(name)->isEnabled(); }
     // Closes the next modal dialog as soon as it shows, noting its class.
     void CloseNextDialog() {
         QTimer::singleShot(0, [this] {
@@ -86,10 +96,30 @@ TEST_F(MainWindow, StartsWithoutABattle) {
     EXPECT_FALSE(Enabled("SaveMapFile"));
     EXPECT_FALSE(Enabled("PlaceLv1Ter"));
     EXPECT_TRUE(Enabled("OpenMapFile1"));
-    EXPECT_FALSE(form->action("MapA1")->isVisible());
+    EXPECT_FALSE(Act("MapA1")->isVisible());
     form->resize(300, 200);
     EXPECT_GE(form->width(), 420);
     EXPECT_GE(form->height(), 275);
+}
+
+TEST_F(MainWindow, MenuCommandsKeepTheirObjectNames) {
+    const MainFormActions& a = form->actions();
+    const std::pair<QAction*, const char*> named[] = {
+        {a.openMapFile, "OpenMapFile1"},
+        {a.saveMapFile, "SaveMapFile"},
+        {a.recent[0], "MapA1"},
+        {a.recent[4], "MapE1"},
+        {a.placePrimary, "PlaceLv1Ter"},
+        {a.pasteUnit, "PasteUnit1"},
+        {a.mapOverlay, "MapOverlay"},
+        {a.placeNameToggle, "PlaceNameTgl"},
+        {a.specialHexMarkers, "SetSpecialHexMarkers1"},
+        {a.about, "About"}};
+    for (const auto& [action, name] : named) {
+        ASSERT_NE(action, nullptr) << name;
+        EXPECT_EQ(action->objectName(), QLatin1String(name));
+    }
+    EXPECT_EQ(a.mapOverlay->text(), "Map Overlay is: On");
 }
 
 TEST_F(MainWindow, OpeningActivatesTheBattle) {
@@ -100,8 +130,8 @@ TEST_F(MainWindow, OpeningActivatesTheBattle) {
     EXPECT_TRUE(Enabled("SaveMapFile"));
     EXPECT_TRUE(Enabled("ObjectiveList"));
     EXPECT_FALSE(Enabled("PasteUnit1"));
-    EXPECT_EQ(form->action("WestOB")->text(), "Western Forces Order of Battle");
-    EXPECT_EQ(form->action("SaveMapPos")->text(), "Save Map Position is Off");
+    EXPECT_EQ(Act("WestOB")->text(), "Western Forces Order of Battle");
+    EXPECT_EQ(Act("SaveMapPos")->text(), "Save Map Position is Off");
     EXPECT_TRUE(form->renderer().hasBuffer());
 }
 
@@ -117,16 +147,16 @@ TEST_F(MainWindow, MissingSetReturnsToNoBattle) {
 
 TEST_F(MainWindow, PreferenceCaptionsAndModifiedFlag) {
     Open("ford.scn");
-    form->action("PlaceNameTgl")->trigger();
-    EXPECT_EQ(form->action("PlaceNameTgl")->text(), "Map Text is: Off");
-    form->action("PlaceNameTgl")->trigger();
-    EXPECT_EQ(form->action("PlaceNameTgl")->text(), "Map Text is: On");
+    Act("PlaceNameTgl")->trigger();
+    EXPECT_EQ(Act("PlaceNameTgl")->text(), "Map Text is: Off");
+    Act("PlaceNameTgl")->trigger();
+    EXPECT_EQ(Act("PlaceNameTgl")->text(), "Map Text is: On");
     EXPECT_TRUE(form->prefs.showMapText);
-    form->action("ShowVicHex")->trigger();
-    EXPECT_EQ(form->action("ShowVicHex")->text(), "Victory Objective is: Off");
+    Act("ShowVicHex")->trigger();
+    EXPECT_EQ(Act("ShowVicHex")->text(), "Victory Objective is: Off");
     EXPECT_FALSE(form->battle().modified);
-    form->action("SaveMapPos")->trigger();
-    EXPECT_EQ(form->action("SaveMapPos")->text(), "Save Map Position is On");
+    Act("SaveMapPos")->trigger();
+    EXPECT_EQ(Act("SaveMapPos")->text(), "Save Map Position is On");
     EXPECT_TRUE(form->battle().modified);
     form->close(); // leaving asks the question
     EXPECT_EQ(asked, std::vector<int>{MsgSaveChanges});
@@ -134,18 +164,18 @@ TEST_F(MainWindow, PreferenceCaptionsAndModifiedFlag) {
 
 TEST_F(MainWindow, ModesSetTheStatusLine) {
     Open("ford.scn");
-    form->action("PlaceLv2Ter")->trigger();
+    Act("PlaceLv2Ter")->trigger();
     EXPECT_EQ(form->commandMode, ModeAddSecondary);
     EXPECT_EQ(form->statusText(),
               "Select Hex to Add Secondary Terrain (Left Click Adds/Right Click Removes).");
-    form->action("PlaceCaltrops1")->trigger();
+    Act("PlaceCaltrops1")->trigger();
     EXPECT_EQ(form->commandMode, ModeCaltrops);
     EXPECT_TRUE(form->battle().modified);
 }
 
 TEST_F(MainWindow, ObjectiveClicksOnlyOnTheObjective) {
     Open("ford.scn");
-    form->action("AddModifyObjective1")->trigger();
+    Act("AddModifyObjective1")->trigger();
     form->sounds().ClearPlayed();
     ClickHex(66);
     EXPECT_EQ(form->sounds().played(), std::vector<int>{SoundRefusal});
@@ -159,7 +189,7 @@ TEST_F(MainWindow, ObjectiveClicksOnlyOnTheObjective) {
 
 TEST_F(MainWindow, ZoomInWaitsForALeftClickOnTheMap) {
     Open("ford.scn");
-    form->action("PlaceLv1Ter")->trigger();
+    Act("PlaceLv1Ter")->trigger();
     form->ZoomInClick();
     EXPECT_EQ(form->commandMode, ModeZoomIn);
     ClickHex(40, Qt::RightButton);
@@ -181,14 +211,14 @@ TEST_F(MainWindow, SaveRecordsTheBattleAndSaveAsDoesNot) {
     form->chooseSavePath = [this](const QString&, const QString&, const QString&) {
         return battles() + "/Copy";
     };
-    form->action("SaveMapAs")->trigger();
+    Act("SaveMapAs")->trigger();
     EXPECT_EQ(form->battlePath, battles() + "/copy.scn");
     EXPECT_TRUE(QFile::exists(battles() + "/copy.scn"));
     EXPECT_TRUE(form->recentBattles.isEmpty());
-    form->action("SaveMapFile")->trigger();
+    Act("SaveMapFile")->trigger();
     EXPECT_EQ(form->recentBattles, QStringList{battles() + "/copy.scn"});
-    EXPECT_TRUE(form->action("MapA1")->isVisible());
-    EXPECT_EQ(form->action("MapA1")->text(), battles() + "/copy.scn");
+    EXPECT_TRUE(Act("MapA1")->isVisible());
+    EXPECT_EQ(Act("MapA1")->text(), battles() + "/copy.scn");
 }
 
 TEST_F(MainWindow, AFailedSaveKeepsTheBattleModified) {
@@ -196,7 +226,7 @@ TEST_F(MainWindow, AFailedSaveKeepsTheBattleModified) {
     form->battle().modified = true;
     ASSERT_TRUE(QDir(battles()).removeRecursively() || true);
     form->battlePath = dir.path() + "/no-such-folder/ford.scn";
-    form->action("SaveMapFile")->trigger();
+    Act("SaveMapFile")->trigger();
     EXPECT_TRUE(form->battle().modified);
     EXPECT_TRUE(form->recentBattles.isEmpty());
     EXPECT_FALSE(warnings.isEmpty());
@@ -204,31 +234,31 @@ TEST_F(MainWindow, AFailedSaveKeepsTheBattleModified) {
 
 TEST_F(MainWindow, SideReportsNeedUnits) {
     Open("ford.scn");
-    form->action("WestOB")->trigger();
-    form->action("EastRForce")->trigger();
+    Act("WestOB")->trigger();
+    Act("EastRForce")->trigger();
     EXPECT_EQ(asked, (std::vector<int>{MsgNoUnits, MsgNoReinforcements}));
 }
 
 TEST_F(MainWindow, TerrainPickerFollowsTheModes) {
     Open("ford.scn");
-    form->action("PlaceLv1Ter")->trigger();
+    Act("PlaceLv1Ter")->trigger();
     EXPECT_TRUE(form->terrainPicker().isVisible());
     form->context().terrainSelection = 4;
     ClickHex(33);
     EXPECT_EQ(form->battle().hex(33).primaryTerrain, 4);
     EXPECT_TRUE(form->battle().modified);
-    form->action("PlaceCaltrops1")->trigger(); // caltrops leave the picker open
+    Act("PlaceCaltrops1")->trigger(); // caltrops leave the picker open
     EXPECT_TRUE(form->terrainPicker().isVisible());
-    form->action("CopyUnit1")->trigger();
+    Act("CopyUnit1")->trigger();
     EXPECT_FALSE(form->terrainPicker().isVisible());
 }
 
 TEST_F(MainWindow, HexDialogsOpenOnTheClickedHex) {
     Open("ford.scn");
-    form->action("MapText")->trigger();
+    Act("MapText")->trigger();
     CloseNextDialog();
     ClickHex(44);
-    form->action("AddStructure")->trigger();
+    Act("AddStructure")->trigger();
     CloseNextDialog();
     ClickHex(45);
     EXPECT_EQ(closed, (QStringList{"TAddLocation", "TAddBase"}));
@@ -241,12 +271,12 @@ TEST_F(MainWindow, CutAndPasteThroughTheMap) {
     ASSERT_NE(form->battle().AddUnit(u, 50), 0);
     form->battle().modified = false;
     EXPECT_FALSE(Enabled("PasteUnit1"));
-    form->action("CutUnit1")->trigger();
+    Act("CutUnit1")->trigger();
     ClickHex(50);
     EXPECT_EQ(form->battle().unitCount(), 0);
     EXPECT_TRUE(Enabled("PasteUnit1"));
     EXPECT_TRUE(form->battle().modified); // leaving now asks to save
-    form->action("PasteUnit1")->trigger();
+    Act("PasteUnit1")->trigger();
     ClickHex(52);
     ClickHex(52); // a second paste on the same hex is refused
     EXPECT_EQ(form->battle().unitCount(), 1);

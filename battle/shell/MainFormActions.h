@@ -1,0 +1,53 @@
+#pragma once
+// The main window's menu commands, held by the window so that every use is checked by the
+// compiler. Each action keeps its object name (the menu's own item name) for tests.
+
+#include <array>
+
+class QAction;
+
+struct MainFormActions {
+    // File
+    QAction* openMapFile = nullptr;
+    QAction* createNewMap = nullptr;
+    QAction* saveMapFile = nullptr;
+    QAction* saveMapAs = nullptr;
+    QAction* exit = nullptr;
+    std::array<QAction*, 5> recent{}; // MapA1 … MapE1
+    // Battle
+    QAction* modifyScenario = nullptr;
+    QAction* information = nullptr;
+    QAction* objectiveList = nullptr;
+    QAction* mapInformation = nullptr;
+    // Terrain
+    QAction* placePrimary = nullptr;
+    QAction* fillPrimary = nullptr;
+    QAction* placeSecondary = nullptr;
+    // Units
+    QAction* addModifyUnit = nullptr;
+    QAction* westOB = nullptr;
+    QAction* eastOB = nullptr;
+    QAction* addModifyReinforcements = nullptr;
+    QAction* westRForce = nullptr;
+    QAction* eastRForce = nullptr;
+    QAction* addStructure = nullptr;
+    QAction* copyUnit = nullptr;
+    QAction* cutUnit = nullptr;
+    QAction* pasteUnit = nullptr;
+    // Special hexes and map text
+    QAction* specialHexMarkers = nullptr;
+    QAction* addModifyObjective = nullptr;
+    QAction* placeCaltrops = nullptr;
+    QAction* mapText = nullptr;
+    // Preferences
+    QAction* showVicHex = nullptr;
+    QAction* reinforcementHexes = nullptr;
+    QAction* mapOverlay = nullptr;
+    QAction* placeNameToggle = nullptr;
+    QAction* saveMapPos = nullptr;
+    QAction* setTableColor = nullptr;
+    // Help
+    QAction* helpIndex = nullptr;
+    QAction* keywordSearch = nullptr;
+    QAction* about = nullptr;
+};
