@@ -51,7 +51,8 @@ public:
     const UnitRecord& unit(int n) const { return units_[n]; }
     // The new unit's number, or 0 when the table is full or h is off the map or taken.
     int AddUnit(const UnitRecord& r, int h);
-    // Every field but hex.
+    // Every field but hex. The update* operations mark the battle modified only when the
+    // record changes.
     void UpdateUnit(int n, const UnitRecord& r);
     bool MoveUnit(int n, int h);
     // Later units move down one number; their hexes follow.

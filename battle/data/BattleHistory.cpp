@@ -17,12 +17,14 @@ void BattleHistory::Reset(bool onDisk) {
     captions_.clear();
     EncodeBattleState(battle_, state_);
     SetModified();
+    Changed();
 }
 
-void BattleHistory::BeginStep(const QString& caption) {
+void BattleHistory::BeginStep(const QString& caption, const void* joinKey) {
     if (depth_++ > 0)
         return;
     caption_ = CaptionIndex(caption);
+    joinKey_ = joinKey;
     TakeStrayChanges(false);
 }
 
@@ -33,15 +35,42 @@ bool BattleHistory::EndStep() {
     BattleStateDiff diff = BattleStateDiff::Between(state_, scratch_);
     if (diff.empty()) {
         SetModified(); // a dialog that changed nothing leaves the battle as it was
+        Changed();
         return false;
     }
+    if (JoinLastStep())
+        return true;
     DropRedoSteps();
-    steps_.push_back(Step{std::move(diff), caption_});
+    steps_.push_back(Step{std::move(diff), caption_, joinKey_});
     bytes_ += Cost(steps_.back());
     ++position_;
     std::swap(state_, scratch_);
     DropOverLimits();
     SetModified();
+    Changed();
+    return true;
+}
+
+// The last step becomes the change from the state before it to the battle as it is now
+// (in scratch_); a step that then changes nothing is dropped.
+bool BattleHistory::JoinLastStep() {
+    if (joinKey_ == nullptr || position_ == 0 || position_ != int(steps_.size()) ||
+        steps_.back().joinKey != joinKey_ || steps_.back().caption != caption_ ||
+        savedPosition_ == position_)
+        return false;
+    std::vector<uint8_t> before = state_;
+    steps_.back().diff.Apply(before, false);
+    BattleStateDiff joined = BattleStateDiff::Between(before, scratch_);
+    if (joined.empty()) {
+        bytes_ -= Cost(steps_.back());
+        steps_.pop_back();
+        --position_;
+    } else {
+        Replace(steps_.back(), std::move(joined));
+    }
+    std::swap(state_, scratch_);
+    SetModified();
+    Changed();
     return true;
 }
 
@@ -50,6 +79,7 @@ void BattleHistory::SetLimits(int maxSteps, size_t maxBytes) {
     maxBytes_ = maxBytes;
     DropOverLimits();
     SetModified();
+    Changed();
 }
 
 bool BattleHistory::CanUndo() const {
@@ -92,6 +122,7 @@ void BattleHistory::MarkSaved() {
     TakeStrayChanges(true);
     savedPosition_ = position_;
     SetModified();
+    Changed();
 }
 
 bool BattleHistory::AtSavedState() const {
@@ -103,6 +134,7 @@ bool BattleHistory::Restore(const BattleStateDiff& diff) {
     const bool restored = DecodeBattleStateChanges(state_, battle_, diff);
     Q_ASSERT(restored); // the history only holds states it encoded itself
     SetModified();
+    Changed();
     return restored;
 }
 
@@ -167,4 +199,9 @@ int BattleHistory::CaptionIndex(const QString& caption) {
     }
     captions_.push_back(caption);
     return int(captions_.size()) - 1;
+}
+
+void BattleHistory::Changed() {
+    if (changed)
+        changed();
 }

@@ -19,6 +19,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <functional>
 #include <vector>
 
 class Battle;
@@ -36,8 +37,10 @@ public:
     void Reset(bool onDisk = true);
 
     // Remembers the state before an action. Steps may nest: only the outermost pair
-    // records, with the outermost caption.
-    void BeginStep(const QString& caption);
+    // records, with the outermost caption. Consecutive steps with the same non-null
+    // joinKey become one (the keystrokes of a name typed into a field, say), unless the
+    // state between them was saved.
+    void BeginStep(const QString& caption, const void* joinKey = nullptr);
     // Records one step when the state changed and drops the steps that could be redone;
     // false, and no step, when nothing changed (the modified flag then says whether the
     // battle differs from the saved state, whatever the action set it to).
@@ -58,6 +61,9 @@ public:
     void MarkSaved();
     bool AtSavedState() const;
 
+    // Called after every change of the steps or the position (to refresh menus).
+    std::function<void()> changed;
+
     // Limits other than the standard ones (tests of the bound).
     void SetLimits(int maxSteps, size_t maxBytes);
 
@@ -69,6 +75,7 @@ private:
     struct Step {
         BattleStateDiff diff; // from the state before the step to the state after it
         int caption = 0;      // in captions_: steps share their few captions
+        const void* joinKey = nullptr;
     };
 
     // Folds changes made to the battle outside a step into the neighbouring steps, so
@@ -76,6 +83,8 @@ private:
     void TakeStrayChanges(bool saving);
     void Replace(Step& step, BattleStateDiff diff);
     bool Restore(const BattleStateDiff& diff);
+    bool JoinLastStep();
+    void Changed();
     int CaptionIndex(const QString& caption);
     void DropRedoSteps();
     void DropOverLimits();
@@ -93,5 +102,25 @@ private:
     int maxSteps_ = kMaxSteps;
     size_t maxBytes_ = kMaxBytes;
     int caption_ = 0;
+    const void* joinKey_ = nullptr;
     std::vector<QString> captions_;
+};
+
+// One step for the lifetime of the object; nothing when there is no history.
+class HistoryStep {
+public:
+    HistoryStep(BattleHistory* history, const QString& caption, const void* joinKey = nullptr)
+        : history_(history) {
+        if (history_)
+            history_->BeginStep(caption, joinKey);
+    }
+    ~HistoryStep() {
+        if (history_)
+            history_->EndStep();
+    }
+    HistoryStep(const HistoryStep&) = delete;
+    HistoryStep& operator=(const HistoryStep&) = delete;
+
+private:
+    BattleHistory* history_;
 };

@@ -59,7 +59,7 @@ TEST(History, AnActionThatChangesNothingLeavesNoStepAndNoModifiedFlag) {
 
     history.BeginStep("Unit Changes");
     b.UpdateUnit(1, b.unit(1)); // the unit editor left with OK, nothing typed
-    EXPECT_TRUE(b.modified);
+    b.modified = true;          // as a dialog marks the battle whatever it did
     EXPECT_FALSE(history.EndStep());
     EXPECT_FALSE(b.modified);
     EXPECT_FALSE(history.CanUndo());
@@ -278,4 +278,46 @@ TEST(BattleState, DiffGoesForwardAndBackAcrossSizes) {
     d.Apply(s, false);
     EXPECT_EQ(s, a);
     EXPECT_TRUE(BattleStateDiff::Between(a, a).empty());
+}
+
+// Typing a terrain name is one step, not one per keystroke; typing it back to what it was
+// leaves no step at all.
+TEST(History, StepsWithTheSameJoinKeyBecomeOne) {
+    Battle b = NewBattle();
+    BattleHistory history(b);
+    int calls = 0;
+    history.changed = [&calls] { ++calls; };
+    TerrainAttr& attr = b.terrainAttrs[4];
+    const auto type = [&](const char* name) {
+        HistoryStep step(&history, "Terrain Attributes", &attr);
+        attr.name = name;
+    };
+    type("M");
+    type("Ma");
+    type("Mar");
+    EXPECT_EQ(history.stepCount(), 1);
+    EXPECT_GE(calls, 3);
+    history.Undo();
+    EXPECT_EQ(attr.name.text(), "");
+    history.Redo();
+    EXPECT_EQ(attr.name.text(), "Mar");
+
+    PlacePrimary(history, b, 3, 3); // another step ends the joining
+    type("Marsh");
+    EXPECT_EQ(history.stepCount(), 3);
+
+    type("Mar"); // back to the state before the last step
+    EXPECT_EQ(history.stepCount(), 2);
+    EXPECT_EQ(history.UndoCaption(), "Place Primary Terrain");
+
+    history.BeginStep("Terrain Attributes", &attr);
+    attr.name = "Marsh";
+    history.EndStep();
+    history.MarkSaved(); // a save keeps the steps on either side apart
+    type("Marshes");
+    type("Marshland");
+    EXPECT_EQ(history.stepCount(), 4);
+    EXPECT_TRUE(history.Undo());
+    EXPECT_EQ(attr.name.text(), "Marsh");
+    EXPECT_FALSE(b.modified);
 }
