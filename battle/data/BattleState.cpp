@@ -36,6 +36,7 @@ public:
         p[3] = uint8_t(v >> 24);
     }
     void u8(uint8_t v) { *room(1) = v; }
+    void bytes(const uint8_t* p, size_t n) { std::memcpy(room(n), p, n); }
     template <int N> void text(const FixedText<N>& t) {
         static_assert(N <= 255, "the length must fit its byte");
         uint8_t* p = room(size_t(N) + 1);
@@ -78,6 +79,7 @@ public:
             ok_ = false;
         t.assign(QByteArrayView(reinterpret_cast<const char*>(p + 1), std::min<int>(p[0], N)));
     }
+    void skip(size_t n) { take(n); }
     int count(int capacity) {
         int n = 0;
         i32(n);
@@ -230,6 +232,19 @@ void LoadHex(const uint8_t* p, HexRecord& x) {
     x.caltropsMarker = LoadLE32(p + 48);
 }
 
+// The bytes of a default record: every unused slot of a table holds them.
+template <class Record, class Fields> const std::vector<uint8_t>& BlankBytes(Fields fields) {
+    static const std::vector<uint8_t> bytes = [fields] {
+        std::vector<uint8_t> out;
+        StateWriter w(out);
+        const Record blank{};
+        fields(w, blank);
+        w.finish(0);
+        return out;
+    }();
+    return bytes;
+}
+
 // The count, the records, and default records up to the capacity.
 template <class Records, class Fields>
 void WriteTable(StateWriter& w, const Records& records, int capacity, Fields fields) {
@@ -237,9 +252,9 @@ void WriteTable(StateWriter& w, const Records& records, int capacity, Fields fie
     w.i32(n);
     for (const auto& r : records)
         fields(w, r);
-    const typename Records::value_type blank{};
+    const auto& blank = BlankBytes<typename Records::value_type>(fields);
     for (int k = n; k < capacity; ++k)
-        fields(w, blank);
+        w.bytes(blank.data(), blank.size());
 }
 
 template <class Records, class Fields>
@@ -247,11 +262,11 @@ void ReadTable(StateReader& r, Records& records, int capacity, Fields fields) {
     const int n = r.count(capacity);
     records.clear();
     typename Records::value_type record{};
-    for (int k = 0; k < capacity; ++k) {
+    for (int k = 0; k < n; ++k) {
         fields(r, record);
-        if (k < n)
-            records.push_back(record);
+        records.push_back(record);
     }
+    r.skip(BlankBytes<typename Records::value_type>(fields).size() * size_t(capacity - n));
 }
 
 // RecordTable appends instead of pushing back.

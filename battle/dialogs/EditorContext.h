@@ -4,6 +4,7 @@
 // dialogs read and write. Owned by the main window; dialogs hold a reference.
 
 #include "Battle.h"
+#include "BattleHistory.h"
 #include "Definitions.h"
 #include "LoadedSymbolSet.h"
 #include "MessageSink.h"
@@ -26,6 +27,9 @@ struct EditorContext {
     int currentHex = 0;  // the hex a hex dialog was opened on
     int terrainSelection = 0;
     bool hexMask = true; // primary terrain is drawn through the set's shared hex mask
+    // The undo history, for the edits of a dialog that stays open beside the map (the
+    // floating terrain picker); modal dialogs are recorded whole by the main window.
+    BattleHistory* history = nullptr;
 
     QColor PaletteColour(int index) const {
         const int col = index % 16;

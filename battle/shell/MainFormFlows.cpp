@@ -60,6 +60,8 @@ void TMainForm::OpenBattleFile(const QString& path) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const OpenOutcome outcome = OpenBattle(path, battle_, symbols_, battlePath, context_.messages);
     QApplication::restoreOverrideCursor();
+    if (outcome != OpenOutcome::ReadFailed)
+        history_.Reset(); // another battle: the state read is the one on disk
     switch (outcome) {
     case OpenOutcome::ReadFailed:
         return;
@@ -69,7 +71,6 @@ void TMainForm::OpenBattleFile(const QString& path) {
     case OpenOutcome::Opened:
         context_.hexMask = symbols_.realHex != 0;
         untitled = false;
-        battle_.modified = false;
         ActivateBattle(true);
         return;
     }
@@ -114,7 +115,7 @@ void TMainForm::CreateNewMap1Click() {
     if (newMap_->exec() != 1)
         return;
     context_.hexMask = symbols_.realHex != 0;
-    battle_.modified = true;
+    history_.Reset(false); // modified until it is saved
     untitled = true;
     battlePath.clear();
     ActivateBattle(false);
@@ -127,9 +128,9 @@ bool TMainForm::SaveBattleTo(const QString& path) {
     QApplication::restoreOverrideCursor();
     if (!written)
         return false; // still modified, and not listed as a recent battle
+    history_.MarkSaved();
     RecordInBattleList(recentBattles, path, programFolder_, context_.messages);
     UpdateRecentItems();
-    battle_.modified = false;
     return true;
 }
 
@@ -157,10 +158,10 @@ void TMainForm::SaveMapAsClick() {
     QApplication::restoreOverrideCursor();
     if (!written)
         return;
+    history_.MarkSaved();
     battlePath = path;
     untitled = false;
     actions_.saveMapFile->setEnabled(true);
-    battle_.modified = false;
 }
 
 void TMainForm::Exit1Click() {
@@ -179,7 +180,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::ModifyScenario1Click() {
-    modifyBattle_->exec();
+    RecordStep(QStringLiteral("Battle Settings"), [this] { modifyBattle_->exec(); });
     SetSideCaptions();
     setWindowTitle(QStringLiteral("Fieldmark Varnholm:") + battle_.settings.battleName.text());
 }
@@ -213,8 +214,8 @@ void TMainForm::SideReportClick(int side, bool reinforcements) {
 void TMainForm::SetTableColor1Click() {
     context_.dialogValue = 1;
     selectColor_->exec();
-    battle_.modified = true;
-    battle_.settings.tableColour = uint8_t(context_.dialogValue & 0xff);
+    RecordStep(QStringLiteral("Set Game Table Color"),
+               [this] { battle_.settings.tableColour = uint8_t(context_.dialogValue & 0xff); });
     ApplyTableColour();
     if (battleActive)
         RedrawAll();

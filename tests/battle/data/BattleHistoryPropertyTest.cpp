@@ -10,6 +10,15 @@
 
 namespace {
 
+// Fewer under the sanitizers, which make every byte of the state slow to touch.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int kPropertyEdits = 1200;
+constexpr int kWalkSteps = 600;
+#else
+constexpr int kPropertyEdits = 3000;
+constexpr int kWalkSteps = 1500;
+#endif
+
 // A battle with a few of every record, so that the first edits have something to change.
 Battle StartingBattle() {
     Battle b = NewBattle(24, 18);
@@ -42,7 +51,7 @@ TEST(HistoryProperty, UndoAllAndRedoAllGiveBackEveryBattleExactly) {
     std::vector<QByteArray> afterStep{first}; // the file bytes at each history position
     RandomEdits edits(b, 20261209);
 
-    constexpr int kEdits = 3000;
+    constexpr int kEdits = kPropertyEdits;
     for (int i = 0; i < kEdits; ++i) {
         const QString caption = QString("Edit %1").arg(i);
         history.BeginStep(caption);
@@ -95,7 +104,7 @@ TEST(HistoryProperty, RandomWalkWithSavesKeepsEveryPosition) {
     RandomEdits edits(b, 77);
     std::mt19937 rng(4242);
 
-    for (int i = 0; i < 1500; ++i) {
+    for (int i = 0; i < kWalkSteps; ++i) {
         const int what = int(rng() % 10);
         if (what < 6) {
             history.BeginStep("Edit");
