@@ -4,6 +4,7 @@
 // dialogs read and write. Owned by the main window; dialogs hold a reference.
 
 #include "Battle.h"
+#include "BattleHistory.h"
 #include "Definitions.h"
 #include "LoadedSymbolSet.h"
 #include "MessageSink.h"
@@ -38,6 +39,9 @@ struct EditorContext {
         if (showRefusal)
             showRefusal(reason);
     }
+    // The undo history, for the edits of a dialog that stays open beside the map (the
+    // floating terrain picker); modal dialogs are recorded whole by the main window.
+    BattleHistory* history = nullptr;
 
     QColor PaletteColour(int index) const {
         const int col = index % 16;

@@ -72,8 +72,10 @@ void TMainForm::OpenBattleFile(const QString& path) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const OpenOutcome outcome = OpenBattle(path, battle_, symbols_, battlePath, context_.messages);
     QApplication::restoreOverrideCursor();
-    if (outcome != OpenOutcome::ReadFailed)
+    if (outcome != OpenOutcome::ReadFailed) {
         recovery_->Forget(); // the battle shown before is gone
+        history_.Reset();    // another battle: the state read is the one on disk
+    }
     switch (outcome) {
     case OpenOutcome::ReadFailed:
         return;
@@ -83,7 +85,6 @@ void TMainForm::OpenBattleFile(const QString& path) {
     case OpenOutcome::Opened:
         context_.hexMask = symbols_.realHex != 0;
         untitled = false;
-        battle_.modified = false;
         ActivateBattle(true);
         return;
     }
@@ -132,7 +133,7 @@ void TMainForm::CreateNewMap1Click() {
         return;
     recovery_->Forget();
     context_.hexMask = symbols_.realHex != 0;
-    battle_.modified = true;
+    history_.Reset(false); // modified until it is saved
     untitled = true;
     battlePath.clear();
     ActivateBattle(false);
@@ -145,9 +146,9 @@ bool TMainForm::SaveBattleTo(const QString& path) {
     QApplication::restoreOverrideCursor();
     if (!written)
         return false; // still modified, and not listed as a recent battle
+    history_.MarkSaved();
     RecordInBattleList(recentBattles, path, programFolder_, context_.messages);
     UpdateRecentItems();
-    battle_.modified = false;
     recovery_->Forget();
     return true;
 }
@@ -200,7 +201,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::ModifyScenario1Click() {
-    modifyBattle_->exec();
+    RecordStep(QStringLiteral("Battle Settings"), [this] { modifyBattle_->exec(); });
     SetSideCaptions();
     setWindowTitle(QStringLiteral("Fieldmark Varnholm:") + battle_.settings.battleName.text());
 }
@@ -234,8 +235,8 @@ void TMainForm::SideReportClick(int side, bool reinforcements) {
 void TMainForm::SetTableColor1Click() {
     context_.dialogValue = 1;
     selectColor_->exec();
-    battle_.modified = true;
-    battle_.settings.tableColour = uint8_t(context_.dialogValue & 0xff);
+    RecordStep(QStringLiteral("Set Game Table Color"),
+               [this] { battle_.settings.tableColour = uint8_t(context_.dialogValue & 0xff); });
     ApplyTableColour();
     if (battleActive)
         RedrawAll();

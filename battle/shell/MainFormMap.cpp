@@ -22,9 +22,9 @@ void TMainForm::SetMode(int mode) {
     SetStatus(ModeStatusText(mode));
 }
 
+// Choosing the mode changes nothing: only the clicks that follow are steps.
 void TMainForm::PlaceCaltrops1Click() {
     SetMode(ModeCaltrops);
-    battle_.modified = true;
 }
 
 void TMainForm::MapWinMouseMove(int x, int y) {
@@ -93,6 +93,7 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
 }
 
 void TMainForm::RunMapCommand(int hex, Qt::MouseButton button) {
+    const HistoryStep step(&history_, MapStepCaption(commandMode, button));
     Redraw redraw = Redraw::Nothing;
     bool taken = false;
     switch (commandMode) {
@@ -278,7 +279,8 @@ void TMainForm::TogglePreference(const PreferenceToggle& toggle) {
 }
 
 void TMainForm::SaveMapPosClick() {
-    battle_.settings.saveViewPosition = battle_.settings.saveViewPosition ? 0 : 1;
+    RecordStep(QStringLiteral("Save Map Position"), [this] {
+        battle_.settings.saveViewPosition = battle_.settings.saveViewPosition ? 0 : 1;
+    });
     SetSaveMapPosCaption();
-    battle_.modified = true;
 }

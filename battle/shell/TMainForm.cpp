@@ -78,6 +78,7 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
                                        programFolder, {},       {},           {}},
       renderer_(battle_, symbols_, prefs), commands_(context_) {
     setObjectName(QStringLiteral("MainForm"));
+    context_.history = &history_;
     setWindowTitle(kProgramCaption);
     setMinimumSize(kMinWidth, kMinHeight);
     if (warnings)
@@ -236,6 +237,14 @@ void TMainForm::CreateMenus() {
         a.recent[size_t(k)] = AddAction(file, name + QLatin1Char('1'), name, nullptr);
         connect(a.recent[size_t(k)], &QAction::triggered, this, [this, k] { OpenRecent(k); });
     }
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
+    a.undo = AddAction(edit, "Undo1", "Undo", &TMainForm::UndoClick, false);
+    a.undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    a.redo = AddAction(edit, "Redo1", "Redo", &TMainForm::RedoClick, false);
+    a.redo->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+    history_.changed = [this] { UpdateEditMenu(); };
 
     QMenu* battle = menuBar()->addMenu(QStringLiteral("Battle"));
     a.modifyScenario = AddAction(battle, "ModifyScenario1", "Battle Settings",
@@ -497,6 +506,7 @@ void TMainForm::EnableBattleCommands(bool enable) {
     a.saveMapFile->setEnabled(enable && !untitled);
     // No paste without a battle; the next battle may take the unit copied before.
     a.pasteUnit->setEnabled(enable && unitCopied_);
+    UpdateEditMenu();
 }
 
 void TMainForm::SetSideCaptions() {

@@ -4,6 +4,7 @@
 // save and exit flows. The battle and its set are owned here and lent to the dialogs.
 
 #include "Battle.h"
+#include "BattleHistory.h"
 #include "CommandModes.h"
 #include "Definitions.h"
 #include "EditorContext.h"
@@ -69,6 +70,8 @@ public:
     QStringList recentBattles;
 
     Battle& battle() { return battle_; }
+    // Undo and redo of the battle shown; every change is recorded as a step around it.
+    BattleHistory& history() { return history_; }
     EditorContext& context() { return context_; }
     MapRenderer& renderer() { return renderer_; }
     SoundEffects& sounds() { return sounds_; }
@@ -150,6 +153,14 @@ public:
     void TogglePreference(const PreferenceToggle& toggle);
     void SaveMapPosClick();
     void SetTableColor1Click();
+    // Edit menu -----------------------------------------------------------------------
+    void UndoClick();
+    void RedoClick();
+    // Runs action as one undo step named caption; true when it changed the battle.
+    bool RecordStep(const QString& caption, const std::function<void()>& action);
+    // The step caption of a map command mode ("Place Primary Terrain", …).
+    static QString MapStepCaption(int mode, Qt::MouseButton button);
+
     void HelpIndexClick();
     void KeywordSearch1Click();
     void AboutClick();
@@ -178,6 +189,11 @@ private:
     void ScrollVertChange(int position);
     void Wheel(int steps, Qt::KeyboardModifiers modifiers, QPoint at);
     void ApplyTableColour();
+    // The Edit menu's captions and enabling, after every change of the history.
+    void UpdateEditMenu();
+    // After undo or redo: the map, the hex information and everything shown from the
+    // battle's settings and records.
+    void ShowRestoredBattle(const QString& nameBefore, int hexCountBefore);
     QAction* AddAction(QMenu* menu, const QString& name, const QString& caption,
                        void (TMainForm::*handler)(), bool enabled = true);
     // A command enabled with a battle, whose handler takes arguments.
@@ -191,6 +207,7 @@ private:
 
     QString programFolder_;
     Battle battle_;
+    BattleHistory history_{battle_};
     LoadedSymbolSet symbols_;
     Definitions definitions_;
     SoundEffects sounds_;

@@ -5,6 +5,7 @@
 namespace {
 
 const QColor kPreviewBackground(192, 192, 192);
+const QString kAttributesStep = QStringLiteral("Terrain Attributes");
 
 } // namespace
 
@@ -28,15 +29,19 @@ void SelectTerLogic::TerListClick(int row) {
     ShowStep();
 }
 
+// Each edit is an undo step; the edits of one terrain in a row join into one.
 void SelectTerLogic::ElvUpDnClick(bool up) {
-    if (TerrainAttr* attr = ShownAttr())
+    if (TerrainAttr* attr = ShownAttr()) {
+        const HistoryStep step(context_.history, kAttributesStep, attr);
         Step(attr->elevation, up, 0, 10);
+    }
 }
 
 void SelectTerLogic::CpmUpDnClick(bool up) {
     TerrainAttr* attr = ShownAttr();
     if (!attr)
         return;
+    const HistoryStep step(context_.history, kAttributesStep, attr);
     // Compared unsigned: a negative cost from a file counts as above 13 and steps down to
     // 13 rather than further away.
     const unsigned cost = unsigned(attr->costPerMove);
@@ -50,8 +55,10 @@ void SelectTerLogic::CpmUpDnClick(bool up) {
 }
 
 void SelectTerLogic::DefUpDnClick(bool up) {
-    if (TerrainAttr* attr = ShownAttr())
+    if (TerrainAttr* attr = ShownAttr()) {
+        const HistoryStep step(context_.history, kAttributesStep, attr);
         Step(attr->defenceModifier, up, -8, 8);
+    }
 }
 
 void SelectTerLogic::SymNameChange(const QString& text) {
@@ -61,6 +68,7 @@ void SelectTerLogic::SymNameChange(const QString& text) {
     const QString name = text.left(kNameChars);
     if (attr->name.text() == name)
         return;
+    const HistoryStep step(context_.history, kAttributesStep, attr);
     attr->name.assign(name);
     context_.battle.modified = true;
 }

@@ -85,7 +85,7 @@ TEST_F(MainWindow, ModesSetTheStatusLine) {
               "Select Hex to Add Secondary Terrain (Left Click Adds/Right Click Removes).");
     Act("PlaceCaltrops1")->trigger();
     EXPECT_EQ(form->commandMode, ModeCaltrops);
-    EXPECT_TRUE(form->battle().modified);
+    EXPECT_FALSE(form->battle().modified); // choosing a mode changes nothing
 }
 
 TEST_F(MainWindow, ObjectiveClicksOnlyOnTheObjective) {
@@ -192,4 +192,147 @@ TEST_F(MainWindow, CutAndPasteThroughTheMap) {
     EXPECT_EQ(form->battle().unitCount(), 1);
     EXPECT_EQ(form->battle().hex(52).unitNo, 1);
     EXPECT_EQ(form->sounds().played().back(), SoundRefusal);
+}
+
+// Undo and redo -----------------------------------------------------------------------
+
+TEST_F(MainWindow, EditMenuSitsBetweenFileAndBattle) {
+    QStringList menus;
+    for (QAction* a : form->menuBar()->actions())
+        menus << a->text();
+    EXPECT_EQ(menus.mid(0, 3), (QStringList{"File ", "Edit", "Battle"}));
+    QAction* undo = Act("Undo1");
+    QAction* redo = Act("Redo1");
+    EXPECT_EQ(undo->shortcut(), QKeySequence("Ctrl+Z"));
+    EXPECT_EQ(redo->shortcuts(),
+              (QList<QKeySequence>{QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
+    EXPECT_FALSE(undo->isEnabled());
+    Open("ford.scn");
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+    EXPECT_EQ(undo->text(), "Undo");
+}
+
+TEST_F(MainWindow, UndoAndRedoNameTheStepAndFollowTheSavedState) {
+    Open("ford.scn");
+    const int before = form->battle().hex(33).primaryTerrain;
+    Act("PlaceLv1Ter")->trigger();
+    form->context().terrainSelection = 4;
+    ClickHex(33);
+    EXPECT_TRUE(Enabled("Undo1"));
+    EXPECT_EQ(Act("Undo1")->text(), "Undo Place Primary Terrain");
+    EXPECT_TRUE(form->battle().modified);
+
+    Act("Undo1")->trigger();
+    EXPECT_EQ(form->battle().hex(33).primaryTerrain, before);
+    EXPECT_FALSE(form->battle().modified); // back at the battle as opened
+    EXPECT_FALSE(Enabled("Undo1"));
+    EXPECT_EQ(Act("Redo1")->text(), "Redo Place Primary Terrain");
+    Act("Redo1")->trigger();
+    EXPECT_EQ(form->battle().hex(33).primaryTerrain, 4);
+    EXPECT_TRUE(form->battle().modified);
+
+    Act("SaveMapFile")->trigger();
+    EXPECT_FALSE(form->battle().modified);
+    ClickHex(34);
+    Act("Undo1")->trigger();
+    EXPECT_FALSE(form->battle().modified); // the saved battle
+    Act("Undo1")->trigger();
+    EXPECT_TRUE(form->battle().modified); // the opened one is no longer on disk
+    form->close();
+    EXPECT_EQ(asked, std::vector<int>{MsgSaveChanges});
+}
+
+TEST_F(MainWindow, AFillIsAStepOnlyWhenKept) {
+    Open("ford.scn");
+    CloseNextDialog(); // the modal terrain picker, left without a change
+    Act("FillPrime")->trigger();
+    EXPECT_FALSE(Enabled("Undo1"));
+    form->context().terrainSelection = 7;
+    answer = OrvNo;
+    ClickHex(10);
+    EXPECT_EQ(asked, std::vector<int>{MsgKeepTerrainFill});
+    EXPECT_FALSE(Enabled("Undo1"));
+    EXPECT_FALSE(form->battle().modified);
+    answer = OrvYes;
+    ClickHex(10);
+    EXPECT_EQ(Act("Undo1")->text(), "Undo Fill Primary Terrain");
+    Act("Undo1")->trigger();
+    EXPECT_EQ(form->battle().hex(10).primaryTerrain, 0);
+}
+
+TEST_F(MainWindow, ADialogLeftWithoutAChangeLeavesNoStep) {
+    UnitRecord u;
+    Open("ford.scn");
+    ASSERT_NE(form->battle().AddUnit(u, 50), 0);
+    Act("SaveMapFile")->trigger();
+    Act("AddModifyUnit1")->trigger();
+    QTimer::singleShot(0, [this] { // the unit editor ends only by its buttons: "OK"
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            closed << QString::fromLatin1(d->metaObject()->className());
+            d->done(1);
+        }
+    });
+    ClickHex(50); // merely looking at the unit
+    Act("AddStructure")->trigger();
+    CloseNextDialog();
+    ClickHex(51);
+    EXPECT_EQ(closed, (QStringList{"TAddUnit", "TAddBase"}));
+    EXPECT_FALSE(Enabled("Undo1"));
+    EXPECT_FALSE(form->battle().modified);
+    form->close();
+    EXPECT_TRUE(asked.empty()); // no save question
+}
+
+TEST_F(MainWindow, CutAndPasteAreUndone) {
+    Open("ford.scn");
+    UnitRecord u;
+    u.men = 77;
+    ASSERT_NE(form->battle().AddUnit(u, 50), 0);
+    Act("SaveMapFile")->trigger();
+    Act("CutUnit1")->trigger();
+    ClickHex(50);
+    Act("PasteUnit1")->trigger();
+    ClickHex(52);
+    EXPECT_EQ(Act("Undo1")->text(), "Undo Paste Unit");
+    Act("Undo1")->trigger();
+    EXPECT_EQ(form->battle().unitCount(), 0);
+    EXPECT_EQ(Act("Undo1")->text(), "Undo Cut Unit");
+    Act("Undo1")->trigger();
+    ASSERT_EQ(form->battle().unitCount(), 1);
+    EXPECT_EQ(form->battle().unit(1).hex, 50);
+    EXPECT_EQ(form->battle().hex(50).unitNo, 1);
+    EXPECT_EQ(form->battle().unit(1).men, 77);
+    EXPECT_FALSE(form->battle().modified);
+}
+
+TEST_F(MainWindow, UndoRefreshesWhatIsShownFromTheBattle) {
+    Open("ford.scn");
+    form->RecordStep("Battle Settings", [this] {
+        form->battle().settings.sideAName = "English";
+        form->battle().settings.battleName = "Crecy";
+        form->battle().DeleteObjective(1);
+        form->battle().settings.saveViewPosition = 1;
+    });
+    Act("Undo1")->trigger();
+    Act("Redo1")->trigger();
+    EXPECT_EQ(Act("WestOB")->text(), "English Order of Battle");
+    EXPECT_EQ(Act("WestRForce")->text(), "English Reinforcement Schedule");
+    EXPECT_EQ(form->windowTitle(), "Fieldmark Varnholm:Crecy");
+    EXPECT_FALSE(Enabled("ObjectiveList"));
+    EXPECT_EQ(Act("SaveMapPos")->text(), "Save Map Position is On");
+    Act("Undo1")->trigger();
+    EXPECT_EQ(Act("WestOB")->text(), "Western Forces Order of Battle");
+    EXPECT_TRUE(Enabled("ObjectiveList"));
+    EXPECT_EQ(form->windowTitle(), "Fieldmark Varnholm:Varnholm Ford");
+}
+
+TEST_F(MainWindow, OpeningAnotherBattleStartsANewHistory) {
+    Open("ford.scn");
+    Act("SaveMapPos")->trigger();
+    EXPECT_EQ(Act("Undo1")->text(), "Undo Save Map Position");
+    WriteBattle("other.scn", "Other");
+    Open("other.scn");
+    EXPECT_FALSE(Enabled("Undo1"));
+    EXPECT_FALSE(form->battle().modified);
 }
