@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QMenuBar>
 #include <QFile>
 
 TEST_F(MainWindow, StartsWithoutABattle) {
