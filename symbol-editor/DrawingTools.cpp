@@ -74,7 +74,11 @@ void DrawingTools::AfterColourChange() {
 void DrawingTools::DrwGrdMouseDown(Qt::MouseButton button, QPoint pixel) {
     const bool left = button == Qt::LeftButton;
     if (mode_ == ModePasteRegion && !left) {
-        target_.BlastUndo(); // takes back the last paste
+        // Takes back the last paste, and only while nothing changed since: otherwise the
+        // newest snapshot holds the picture before some other edit, which would be lost.
+        if (!afterPaste_.isNull() && picture() == afterPaste_)
+            target_.TakeBackNewest();
+        afterPaste_ = QImage();
         return;
     }
     target_.SetSaveFlag();
@@ -110,14 +114,24 @@ void DrawingTools::DrwGrdMouseUp(QPoint pixel) {
     const bool wasDragging = dragging_;
     dragging_ = false;
     havePainted_ = false;
-    if (wasDragging)
-        HandlersFor(mode_).release(*this, pixel);
+    if (!wasDragging)
+        return;
+    const int mode = mode_; // a selection's release switches to "Paste Region"
+    HandlersFor(mode).release(*this, pixel);
+    // A stroke or selection that changed no pixel leaves no step behind (a paste keeps its
+    // two steps).
+    if (mode != ModePasteRegion && picture() == target_.undo().Newest(picture()))
+        target_.DropNewestStep();
 }
 
 void DrawingTools::PaintDrawPixel(QPoint pixel) {
     if (havePainted_ && pixel == lastPainted_)
         return;
-    PaintPixel(picture(), pixel, pen_);
+    // A quick stroke reports positions far apart: join them so the stroke has no gaps.
+    if (havePainted_)
+        DrawLine(picture(), lastPainted_, pixel, pen_);
+    else
+        PaintPixel(picture(), pixel, pen_);
     havePainted_ = true;
     lastPainted_ = pixel;
 }
@@ -130,6 +144,7 @@ void DrawingTools::PaintPixels(QPoint topLeft) {
     // A second snapshot: a paste takes two steps of the ring, both before the paste.
     target_.SetSaveFlag();
     PasteRegion(picture(), region_, topLeft);
+    afterPaste_ = picture().copy();
 }
 
 void DrawingTools::CutRegionTo(QPoint release) {
@@ -165,6 +180,10 @@ void DrawingTools::ApplyText(const QImage& withText) {
 
 void DrawingTools::UndoWrkClick() {
     target_.PopUndo();
+}
+
+void DrawingTools::RedoClick() {
+    target_.Redo();
 }
 
 void DrawingTools::DrwHexClick(int layout, bool realHex) {

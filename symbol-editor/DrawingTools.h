@@ -31,8 +31,11 @@ struct ModeInfo {
     const char* button; // the tool button's hint
     const char* label;  // shown after "Mode:"
     Qt::CursorShape cursor;
+    const char* key; // chooses the tool; shown in the hint
 };
 const ModeInfo& ModeInfoFor(int code);
+// The hint of a tool button: its name and, in brackets, its key.
+QString ToolHint(const char* name, const char* key);
 
 class DrawingTools {
 public:
@@ -73,6 +76,7 @@ public:
     // Replaces the picture by `withText` (from the text dialog).
     void ApplyText(const QImage& withText);
     void UndoWrkClick();
+    void RedoClick();
 
     // Region ----------------------------------------------------------------------------
     const QImage& region() const { return region_; }
@@ -108,4 +112,5 @@ private:
     QPoint lastPainted_;
     QImage region_;
     bool regionAvailable_ = false;
+    QImage afterPaste_; // the picture right after the last paste, for the right click
 };

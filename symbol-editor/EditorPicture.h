@@ -1,28 +1,67 @@
 #pragma once
-// The picture being edited (the current level's 1:1 picture) with its undo ring. Every
-// change goes through SetSaveFlag first, which snapshots the picture as it was and tells
-// the owner the symbol now has unsaved edits.
+// The picture being edited (the current level's 1:1 picture) with one undo history per
+// picture level. Every change goes through SetSaveFlag first, which snapshots the picture
+// as it was and tells the owner the symbol now has unsaved edits; every move through the
+// history tells the owner too, so it can compare the picture with the stored one.
 
 #include "UndoRing.h"
 
 #include <QImage>
 
+#include <algorithm>
+#include <array>
 #include <functional>
 
 class EditorPicture {
 public:
+    static constexpr int kLevels = 3;
+
     QImage picture;
-    UndoRing undo;
-    std::function<void()> onChange; // marks the symbol dirty, enables "Save"
+    std::function<void()> onChange;      // an edit begins: marks the symbol dirty
+    std::function<void()> onHistoryMove; // undo, redo or a step dropped
 
     void SetSaveFlag() {
         if (onChange)
             onChange();
-        undo.PushUndo(picture);
+        undo().PushUndo(picture);
     }
-    void InitUndo() { undo.InitUndo(picture); }
-    // "Undo": step back to the newest snapshot and rotate the ring.
-    void PopUndo() { picture = undo.PopUndo(); }
-    // Back to the newest snapshot, the ring unchanged (rubber bands, taking back a paste).
-    void BlastUndo() { picture = undo.Newest().copy(); }
+    // A new symbol or recoloured pictures: every level starts without history.
+    void InitUndo() {
+        for (UndoRing& ring : rings_)
+            ring.InitUndo();
+    }
+    // The zoom level changed: its own history applies (1 .. kLevels).
+    void SelectLevel(int level) { level_ = std::clamp(level, 1, kLevels) - 1; }
+    // "Undo" and "Redo"; without a step nothing happens.
+    void PopUndo() { Move(&UndoRing::PopUndo, undo().canUndo()); }
+    void Redo() { Move(&UndoRing::Redo, undo().canRedo()); }
+    // Back to the newest snapshot, the history unchanged (rubber bands, taking back a paste).
+    void BlastUndo() { picture = undo().Newest(picture).copy(); }
+    // The right click after a paste: back to the newest snapshot, the history unchanged.
+    void TakeBackNewest() {
+        BlastUndo();
+        if (onHistoryMove)
+            onHistoryMove();
+    }
+    // The step SetSaveFlag began changed nothing: forget it.
+    void DropNewestStep() {
+        undo().DropNewest();
+        if (onHistoryMove)
+            onHistoryMove();
+    }
+
+    UndoRing& undo() { return rings_[level_]; }
+    const UndoRing& undo() const { return rings_[level_]; }
+
+private:
+    void Move(QImage (UndoRing::*step)(const QImage&), bool possible) {
+        if (!possible)
+            return;
+        picture = (undo().*step)(picture);
+        if (onHistoryMove)
+            onHistoryMove();
+    }
+
+    std::array<UndoRing, kLevels> rings_;
+    int level_ = 0;
 };

@@ -13,6 +13,7 @@
 
 EditorSession::EditorSession() : transparentColour(kDefaultTransparentColour), tools(work) {
     work.onChange = [this] { MarkDirty(); };
+    work.onHistoryMove = [this] { RecheckDirty(); };
     work.picture = SymbolSet::NewPicture(QSize(120, 120), 0xff808080);
 }
 
@@ -38,45 +39,44 @@ QString EditorSession::battlesFolder() const {
 }
 
 SetResult EditorSession::InitSet(bool read) {
+    if (read) {
+        SymbolSet loaded;
+        SetResult r = loaded.Read(set.setPath);
+        if (!r)
+            return r; // the editor stays as it was
+        set = std::move(loaded);
+    }
+    AdoptReadSet();
+    return SetResult::Success();
+}
+
+void EditorSession::AdoptReadSet() {
     controls.symbolMenus = controls.resetOrder = controls.optimise = true;
     controls.importRegion = true;
     controls.saveSet = !newSet;
     controls.saveSetAs = true;
-    if (read) {
-        SymbolSet loaded;
-        SetResult r = loaded.Read(set.setPath);
-        if (!r) {
-            SetControls(false);
-            controls.symbolMenus = controls.resetOrder = controls.optimise = false;
-            controls.saveSet = controls.saveSetAs = controls.next = false;
-            setOpen = false;
-            ZapWorkArea();
-            return r;
-        }
-        set = std::move(loaded);
-    }
     selection.symbol = 0;
     setOpen = true;
     ZapWorkArea();
     tools.SetDrawMode(ModeDraw);
     dirty_[0] = dirty_[1] = false;
     SetControls(false);
-    return SetResult::Success();
 }
 
 EditorSession::OpenOutcome EditorSession::OpenSet(const QString& typed, SetResult& result) {
     const QString path = FindFileAnyCase(SetPathForTypedName(typed));
     if (!QFileInfo::exists(path))
         return OpenOutcome::Ignored;
-    // A file that is no set (or a damaged one) leaves the open set as it was.
+    // A file that is no set, or a damaged or incomplete one, leaves the editor exactly as it
+    // was: the open set, its symbol, the pending edits and their flags.
     SymbolSet probe;
     result = probe.Read(path);
-    if (!result && result.message == kNotReadableMessage)
+    if (!result)
         return OpenOutcome::Failed;
-    set.setPath = path;
     newSet = false;
-    result = InitSet(true);
-    return result ? OpenOutcome::Opened : OpenOutcome::Failed;
+    set = std::move(probe);
+    AdoptReadSet();
+    return OpenOutcome::Opened;
 }
 
 SetResult EditorSession::CreateNewImageSet(int layout, bool realHex) {
@@ -99,16 +99,22 @@ EditorSession::OpenOutcome EditorSession::CopyExistingSet(const QString& typed, 
     const QString source = FindFileAnyCase(SetPathForTypedName(typed));
     if (!QFileInfo::exists(source))
         return OpenOutcome::Ignored;
+    // A set that cannot be read is not copied, and the editor stays as it was.
+    SymbolSet probe;
+    result = probe.Read(source);
+    if (!result)
+        return OpenOutcome::Failed;
     const QString destination = QDir(programFolder).filePath(QStringLiteral("new.set"));
-    result = SaveSetTo(set, source, destination);
+    result = SaveSetTo(probe, source, destination);
+    if (!result)
+        return OpenOutcome::Failed;
+    SymbolSet copy;
+    result = copy.Read(destination);
     if (!result)
         return OpenOutcome::Failed;
     newSet = true;
-    result = InitSet(true);
-    if (!result) {
-        newSet = false;
-        return OpenOutcome::Failed;
-    }
+    set = std::move(copy);
+    AdoptReadSet();
     controls.saveSet = false;
     return OpenOutcome::Opened;
 }

@@ -6,6 +6,7 @@
 
 #include "DrawingTools.h"
 #include "EditorPicture.h"
+#include "RecoveryStore.h"
 
 #include <SymbolSet.h>
 #include <SymbolStorage.h>
@@ -132,8 +133,29 @@ public:
     void SetControls(bool on);
     ControlState controls;
 
+    // Whether the pictures or the transparency differ from what the set holds.
+    bool DiffersFromStored() const;
+
+    // Crash recovery ------------------------------------------------------------------
+    // A symbol is open and has changes the set does not hold.
+    bool hasUnsavedSymbol() const;
+    // Counts edits, so the window knows when the recovery copy is out of date.
+    int editGeneration() const { return editGeneration_; }
+    void NoteEdit() { ++editGeneration_; }
+    RecoveryCopy MakeRecoveryCopy() const;
+    // Opens the copy's set and symbol and puts the copy's pictures in place, unsaved.
+    SetResult RestoreRecoveryCopy(const RecoveryCopy& copy);
+
 private:
     void MarkDirty();
+    // After undo or redo: dirty exactly when the pictures differ from the stored ones.
+    void RecheckDirty();
+    void RememberStored();
+    // Takes `set` (just read) as the open set: menus, no symbol, clean flags.
+    void AdoptReadSet();
+    LevelPictures stored_; // the symbol as the set holds it (transparent colour shown)
+    bool storedTransparent_ = false;
+    int editGeneration_ = 0;
     QImage overlay_;
     void RepaintLevels(QRgb from, QRgb to);
     bool dirty_[2] = {false, false};

@@ -54,6 +54,8 @@ SetResult EditorSession::LoadCurrentSymbol() {
     // Fresh pictures: whatever was pending was saved or declined before the list opened.
     dirty_[0] = dirty_[1] = false;
     controls.saveImage = false;
+    RememberStored();
+    work.InitUndo();
     zoomLevel = 1;
     SetImgSize();
     controls.next = true;
@@ -74,7 +76,36 @@ SetResult EditorSession::SaveActiveImage() {
         return r;
     dirty_[selection.kind - 1] = false;
     controls.saveImage = false;
+    RememberStored();
     return r;
+}
+
+void EditorSession::RememberStored() {
+    stored_ = levels;
+    for (QImage& picture : stored_)
+        picture = picture.copy();
+    storedTransparent_ = transparent;
+}
+
+bool EditorSession::DiffersFromStored() const {
+    if (!symbolOpen())
+        return false;
+    if (transparent != storedTransparent_)
+        return true;
+    for (int level = 1; level <= kLevelCount; ++level) {
+        const QImage& now = level == zoomLevel ? work.picture : levels[level - 1];
+        if (now != stored_[level - 1])
+            return true;
+    }
+    return false;
+}
+
+void EditorSession::RecheckDirty() {
+    if (selection.kind < 1 || selection.kind > 2)
+        return;
+    dirty_[selection.kind - 1] = DiffersFromStored();
+    controls.saveImage = dirty_[selection.kind - 1];
+    NoteEdit();
 }
 
 void EditorSession::ZapWorkArea() {
@@ -117,7 +148,8 @@ void EditorSession::SetImgSize() {
         controls.setXColour = transparent;
     }
     Pic2Grid();
-    work.InitUndo();
+    // Each level keeps its own history across zoom changes.
+    work.SelectLevel(zoomLevel);
 }
 
 void EditorSession::Pic2Master() {
@@ -177,12 +209,14 @@ SetResult EditorSession::SetTransparentColour(QRgb colour) {
     if (symbolOpen() && transparent) {
         Pic2Master();
         RepaintLevels(old, colour);
+        for (QImage& picture : stored_)
+            SwitchColour(picture, old, colour);
         Pic2Grid();
         work.InitUndo();
     }
     if (!kept)
-        return SetResult::Failure(QStringLiteral("Could not write the preferences file %1.")
-                                      .arg(PreferencesPath(programFolder)));
+        return SetResult::Failure(QStringLiteral("Could not write the preferences file ") +
+                                  PreferencesPath(programFolder) + QLatin1Char('.'));
     return SetResult::Success();
 }
 
@@ -201,4 +235,5 @@ void EditorSession::MarkDirty() {
     if (selection.kind >= 1 && selection.kind <= 2)
         dirty_[selection.kind - 1] = true;
     controls.saveImage = true;
+    NoteEdit();
 }

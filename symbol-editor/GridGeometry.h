@@ -12,9 +12,11 @@ constexpr int kMaxCell = 72;
 // Screen pixels per picture pixel for a picture of this size.
 int SetGrdMax(int width, int height);
 
-// The pixel under a mouse position on the grid.
+// The pixel under a mouse position on the grid; positions left of or above the grid give
+// negative pixels (rounded down, so -1 is outside and not column 0).
 inline QPoint GridPixel(QPoint mouse, int cell) {
-    return {mouse.x() / cell, mouse.y() / cell};
+    const auto floorDiv = [cell](int v) { return v >= 0 ? v / cell : -((-v + cell - 1) / cell); };
+    return {floorDiv(mouse.x()), floorDiv(mouse.y())};
 }
 // "[" row "-" column "]", three digits each.
 QString GridCellText(QPoint pixel);

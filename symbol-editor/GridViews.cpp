@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 PixelGridView::PixelGridView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
@@ -31,14 +32,25 @@ void PixelGridView::mousePressEvent(QMouseEvent* event) {
 
 void PixelGridView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint() - Origin();
-    // While a button is held the mouse may leave the grid; the tools clip.
+    // While a button is held the mouse may leave the grid on any side; the position is
+    // passed on as it is and the tools drop what falls outside the picture.
     if (event->buttons() != Qt::NoButton || QRect(QPoint(0, 0), image_.size()).contains(p))
-        emit Moved(QPoint(std::max(p.x(), 0), std::max(p.y(), 0)));
+        emit Moved(p);
 }
 
 void PixelGridView::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint() - Origin();
-    emit Released(QPoint(std::max(p.x(), 0), std::max(p.y(), 0)));
+    emit Released(event->position().toPoint() - Origin());
+}
+
+void PixelGridView::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        event->ignore();
+        return;
+    }
+    const int steps = event->angleDelta().y() / 120;
+    if (steps != 0)
+        emit ZoomWheel(steps);
+    event->accept();
 }
 
 ColourGridView::ColourGridView(QWidget* parent) : QWidget(parent) {

@@ -17,12 +17,15 @@ signals:
     void Pressed(Qt::MouseButton button, QPoint position);
     void Moved(QPoint position);
     void Released(QPoint position);
+    // The wheel turned with Ctrl held: positive towards "Zoom +".
+    void ZoomWheel(int steps);
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     QPoint Origin() const; // the image is centred in the widget

@@ -2,6 +2,7 @@
 
 #include <FileNames.h>
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -20,6 +21,14 @@ HelpWindow::HelpWindow(QWidget* parent, const QString& programFolder)
     row->addWidget(new QLabel("Keyword:"));
     search_ = new QLineEdit;
     row->addWidget(search_);
+    // The help may float above the editor while the designer draws; the editor's dialogs
+    // then open above it too.
+    auto* onTop = new QCheckBox("Keep on Top");
+    row->addWidget(onTop);
+    connect(onTop, &QCheckBox::toggled, this, [this](bool on) {
+        setWindowFlag(Qt::WindowStaysOnTopHint, on);
+        show();
+    });
     layout->addLayout(row);
     browser_ = new QTextBrowser;
     browser_->setOpenLinks(true);

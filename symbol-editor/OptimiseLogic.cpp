@@ -23,7 +23,7 @@ QString OptimiseLogic::LevelLabel(SymbolKind kind, int level) {
     const char* name = kind == SymbolKind::Terrain ? "Terrain"
                        : kind == SymbolKind::Unit  ? "Unit"
                                                    : "Mask";
-    return QStringLiteral("%1 Level %2").arg(QLatin1String(name)).arg(level);
+    return QLatin1String(name) + QStringLiteral(" Level ") + QString::number(level);
 }
 
 SetResult OptimiseLogic::StartClick(const Update& update) {

@@ -1,5 +1,7 @@
 #include "SmallDialogs.h"
 
+#include "DialogPlacement.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,7 +33,7 @@ ButtonChoiceDialog::ButtonChoiceDialog(QWidget* parent, const QString& caption, 
 }
 
 int ButtonChoiceDialog::Ask() {
-    exec();
+    ExecAbove(*this);
     return answer_;
 }
 

@@ -1,9 +1,8 @@
 #include "SymbolDialogs.h"
 
+#include "DialogPlacement.h"
 #include "SmallDialogs.h"
 
-#include <QColorDialog>
-#include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -180,12 +179,15 @@ TNewImg::TNewImg(QWidget* parent, NewSetLogic& logic) : QDialog(parent), logic_(
     layout->addWidget(actual);
     auto* buttons = new QHBoxLayout;
     connect(AddButton(buttons, "OK"), &QPushButton::clicked, this, &QDialog::accept);
-    connect(AddButton(buttons, "Cancel"), &QPushButton::clicked, this, [this] {
-        logic_.CancelBtnClick();
-        reject();
-    });
+    connect(AddButton(buttons, "Cancel"), &QPushButton::clicked, this, &QDialog::reject);
     layout->addLayout(buttons);
     Refresh();
+}
+
+void TNewImg::reject() {
+    // "Cancel", Escape and the close box all put the sizes back.
+    logic_.CancelBtnClick();
+    QDialog::reject();
 }
 
 void TNewImg::Refresh() {
@@ -221,13 +223,12 @@ TImgTxt::TImgTxt(QWidget* parent, SymbolTextLogic& logic) : QDialog(parent), log
     controls->addWidget(font);
     connect(font, &QPushButton::clicked, this, [this] {
         bool ok = false;
-        const QFont chosen =
-            QFontDialog::getFont(&ok, logic_.font().font, this, "Set Font Attributes");
+        const QFont chosen = AskFont(this, ok, logic_.font().font, "Set Font Attributes");
         if (!ok)
             return;
-        const QColor colour =
-            QColorDialog::getColor(QColor::fromRgb(logic_.font().colour), this, "Font Color");
-        logic_.SetFont(chosen, colour.isValid() ? colour.rgb() : qRgb(16, 16, 16));
+        const QColor colour = AskColour(this, QColor::fromRgb(logic_.font().colour), "Font Color");
+        // A cancelled colour dialog keeps the colour the text had.
+        logic_.SetFont(chosen, colour.isValid() ? std::optional<QRgb>(colour.rgb()) : std::nullopt);
         Refresh();
     });
     auto* arrows = new QGridLayout;

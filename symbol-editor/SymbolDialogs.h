@@ -35,6 +35,7 @@ class TNewImg : public QDialog {
     Q_OBJECT
 public:
     TNewImg(QWidget* parent, NewSetLogic& logic);
+    void reject() override;
 
 private:
     void Refresh();

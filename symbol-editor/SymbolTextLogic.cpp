@@ -19,9 +19,10 @@ void SymbolTextLogic::SetText(const QString& text) {
     Place();
 }
 
-void SymbolTextLogic::SetFont(const QFont& font, QRgb colour) {
+void SymbolTextLogic::SetFont(const QFont& font, std::optional<QRgb> colour) {
     font_.font = font;
-    font_.colour = DrawableColour(colour);
+    if (colour)
+        font_.colour = DrawableColour(*colour);
     Place();
 }
 

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QString>
 
+#include <optional>
+
 // The font the text dialog uses; a font chosen once stays for the rest of the run.
 struct TextFont {
     QFont font = DefaultFont();
@@ -22,7 +24,9 @@ public:
     SymbolTextLogic(const QImage& picture, TextFont& font);
 
     void SetText(const QString& text);
-    void SetFont(const QFont& font, QRgb colour); // pure black becomes the visible black
+    // Pure black becomes the visible black; without a colour (its dialog was cancelled)
+    // the text keeps the colour it had.
+    void SetFont(const QFont& font, std::optional<QRgb> colour);
     void RightClick();
     void LeftClick();
     void DownClick();

@@ -1,5 +1,7 @@
 #include "TDefragSet.h"
 
+#include "DialogPlacement.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -76,5 +78,6 @@ void TDefragSet::StartClick() {
     QApplication::restoreOverrideCursor();
     Refresh();
     if (!result)
-        QMessageBox::critical(this, "Error", QString(result.message).replace('\r', '\n'));
+        ShowMessage(this, QMessageBox::Critical, "Error",
+                    QString(result.message).replace('\r', '\n'));
 }

@@ -2,6 +2,7 @@
 #include "TForm1.h"
 
 #include "ColourRules.h"
+#include "DialogPlacement.h"
 #include "GridViews.h"
 
 #include <FileNames.h>
@@ -55,6 +56,14 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(central);
     BuildMenus();
     ConnectMouse();
+    recoveryTimer_.setSingleShot(true);
+    recoveryTimer_.setInterval(kRecoveryDelayMs);
+    connect(&recoveryTimer_, &QTimer::timeout, this, &TForm1::WriteRecoveryCopy);
+}
+
+void TForm1::SetUpApplication() {
+    // Only the application name: a display name would be appended to every caption.
+    QApplication::setApplicationName("Fieldmark Symbol Editor");
 }
 
 void TForm1::SetUp(const QString& programFolder) {
@@ -70,17 +79,17 @@ void TForm1::SetUp(const QString& programFolder) {
     logo_ = LoadPicture(programFolder, "bmps/fmsym.bmp", missing);
     colourGrid_->SetPalette(palette_);
     if (!missing.isEmpty())
-        QMessageBox::critical(this, "Error",
-                              "Could not load the picture(s):\n" + missing.join('\n') +
-                                  "\nThe colour grid and the logo stay grey.");
+        ShowMessage(this, QMessageBox::Critical, "Error",
+                    "Could not load the picture(s):\n" + missing.join('\n') +
+                        "\nThe colour grid and the logo stay grey.");
     transparentSwatch_->SetColour(session_.transparentColour);
     Refresh();
 }
 
 void TForm1::FormShow() {
     if (screenDepth_ < 16)
-        QMessageBox::warning(
-            this, "Warning",
+        ShowMessage(
+            this, QMessageBox::Warning, "Warning",
             "Varnholm was designed to run in Windows High Color (16 bit) mode or greater.\n"
             "Varnholm has determined that your Windows Color Palette Display Setting\n"
             "is currently lower than 16 bit. Please enter your Contol Panel, select Display,\n"
@@ -102,8 +111,12 @@ void TForm1::BuildMenus() {
     unitMenu_ = symbols->addAction("Game Pieces", this, [this] { EditSymbols(2); });
 
     QMenu* edit = menuBar()->addMenu("Edit");
-    undoAction_ = edit->addAction("Undo", QKeySequence::Undo, this,
+    undoAction_ = edit->addAction("Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), this,
                                   [this] { OneShot([this] { session_.tools.UndoWrkClick(); }); });
+    redoAction_ =
+        edit->addAction("Redo", this, [this] { OneShot([this] { session_.tools.RedoClick(); }); });
+    redoAction_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     flipLeftRight_ = edit->addAction("Filp Image Left to Right", this, [this] {
         OneShot([this] { session_.tools.HorizFlipClick(); });
     });
@@ -169,7 +182,9 @@ QWidget* TForm1::BuildToolPanel() {
     for (const ToolFace& face : kModeFaces) {
         auto* b = new QToolButton;
         b->setText(face.face);
-        b->setToolTip(ModeInfoFor(face.code).button);
+        const ModeInfo& info = ModeInfoFor(face.code);
+        b->setToolTip(ToolHint(info.button, info.key));
+        b->setShortcut(QKeySequence(QString::fromLatin1(info.key)));
         b->setCheckable(true);
         b->setProperty("mode", face.code);
         const int code = face.code;
@@ -181,20 +196,28 @@ QWidget* TForm1::BuildToolPanel() {
         else
             toolWidgets_.push_back(b);
     }
-    const auto oneShot = [&](const QString& face, const QString& hint, auto handler) {
+    const auto oneShot = [&](const QString& face, const char* hint, const char* key,
+                             bool ownShortcut, auto handler) {
         auto* b = new QToolButton;
         b->setText(face);
-        b->setToolTip(hint);
+        b->setToolTip(ToolHint(hint, key));
+        // Undo and Redo have their keys on the Edit menu; a second owner would make the
+        // keys ambiguous.
+        if (ownShortcut)
+            b->setShortcut(QKeySequence(QString::fromLatin1(key)));
         connect(b, &QToolButton::clicked, this, handler);
         place(b);
         return b;
     };
-    toolWidgets_.push_back(oneShot("Undo", "Undo Last Action",
+    toolWidgets_.push_back(oneShot("Undo", "Undo Last Action", "Ctrl+Z", false,
                                    [this] { OneShot([this] { session_.tools.UndoWrkClick(); }); }));
-    toolWidgets_.push_back(oneShot("CLR", "Clear to Secondary Color",
+    toolWidgets_.push_back(oneShot("Redo", "Redo Last Undone Action", "Ctrl+Y", false,
+                                   [this] { OneShot([this] { session_.tools.RedoClick(); }); }));
+    toolWidgets_.push_back(oneShot("CLR", "Clear to Secondary Color", "C", true,
                                    [this] { OneShot([this] { session_.tools.ClrClick(); }); }));
-    toolWidgets_.push_back(oneShot("Text", "Add Text To Symbol", [this] { SetTxtMdeClick(); }));
-    drawHexButton_ = oneShot("Hex", "Draw Terrain Hex Side Lines", [this] {
+    toolWidgets_.push_back(
+        oneShot("Text", "Add Text To Symbol", "T", true, [this] { SetTxtMdeClick(); }));
+    drawHexButton_ = oneShot("Hex", "Draw Terrain Hex Side Lines", "H", true, [this] {
         OneShot(
             [this] { session_.tools.DrwHexClick(session_.set.layout(), session_.set.realHex()); });
     });
@@ -264,7 +287,8 @@ void TForm1::Refresh() {
     setXColour_->setEnabled(c.setXColour);
     flipLeftRight_->setEnabled(c.tools);
     flipTopBottom_->setEnabled(c.tools);
-    undoAction_->setEnabled(c.tools);
+    undoAction_->setEnabled(c.tools && session_.work.undo().canUndo());
+    redoAction_->setEnabled(c.tools && session_.work.undo().canRedo());
     next_->setEnabled(c.next);
     saveImage_->setEnabled(c.saveImage);
     zoomPlus_->setEnabled(c.zoomPlus);
@@ -288,6 +312,7 @@ void TForm1::Refresh() {
     modeLabel_->setText("Mode:" + session_.tools.modeLabel());
     grid_->setCursor(ModeInfoFor(session_.tools.mode()).cursor);
     BlastGrid();
+    UpdateRecovery();
 }
 
 void TForm1::BlastGrid() {
@@ -305,5 +330,11 @@ void TForm1::BlastGrid() {
 
 void TForm1::ShowError(const SetResult& result) {
     if (!result)
-        QMessageBox::critical(this, "Error", QString(result.message).replace('\r', '\n'));
+        ShowMessage(this, QMessageBox::Critical, "Error",
+                    QString(result.message).replace('\r', '\n'));
+}
+
+bool TForm1::Reported(const SetResult& result) {
+    ShowError(result);
+    return result.ok;
 }

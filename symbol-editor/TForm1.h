@@ -3,9 +3,11 @@
 // mouse to the drawing tools and runs the flows that need dialogs.
 
 #include "EditorSession.h"
+#include "RecoveryStore.h"
 #include "SymbolTextLogic.h"
 
 #include <QMainWindow>
+#include <QTimer>
 
 class ColourBox;
 class ColourGridView;
@@ -21,9 +23,23 @@ class TForm1 : public QMainWindow {
 public:
     explicit TForm1(QWidget* parent = nullptr);
 
+    // The application's names; the window captions are exactly the editor's own.
+    static void SetUpApplication();
+
     void SetUp(const QString& programFolder);
     void FormShow();
     EditorSession& session() { return session_; }
+    // Shows the session's state after it was changed directly (start-up, tests).
+    void ShowSession() { Refresh(); }
+
+    // Crash recovery: takes this run's place in the recovery folder and offers what a run
+    // that ended without closing left behind. The store's folder can be given for tests.
+    void OfferRecovery();
+    // FormShow and OfferRecovery once the window manager has placed the window, so that
+    // their questions open over it.
+    void StartUpQuestions();
+    RecoveryStore& recovery() { return recovery_; }
+    static constexpr int kRecoveryDelayMs = 3000;
 
     // File ---------------------------------------------------------------------------------
     void LoadClick();
@@ -68,7 +84,12 @@ private:
     void BlastGrid();
     void ShowError(const SetResult& result);
     void ChooseKindAndEdit();
-    void RunSaveSetAs();
+    // False when the dialog was cancelled or the save failed.
+    bool RunSaveSetAs();
+    // Shows a failure; returns whether `result` succeeded.
+    bool Reported(const SetResult& result);
+    void UpdateRecovery();
+    void WriteRecoveryCopy();
     void OneShot(const std::function<void()>& command);
     void ShowColourIndex(QRgb colour);
 
@@ -77,6 +98,10 @@ private:
     QImage palette_;
     QImage logo_;
     int screenDepth_ = 24;
+    RecoveryStore recovery_;
+    QTimer recoveryTimer_;
+    int recoveryGeneration_ = -1; // the edit the timer was started for
+    int startUpWaits_ = 0;        // for the window manager to place the window
 
     // Menu items the state enables.
     QAction* saveSet_ = nullptr;
@@ -92,6 +117,7 @@ private:
     QAction* flipLeftRight_ = nullptr;
     QAction* flipTopBottom_ = nullptr;
     QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
 
     // Picture panel.
     QLabel* symbolName_ = nullptr;

@@ -1,6 +1,7 @@
 // The main window's commands: the set flows, the symbol list, zoom, transparency, the
 // tools and the mouse on the grid.
 #include "ColourRules.h"
+#include "DialogPlacement.h"
 #include "GridGeometry.h"
 #include "GridViews.h"
 #include "HelpWindow.h"
@@ -18,9 +19,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QColorDialog>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
@@ -57,20 +56,22 @@ int TForm1::ShouldSave(int mode) {
     const auto prompt = session_.ShouldSavePrompt(mode);
     if (!prompt)
         return 0;
-    const int answer = TGetUsr(this, prompt->caption, prompt->question);
+    int answer = TGetUsr(this, prompt->caption, prompt->question);
     if (answer == 1) {
-        if (session_.YesMeansSaveAs(mode))
-            RunSaveSetAs();
-        else
-            ShowError(session_.SaveActiveImage());
+        // A save that did not happen (the file dialog cancelled, or the save failed) stops
+        // the command that asked, as Cancel does: nothing is lost.
+        const bool saved =
+            session_.YesMeansSaveAs(mode) ? RunSaveSetAs() : Reported(session_.SaveActiveImage());
+        if (!saved)
+            answer = 3;
     }
     Refresh();
     return answer;
 }
 
 void TForm1::LoadClick() {
-    const QString name = QFileDialog::getOpenFileName(this, "Select Set to Open",
-                                                      session_.battlesFolder(), kSetFilter);
+    const QString name =
+        AskOpenFileName(this, "Select Set to Open", session_.battlesFolder(), kSetFilter);
     if (name.isEmpty() || ShouldSave(1) == 3)
         return;
     SetResult result;
@@ -101,7 +102,7 @@ void TForm1::NewSetClick() {
         const bool realHex = session_.setOpen ? session_.set.realHex() : session_.newRealHex;
         NewSetLogic logic(session_.hexSizes, layout, realHex);
         TNewImg dialog(this, logic);
-        if (dialog.exec() != QDialog::Accepted)
+        if (ExecAbove(dialog) != QDialog::Accepted)
             return;
         SetResult result;
         {
@@ -114,8 +115,8 @@ void TForm1::NewSetClick() {
             ChooseKindAndEdit();
         return;
     }
-    const QString name = QFileDialog::getOpenFileName(this, "Select Set to Copy",
-                                                      session_.battlesFolder(), kSetFilter);
+    const QString name =
+        AskOpenFileName(this, "Select Set to Copy", session_.battlesFolder(), kSetFilter);
     if (name.isEmpty())
         return;
     SetResult result;
@@ -144,23 +145,29 @@ void TForm1::SaveSymbolSetAs1Click() {
         RunSaveSetAs();
 }
 
-void TForm1::RunSaveSetAs() {
-    const QString name = QFileDialog::getSaveFileName(this, "Save Symbol Set As...",
-                                                      session_.battlesFolder(), kSetFilter);
+bool TForm1::RunSaveSetAs() {
+    const QString name =
+        AskSaveFileName(this, "Save Symbol Set As...", session_.battlesFolder(), kSetFilter);
     if (name.isEmpty())
-        return;
+        return false;
+    SetResult result;
     {
         WaitCursor wait;
-        ShowError(session_.SaveSetAs(name));
+        result = session_.SaveSetAs(name);
     }
     Refresh();
+    return Reported(result);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    if (ShouldSave(1) == 3)
+    if (ShouldSave(1) == 3) {
         event->ignore();
-    else
-        event->accept();
+        return;
+    }
+    // A normal end: nothing is left to recover.
+    recoveryTimer_.stop();
+    recovery_.Remove();
+    event->accept();
 }
 
 // Symbols ------------------------------------------------------------------------------
@@ -173,7 +180,7 @@ void TForm1::EditSymbols(int kind) {
     SymbolSelection before = session_.BeginEditSymbols(kind);
     SymbolListLogic logic(session_.set, session_.selection, session_.transparentColour);
     TSymbols list(this, logic);
-    const bool ok = list.exec() == QDialog::Accepted;
+    const bool ok = ExecAbove(list) == QDialog::Accepted;
     // Removals in the list renumber the open symbol; keep it on the same picture.
     if (before.kind == kind)
         before.symbol = logic.openSymbol();
@@ -214,13 +221,13 @@ void TForm1::CellGridToggle() {
 
 void TForm1::AdjABSetClick() {
     TAirBrshSet dialog(this, session_.tools.airBrush);
-    if (dialog.exec() == QDialog::Accepted)
+    if (ExecAbove(dialog) == QDialog::Accepted)
         session_.tools.airBrush = dialog.values();
 }
 
 void TForm1::SetXColorClick() {
     TGetColor dialog(this, session_.transparentColour);
-    if (dialog.exec() != QDialog::Accepted)
+    if (ExecAbove(dialog) != QDialog::Accepted)
         return;
     ShowError(session_.SetTransparentColour(dialog.colour()));
     Refresh();
@@ -234,7 +241,7 @@ void TForm1::OptimiseClick() {
     if (!session_.setOpen)
         return;
     TDefragSet dialog(this, session_.set);
-    dialog.exec();
+    ExecAbove(dialog);
     Refresh();
 }
 
@@ -263,7 +270,7 @@ void TForm1::SetTxtMdeClick() {
         return;
     SymbolTextLogic logic(session_.work.picture, textFont_);
     TImgTxt dialog(this, logic);
-    if (dialog.exec() != QDialog::Accepted)
+    if (ExecAbove(dialog) != QDialog::Accepted)
         return;
     session_.tools.ApplyText(logic.result());
     Refresh();
@@ -273,7 +280,7 @@ void TForm1::LoadBrushClick() {
     if (!session_.setOpen)
         return;
     const QString name =
-        QFileDialog::getOpenFileName(this, "Open Image Region", session_.programFolder, kBmpFilter);
+        AskOpenFileName(this, "Open Image Region", session_.programFolder, kBmpFilter);
     if (name.isEmpty())
         return;
     const QString path = RegionPathForTypedName(name);
@@ -282,7 +289,8 @@ void TForm1::LoadBrushClick() {
     QImageReader reader(path);
     const QImage region = reader.read();
     if (region.isNull()) {
-        QMessageBox::critical(this, "Error", "Could not read the image region " + path + ".");
+        ShowMessage(this, QMessageBox::Critical, "Error",
+                    "Could not read the image region " + path + ".");
         return;
     }
     session_.tools.SetRegion(region);
@@ -295,7 +303,7 @@ void TForm1::SaveBrushClick() {
     if (session_.tools.region().isNull())
         return;
     const QString name =
-        QFileDialog::getSaveFileName(this, "Save Image Region", session_.programFolder, kBmpFilter);
+        AskSaveFileName(this, "Save Image Region", session_.programFolder, kBmpFilter);
     if (name.isEmpty())
         return;
     const QString path = RegionPathForTypedName(name);
@@ -303,8 +311,7 @@ void TForm1::SaveBrushClick() {
 }
 
 void TForm1::SpeedButton1Click() {
-    const QColor colour =
-        QColorDialog::getColor(QColor::fromRgb(session_.tools.primary()), this, "Custom");
+    const QColor colour = AskColour(this, QColor::fromRgb(session_.tools.primary()), "Custom");
     if (colour.isValid())
         session_.tools.SetPrimary(colour.rgb());
     Refresh();
@@ -323,7 +330,8 @@ void TForm1::ConnectMouse() {
     });
     connect(grid_, &PixelGridView::Moved, this, [this](QPoint p) {
         const QPoint pixel = GridPixel(p, session_.cell);
-        gridCell_->setText("Grid Cell:" + GridCellText(pixel));
+        if (session_.work.picture.valid(pixel))
+            gridCell_->setText("Grid Cell:" + GridCellText(pixel));
         if (session_.tools.dragging()) {
             session_.tools.DrwGrdMouseMove(pixel);
             BlastGrid();
@@ -333,7 +341,14 @@ void TForm1::ConnectMouse() {
         if (!session_.tools.dragging())
             return;
         session_.tools.DrwGrdMouseUp(GridPixel(p, session_.cell));
+        session_.NoteEdit(); // the stroke went on after its press
         Refresh();
+    });
+    connect(grid_, &PixelGridView::ZoomWheel, this, [this](int steps) {
+        if (steps > 0)
+            ZmLvPlsClick();
+        else
+            ZmLvMinClick();
     });
     connect(colourGrid_, &ColourGridView::CellPressed, this,
             [this](Qt::MouseButton button, int column, int row) {
@@ -380,5 +395,5 @@ void TForm1::AboutClick() {
                   "the battle editor draws with.");
     if (!logo_.isNull())
         about.setIconPixmap(QPixmap::fromImage(logo_.scaled(96, 96, Qt::KeepAspectRatio)));
-    about.exec();
+    ExecAbove(about);
 }

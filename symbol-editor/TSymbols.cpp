@@ -1,5 +1,7 @@
 #include "TSymbols.h"
 
+#include "DialogPlacement.h"
+
 #include "SmallDialogs.h"
 #include "SymbolDialogs.h"
 
@@ -106,19 +108,19 @@ void TSymbols::done(int result) {
 
 bool TSymbols::AskName(NamePromptLogic& prompt) {
     TGetTxt dialog(this, prompt);
-    return dialog.exec() == QDialog::Accepted;
+    return ExecAbove(dialog) == QDialog::Accepted;
 }
 
 bool TSymbols::AskUnitSize(UnitSizeLogic& dialog) {
     TGetSze window(this, dialog);
-    return window.exec() == QDialog::Accepted;
+    return ExecAbove(window) == QDialog::Accepted;
 }
 
 bool TSymbols::ConfirmRemove() {
-    return QMessageBox::warning(this, "Warning", QString(kRemoveWarning).replace('\r', '\n'),
-                                QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+    return ShowMessage(this, QMessageBox::Warning, "Warning",
+                       QString(kRemoveWarning).replace('\r', '\n'), true);
 }
 
 void TSymbols::ShowError(const QString& message) {
-    QMessageBox::critical(this, "Error", QString(message).replace('\r', '\n'));
+    ShowMessage(this, QMessageBox::Critical, "Error", QString(message).replace('\r', '\n'));
 }

@@ -15,6 +15,8 @@ void DrawPress(DrawingTools& tools, QPoint p) {
     tools.PaintDrawPixel(p);
 }
 
+// Line, rectangle and ellipse start at the press: a click without a drag sets one pixel.
+
 // Shapes follow the mouse: the picture goes back to its state before the press and the
 // shape is drawn anew; the release leaves the last one in place.
 void RectangleMove(DrawingTools& tools, QPoint p) {
@@ -51,16 +53,16 @@ void PastePress(DrawingTools& tools, QPoint p) {
 }
 
 const std::array<ModeInfo, 10> kModes{{
-    {ModeDraw, "Set Draw Mode", "Draw", Qt::ArrowCursor},
-    {ModeGrabColour, "Grab Color", "Grab Color", Qt::ArrowCursor},
-    {ModeRectangle, "Filled Rectangle", "Rectangle", Qt::CrossCursor},
-    {ModeEllipse, "Filled Ellipse", "Ellipse", Qt::CrossCursor},
-    {ModeLine, "Set Line Draw Mode", "Line", Qt::ArrowCursor},
-    {ModeRegionFill, "Fill Region", "Region Fill", Qt::ArrowCursor},
-    {ModeSwitchColour, "Switch Color", "Switch Color", Qt::ArrowCursor},
-    {ModeAirBrush, "AirBrush", "AirBrush", Qt::ArrowCursor},
-    {ModeSelectRegion, "Select Region", "Select Region", Qt::CrossCursor},
-    {ModePasteRegion, "Paste Image", "Paste Region", Qt::DragMoveCursor},
+    {ModeDraw, "Set Draw Mode", "Draw", Qt::ArrowCursor, "D"},
+    {ModeGrabColour, "Grab Color", "Grab Color", Qt::ArrowCursor, "G"},
+    {ModeRectangle, "Filled Rectangle", "Rectangle", Qt::CrossCursor, "R"},
+    {ModeEllipse, "Filled Ellipse", "Ellipse", Qt::CrossCursor, "E"},
+    {ModeLine, "Set Line Draw Mode", "Line", Qt::ArrowCursor, "L"},
+    {ModeRegionFill, "Fill Region", "Region Fill", Qt::ArrowCursor, "F"},
+    {ModeSwitchColour, "Switch Color", "Switch Color", Qt::ArrowCursor, "W"},
+    {ModeAirBrush, "AirBrush", "AirBrush", Qt::ArrowCursor, "A"},
+    {ModeSelectRegion, "Select Region", "Select Region", Qt::CrossCursor, "S"},
+    {ModePasteRegion, "Paste Image", "Paste Region", Qt::DragMoveCursor, "P"},
 }};
 
 } // namespace
@@ -73,11 +75,16 @@ const ModeInfo& ModeInfoFor(int code) {
     return kModes[0];
 }
 
+QString ToolHint(const char* name, const char* key) {
+    return QString::fromLatin1(name) + QStringLiteral(" (") + QString::fromLatin1(key) +
+           QLatin1Char(')');
+}
+
 const ModeHandlers& HandlersFor(int code) {
     static const ModeHandlers draw{DrawPress, DrawPress, Nothing};
-    static const ModeHandlers rectangle{Nothing, RectangleMove, Nothing};
-    static const ModeHandlers ellipse{Nothing, EllipseMove, Nothing};
-    static const ModeHandlers line{Nothing, LineMove, Nothing};
+    static const ModeHandlers rectangle{RectangleMove, RectangleMove, Nothing};
+    static const ModeHandlers ellipse{EllipseMove, EllipseMove, Nothing};
+    static const ModeHandlers line{LineMove, LineMove, Nothing};
     static const ModeHandlers airBrush{Spray, Spray, Nothing};
     static const ModeHandlers select{Nothing, SelectMove, SelectRelease};
     static const ModeHandlers paste{PastePress, Nothing, Nothing};

@@ -7,11 +7,10 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Fieldmark Symbol Editor");
-    QApplication::setApplicationDisplayName("Fieldmark Symbol Editor");
+    TForm1::SetUpApplication();
     TForm1 window;
     window.SetUp(QDir::currentPath());
     window.show();
-    QTimer::singleShot(0, &window, &TForm1::FormShow);
+    QTimer::singleShot(0, &window, &TForm1::StartUpQuestions);
     return app.exec();
 }

@@ -106,9 +106,10 @@ void Battle::UpdateUnit(int n, const UnitRecord& r) {
     if (!units_.valid(n))
         return;
     const int h = units_[n].hex;
+    const auto before = units_[n];
     units_[n] = r;
     units_[n].hex = h;
-    modified = true;
+    modified = modified || !(units_[n] == before);
 }
 
 bool Battle::MoveUnit(int n, int h) {
@@ -163,9 +164,10 @@ void Battle::UpdateStructure(int n, const StructureRecord& r) {
     if (!structures_.valid(n))
         return;
     const int h = structures_[n].hex;
+    const auto before = structures_[n];
     structures_[n] = r;
     structures_[n].hex = h;
-    modified = true;
+    modified = modified || !(structures_[n] == before);
 }
 
 void Battle::DeleteStructure(int n) {
@@ -180,9 +182,10 @@ void Battle::UpdateObjective(int n, const ObjectiveRecord& r) {
     if (!objectives_.valid(n))
         return;
     const int h = objectives_[n].hex;
+    const auto before = objectives_[n];
     objectives_[n] = r;
     objectives_[n].hex = h;
-    modified = true;
+    modified = modified || !(objectives_[n] == before);
 }
 
 void Battle::DeleteObjective(int n) {
@@ -197,9 +200,10 @@ void Battle::UpdateMapText(int n, const MapTextRecord& r) {
     if (!mapTexts_.valid(n))
         return;
     const int h = mapTexts_[n].hex;
+    const auto before = mapTexts_[n];
     mapTexts_[n] = r;
     mapTexts_[n].hex = h;
-    modified = true;
+    modified = modified || !(mapTexts_[n] == before);
 }
 
 void Battle::DeleteMapText(int n) {

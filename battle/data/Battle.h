@@ -51,7 +51,8 @@ public:
     const UnitRecord& unit(int n) const { return units_[n]; }
     // The new unit's number, or 0 when the table is full or h is off the map or taken.
     int AddUnit(const UnitRecord& r, int h);
-    // Every field but hex.
+    // Every field but hex. The update* operations mark the battle modified only when the
+    // record changes.
     void UpdateUnit(int n, const UnitRecord& r);
     bool MoveUnit(int n, int h);
     // Later units move down one number; their hexes follow.
@@ -84,7 +85,8 @@ public:
     void DeleteMapText(int n);
 
 private:
-    friend struct BattleFileAccess; // the battle file reader fills a fresh battle
+    friend struct BattleFileAccess;  // the battle file reader fills a fresh battle
+    friend struct BattleStateAccess; // the undo history restores a state exactly
 
     template <class Table>
     int AddLinked(Table& table, typename Table::value_type r, int h, int HexRecord::*link);

@@ -14,3 +14,7 @@ using FileChooser =
 
 // A file-open box over parent.
 FileChooser OpenFileBox(QWidget* parent);
+// A file box over parent, above the tool windows: acceptMode is a QFileDialog::AcceptMode;
+// a save box adds defaultSuffix to a name typed without any extension.
+QString ChooseFileIn(QWidget* parent, int acceptMode, const QString& title, const QString& folder,
+                     const QString& filter, const QString& defaultSuffix = QString());

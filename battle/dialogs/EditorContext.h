@@ -4,6 +4,7 @@
 // dialogs read and write. Owned by the main window; dialogs hold a reference.
 
 #include "Battle.h"
+#include "BattleHistory.h"
 #include "Definitions.h"
 #include "LoadedSymbolSet.h"
 #include "MessageSink.h"
@@ -11,6 +12,8 @@
 
 #include <QImage>
 #include <QString>
+
+#include <functional>
 
 struct EditorContext {
     Battle& battle;
@@ -26,6 +29,19 @@ struct EditorContext {
     int currentHex = 0;  // the hex a hex dialog was opened on
     int terrainSelection = 0;
     bool hexMask = true; // primary terrain is drawn through the set's shared hex mask
+    // Shows why an action was refused where the designer looks (the status line).
+    std::function<void(const QString& reason)> showRefusal = nullptr;
+
+    // An action that is not allowed: the refusal sound, and the reason in words for
+    // machines without sound.
+    void Refuse(const QString& reason) {
+        sounds.Play(SoundRefusal);
+        if (showRefusal)
+            showRefusal(reason);
+    }
+    // The undo history, for the edits of a dialog that stays open beside the map (the
+    // floating terrain picker); modal dialogs are recorded whole by the main window.
+    BattleHistory* history = nullptr;
 
     QColor PaletteColour(int index) const {
         const int col = index % 16;

@@ -14,6 +14,7 @@ enum OrvButtonMode {
 enum OrvAnswer {
     OrvYes = 1, // also "Ok"
     OrvNo = 2,
+    OrvCancelled = 3, // Escape or the close box: the command that asked does not go on
 };
 
 enum OrvMessageNumber {
@@ -33,6 +34,6 @@ struct OrvMessage {
 // Text and title of a message; both empty for a number the table does not have.
 OrvMessage OrvMessageText(int messageNumber);
 
-// Shows message messageNumber with buttonMode buttons and returns the answer (OrvYes or
-// OrvNo). The window wires it to its TOrvMsgBox; tests record the requests.
+// Shows message messageNumber with buttonMode buttons and returns the answer (OrvYes,
+// OrvNo or OrvCancelled). The window wires it to its TOrvMsgBox; tests record the requests.
 using MessageBoxShower = std::function<int(int messageNumber, int buttonMode)>;

@@ -11,6 +11,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 QHBoxLayout* RowIn(QGroupBox* box) {
@@ -96,9 +99,13 @@ SettingsControls::SettingsControls(QWidget* parent, int iconSide) {
 }
 
 void SettingsControls::ShowEntries(const SettingsEntries& entries) {
-    SNam->setText(entries.battleName);
-    SideA->setText(entries.sideAName);
-    SideB->setText(entries.sideBName);
+    // A longer name from a file is shown whole; OK cuts it only when it was changed.
+    for (auto [box, text] :
+         {std::pair{SNam, &entries.battleName}, std::pair{SideA, &entries.sideAName},
+          std::pair{SideB, &entries.sideBName}}) {
+        box->setMaxLength(std::max(kNameTypedChars, int(text->size())));
+        box->setText(*text);
+    }
     History->setPlainText(entries.history);
 }
 

@@ -16,9 +16,14 @@ int SettingsEntries::RefusalMessage() const {
 }
 
 void SettingsEntries::StoreInto(BattleSettings& settings) const {
-    settings.battleName.assign(battleName.left(kNameTypedChars));
-    settings.sideAName.assign(sideAName.left(kNameTypedChars));
-    settings.sideBName.assign(sideBName.left(kNameTypedChars));
+    // A file may hold longer names than the boxes take: a name left as it was stays whole.
+    const auto store = [](auto& field, const QString& entry) {
+        if (entry != field.text())
+            field.assign(entry.left(kNameTypedChars));
+    };
+    store(settings.battleName, battleName);
+    store(settings.sideAName, sideAName);
+    store(settings.sideBName, sideBName);
     const QStringList lines = history.split(QLatin1Char('\n'));
     for (int i = 0; i < kHistoryLines; ++i) {
         QString line = i < lines.size() ? lines[i] : QString();

@@ -25,7 +25,8 @@ struct SettingsEntries {
     // 0 when the names may be stored, else the message that refuses them: a missing battle
     // name, then a missing side name.
     int RefusalMessage() const;
-    // Names and the 100 description lines; lines the memo lacks become empty, longer
+    // Names (a changed one cut at 20 characters, an unchanged one kept whole, however
+    // long) and the 100 description lines; lines the memo lacks become empty, longer
     // lines keep their first 79 characters and lines past the 100th are dropped.
     void StoreInto(BattleSettings& settings) const;
     // The battle's names and description, without the empty lines that end it.

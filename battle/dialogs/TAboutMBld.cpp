@@ -1,5 +1,6 @@
 #include "TAboutMBld.h"
 
+#include "AboveToolWindows.h"
 #include "ProgramFolder.h"
 #include "SettingsControls.h"
 
@@ -15,6 +16,7 @@ constexpr int kLogoWidth = 360; // the logo is shown no wider than this
 }
 
 TAboutMBld::TAboutMBld(const QString& programFolder, QWidget* parent) : QDialog(parent) {
+    KeepAboveToolWindows(this);
     setObjectName(QStringLiteral("AboutMBld"));
     setWindowTitle(QStringLiteral("About Fieldmark Varnholm"));
     auto* layout = new QVBoxLayout(this);

@@ -1,5 +1,6 @@
 #include "TMapInfo.h"
 
+#include "AboveToolWindows.h"
 #include "SettingsControls.h"
 
 #include <QHBoxLayout>
@@ -8,6 +9,7 @@
 #include <QVBoxLayout>
 
 TMapInfo::TMapInfo(EditorContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+    KeepAboveToolWindows(this);
     setObjectName(QStringLiteral("MapInfo"));
     setWindowTitle(QStringLiteral("Map Information"));
     setLbl_ = NamedLabel(QStringLiteral("SetLbl"), this);

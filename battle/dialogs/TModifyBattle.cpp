@@ -1,5 +1,6 @@
 #include "TModifyBattle.h"
 
+#include "AboveToolWindows.h"
 #include "SettingsControls.h"
 #include "UpDownArrows.h"
 
@@ -13,6 +14,7 @@
 TModifyBattle::TModifyBattle(EditorContext& context, MessageBoxShower showMessage, QWidget* parent)
     : QDialog(parent), context_(context), logic_(context),
       controls_(std::make_unique<SettingsControls>(this, kIconPictureSide)) {
+    KeepAboveToolWindows(this);
     setObjectName(QStringLiteral("ModifyBattle"));
     setWindowTitle(QStringLiteral("Battle Settings"));
     logic_.showMessage = std::move(showMessage);

@@ -1,5 +1,6 @@
 #include "TNewMap.h"
 
+#include "AboveToolWindows.h"
 #include "ProgramFolder.h"
 #include "SettingsControls.h"
 #include "UpDownArrows.h"
@@ -29,6 +30,7 @@ QHBoxLayout* SideStepper(QLabel* label, UpDownArrows* arrows) {
 TNewMap::TNewMap(EditorContext& context, MessageBoxShower showMessage, QWidget* parent)
     : QDialog(parent), context_(context), logic_(context),
       controls_(std::make_unique<SettingsControls>(this, NewMapLogic::kPreviewSide)) {
+    KeepAboveToolWindows(this);
     setObjectName(QStringLiteral("NewMap"));
     setWindowTitle(QStringLiteral("Create Battle"));
     logic_.showMessage = std::move(showMessage);

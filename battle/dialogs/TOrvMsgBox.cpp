@@ -1,5 +1,6 @@
 #include "TOrvMsgBox.h"
 
+#include "AboveToolWindows.h"
 #include "SoundEffects.h"
 
 #include <QHBoxLayout>
@@ -8,6 +9,7 @@
 #include <QVBoxLayout>
 
 TOrvMsgBox::TOrvMsgBox(SoundEffects& sounds, QWidget* parent) : QDialog(parent), sounds_(sounds) {
+    KeepAboveToolWindows(this);
     setObjectName(QStringLiteral("OrvMsgBox"));
     setModal(true);
 

@@ -19,8 +19,8 @@ public:
     int messageNumber = 0;
     int buttonMode = OrvOneButton;
 
-    // Sets both values and shows the box modally: OrvYes (also "Ok") or OrvNo. Closing
-    // the window without a button answers OrvNo.
+    // Sets both values and shows the box modally: OrvYes (also "Ok") or OrvNo. Escape or
+    // closing the window without a button answers OrvCancelled.
     int Ask(int number, int mode);
     // Asks through this box; for the logic classes of the other dialogs.
     MessageBoxShower Shower() {
@@ -31,7 +31,7 @@ public:
     void FormActivate();
 
 public slots:
-    void reject() override { done(OrvNo); }
+    void reject() override { done(OrvCancelled); }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,5 +1,6 @@
 #include "TSelectColor.h"
 
+#include "AboveToolWindows.h"
 #include "SettingsControls.h"
 
 #include <QFrame>
@@ -59,6 +60,7 @@ private:
 
 TSelectColor::TSelectColor(EditorContext& context, QWidget* parent)
     : QDialog(parent), logic_(context) {
+    KeepAboveToolWindows(this);
     setObjectName(QStringLiteral("SelectColor"));
     setWindowTitle(QStringLiteral("Select Color"));
 

@@ -11,12 +11,13 @@ bool DragStroke::Paints(int mode, Qt::MouseButton button) {
     return button == Qt::LeftButton && (mode == ModePlacePrimary || mode == ModeCaltrops);
 }
 
-QString DragStroke::Caption(int mode) {
+QString DragStroke::Caption(int mode, Qt::MouseButton button) {
     switch (mode) {
     case ModePlacePrimary:
         return QStringLiteral("Place Primary Terrain");
     case ModeAddSecondary:
-        return QStringLiteral("Place Secondary Terrain");
+        return button == Qt::LeftButton ? QStringLiteral("Place Secondary Terrain")
+                                        : QStringLiteral("Remove Secondary Terrain");
     case ModeCaltrops:
         return QStringLiteral("Place Caltrops");
     default:
@@ -35,7 +36,7 @@ void DragStroke::Begin(int mode, Qt::MouseButton button, int hex, QPoint at) {
     last_ = at;
     painted_.clear();
     if (beginStep)
-        beginStep(Caption(mode));
+        beginStep(Caption(mode, button));
     PaintBrush(hex);
 }
 

@@ -32,7 +32,8 @@ public:
     // The modes a drag paints in, and the button: left everywhere, any other button in
     // "Place Secondary Terrain", where it removes.
     static bool Paints(int mode, Qt::MouseButton button);
-    static QString Caption(int mode);
+    // The step's caption: "Place Primary Terrain", "Remove Secondary Terrain", ...
+    static QString Caption(int mode, Qt::MouseButton button);
 
     // The press on `hex` at point `at` of the view.
     void Begin(int mode, Qt::MouseButton button, int hex, QPoint at);

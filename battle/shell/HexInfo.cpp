@@ -36,11 +36,11 @@ HexInfoTexts ShowHexInfo(const Battle& b, const Definitions& defs, int hex) {
         return t;
     const HexRecord& h = b.hex(hex);
     const int cost = HexMoveCost(b, hex), defence = HexDefence(b, hex);
+    // Names come from the designer: they are arguments, never part of a format.
     t.hexNo = QStringLiteral("Hex:%1 CPM:%2 Elv:%3/%4 Def:%5")
-                  .arg(HexLabel(b, hex), cost == 0 ? QStringLiteral("X") : QString::number(cost))
-                  .arg(HexElevation(b, hex))
-                  .arg(HexHeight(b, hex))
-                  .arg(defence == 0 ? QStringLiteral("-") : QString::number(defence));
+                  .arg(HexLabel(b, hex), cost == 0 ? QStringLiteral("X") : QString::number(cost),
+                       QString::number(HexElevation(b, hex)), QString::number(HexHeight(b, hex)),
+                       defence == 0 ? QStringLiteral("-") : QString::number(defence));
     if (h.primaryTerrain < kNoSymbol)
         t.primary = TerrainName(b, h.primaryTerrain);
     if (h.caltropsMarker != 0)
@@ -50,7 +50,8 @@ HexInfoTexts ShowHexInfo(const Battle& b, const Definitions& defs, int hex) {
             t.secondary += TerrainName(b, symbol) + QLatin1Char(' ');
     if (h.objectiveNo != 0 && b.objectives().valid(h.objectiveNo)) {
         const ObjectiveRecord& o = b.objectives()[h.objectiveNo];
-        t.objective = QStringLiteral("%1 %2 Pts").arg(o.name.text()).arg(o.victoryPoints);
+        t.objective = o.name.text() + QLatin1Char(' ') + QString::number(o.victoryPoints) +
+                      QStringLiteral(" Pts");
     }
     if (h.mapTextNo != 0 && b.mapTexts().valid(h.mapTextNo))
         t.mapText = b.mapTexts()[h.mapTextNo].text.text();
@@ -60,10 +61,9 @@ HexInfoTexts ShowHexInfo(const Battle& b, const Definitions& defs, int hex) {
     if (hasStructure) {
         const StructureRecord& s = b.structures()[h.structureNo];
         t.side = SideName(b, s.side);
-        t.structure = QStringLiteral("%1 Def: %2  Supply: %3 ")
-                          .arg(s.name.text())
-                          .arg(s.defenceModifier)
-                          .arg(s.supplyLevel);
+        t.structure = s.name.text() +
+                      QStringLiteral(" Def: %1  Supply: %2 ")
+                          .arg(QString::number(s.defenceModifier), QString::number(s.supplyLevel));
     }
     if (hasUnit) {
         const UnitRecord& u = b.unit(h.unitNo);
@@ -72,15 +72,12 @@ HexInfoTexts ShowHexInfo(const Battle& b, const Definitions& defs, int hex) {
                                  : QString();
         t.side = SideName(b, u.side) + QLatin1Char(' ') + wing;
         t.unit = u.name.text();
-        t.status = QStringLiteral("Men:%1 MP:%2  Mor:%3  Com:%4  Def:%5  Msl:%6  Ldr:%7 Pts:%8")
-                       .arg(u.men)
-                       .arg(u.movementPoints)
-                       .arg(u.morale)
-                       .arg(UnitCombatStrength(defs, u, true))
-                       .arg(UnitDefence(defs, u))
-                       .arg(UnitMissileStrength(defs, u, true))
-                       .arg(LeaderPart(b, h.unitNo))
-                       .arg(u.value);
+        const auto n = [](int value) { return QString::number(value); };
+        t.status =
+            QStringLiteral("Men:%1 MP:%2  Mor:%3  Com:%4  Def:%5  Msl:%6  Ldr:%7 Pts:%8")
+                .arg(n(u.men), n(u.movementPoints), n(u.morale),
+                     n(UnitCombatStrength(defs, u, true)), n(UnitDefence(defs, u)),
+                     n(UnitMissileStrength(defs, u, true)), LeaderPart(b, h.unitNo), n(u.value));
         if (h.reinforcementMarker != 0)
             t.reinforcement = QStringLiteral("ReinForcement");
     }

@@ -14,6 +14,9 @@ struct MainFormActions {
     QAction* saveMapAs = nullptr;
     QAction* exit = nullptr;
     std::array<QAction*, 5> recent{}; // MapA1 … MapE1
+    // Edit
+    QAction* undo = nullptr;
+    QAction* redo = nullptr;
     // Battle
     QAction* modifyScenario = nullptr;
     QAction* information = nullptr;

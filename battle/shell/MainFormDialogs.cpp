@@ -18,7 +18,7 @@
 void TMainForm::TerrainCommand(int mode) {
     if (mode == ModeFillPrimary) {
         // The fill's symbol is chosen modally; the mode is set whatever the picker returned.
-        selectTer_->ExecModal(2);
+        RecordStep(QStringLiteral("Terrain Attributes"), [this] { selectTer_->ExecModal(2); });
     } else {
         selectTer_->ShowFloating(mode == ModePlacePrimary ? 1 : 3);
     }
@@ -27,16 +27,16 @@ void TMainForm::TerrainCommand(int mode) {
 
 void TMainForm::OpenHexDialog(int mode, int hex) {
     context_.currentHex = hex;
-    int result = 0;
+    QDialog* dialog = nullptr;
     switch (mode) {
     case ModeMapText:
-        result = addLocation_->exec();
+        dialog = addLocation_.get();
         break;
     case ModeStructures:
-        result = addBase_->exec();
+        dialog = addBase_.get();
         break;
     case ModeObjective:
-        result = addVHex_->exec();
+        dialog = addVHex_.get();
         break;
     case ModeUnits:
     case ModeReinforcements:
@@ -45,6 +45,8 @@ void TMainForm::OpenHexDialog(int mode, int hex) {
     default:
         return;
     }
+    int result = 0;
+    RecordStep(MapStepCaption(mode, Qt::LeftButton), [&] { result = dialog->exec(); });
     if (result == 1)
         RedrawAll();
 }
@@ -52,7 +54,8 @@ void TMainForm::OpenHexDialog(int mode, int hex) {
 void TMainForm::OpenUnitEditor(int hex, int mode) {
     context_.currentHex = hex;
     addUnit_->logic().commandMode = mode;
-    const int result = addUnit_->exec();
+    int result = 0;
+    RecordStep(MapStepCaption(mode, Qt::LeftButton), [&] { result = addUnit_->exec(); });
     // A hex with a reinforcement marker switches the editor, and the window, to the
     // reinforcement mode.
     if (commandMode == ModeUnits || commandMode == ModeReinforcements)
@@ -70,6 +73,6 @@ void TMainForm::ObjectiveListClick() {
 }
 
 void TMainForm::SetHexMarkersClick() {
-    selectHxMrk_->exec();
+    RecordStep(QStringLiteral("Special Hex Markers"), [this] { selectHxMrk_->exec(); });
     RedrawAll();
 }

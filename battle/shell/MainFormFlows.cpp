@@ -2,6 +2,7 @@
 // table colour, the side report checks and help.
 #include "BattleFile.h"
 #include "BattleList.h"
+#include "BattleRecovery.h"
 #include "HelpWindow.h"
 #include "MapWidget.h"
 #include "OpenBattle.h"
@@ -15,6 +16,7 @@
 #include "TOrvMsgBox.h"
 #include "TRForceRoster.h"
 #include "TSelectColor.h"
+#include "TSelectTer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,21 +32,31 @@ namespace {
 const QString kBattleFilter = QStringLiteral("Fieldmark Scenario Files (*.scn)");
 const QString kProgramCaption = QStringLiteral("Field Mark Varnholm");
 
+// The name keeps the case it was typed in; only a missing extension is added.
+QString BattleSaveName(const QString& chosen) {
+    if (chosen.isEmpty() || chosen.endsWith(QLatin1String(".scn"), Qt::CaseInsensitive))
+        return chosen;
+    return chosen + QLatin1String(".scn");
+}
+
 } // namespace
 
-void TMainForm::AskToSaveChanges() {
+bool TMainForm::AskToSaveChanges() {
     if (!battleActive || !battle_.modified)
-        return;
-    if (askMessage(MsgSaveChanges, OrvTwoButtons) != OrvYes)
-        return;
-    if (!untitled)
-        SaveBattleTo(battlePath);
-    else
-        SaveMapAsClick();
+        return true;
+    switch (askMessage(MsgSaveChanges, OrvTwoButtons)) {
+    case OrvNo:
+        return true;
+    case OrvYes:
+        return untitled ? SaveBattleAs() : SaveBattleTo(battlePath);
+    default:
+        return false;
+    }
 }
 
 void TMainForm::OpenMapFileClick() {
-    AskToSaveChanges();
+    if (!AskToSaveChanges())
+        return;
     const QString path =
         chooseOpenPath(QStringLiteral("Open Battle File"), BattlesFolder(), kBattleFilter);
     if (!path.isEmpty())
@@ -52,7 +64,7 @@ void TMainForm::OpenMapFileClick() {
 }
 
 void TMainForm::OpenRecent(int index) {
-    if (index >= 0 && index < recentBattles.size())
+    if (index >= 0 && index < recentBattles.size() && AskToSaveChanges())
         OpenBattleFile(recentBattles[index]);
 }
 
@@ -60,6 +72,10 @@ void TMainForm::OpenBattleFile(const QString& path) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const OpenOutcome outcome = OpenBattle(path, battle_, symbols_, battlePath, context_.messages);
     QApplication::restoreOverrideCursor();
+    if (outcome != OpenOutcome::ReadFailed) {
+        recovery_->Forget(); // the battle shown before is gone
+        history_.Reset();    // another battle: the state read is the one on disk
+    }
     switch (outcome) {
     case OpenOutcome::ReadFailed:
         return;
@@ -69,7 +85,6 @@ void TMainForm::OpenBattleFile(const QString& path) {
     case OpenOutcome::Opened:
         context_.hexMask = symbols_.realHex != 0;
         untitled = false;
-        battle_.modified = false;
         ActivateBattle(true);
         return;
     }
@@ -80,23 +95,25 @@ void TMainForm::ApplyTableColour() {
 }
 
 void TMainForm::ActivateBattle(bool opened) {
+    // The picker lists the rows of the set it was filled from: it must not outlive it.
+    selectTer_->close();
     battleActive = true;
     if (opened)
         ApplyTableColour();
     renderer_.hexMask = context_.hexMask;
-    renderer_.RebuildMapBuffer(mapWin_->width(), mapWin_->height(), context_.messages);
+    renderer_.RebuildMapBuffer(mapWin_->viewWidth(), mapWin_->viewHeight(), context_.messages);
     SetSaveMapPosCaption();
     RedrawAll();
     EnableBattleCommands(true);
     SetSideCaptions();
-    infLbl_->setText(QStringLiteral("Battle Active."));
+    SetStatus(QStringLiteral("Battle Active."));
     SetScrollBars();
     SetZoomButtons();
-    if (opened)
-        setWindowTitle(QStringLiteral("Fieldmark Varnholm:") + battle_.settings.battleName.text());
+    setWindowTitle(QStringLiteral("Fieldmark Varnholm:") + battle_.settings.battleName.text());
 }
 
 void TMainForm::ReturnToNoBattle() {
+    selectTer_->close();
     battleActive = false;
     renderer_.Release();
     // No command may act on a battle that is not shown.
@@ -104,17 +121,19 @@ void TMainForm::ReturnToNoBattle() {
     scrollHorz_->setEnabled(false);
     scrollVert_->setEnabled(false);
     ClearHexInfo();
-    infLbl_->setText(QStringLiteral("Battle not active"));
+    SetStatus(QStringLiteral("Battle not active"));
     ShowLogo();
     setWindowTitle(kProgramCaption);
 }
 
 void TMainForm::CreateNewMap1Click() {
-    AskToSaveChanges();
+    if (!AskToSaveChanges())
+        return;
     if (newMap_->exec() != 1)
         return;
+    recovery_->Forget();
     context_.hexMask = symbols_.realHex != 0;
-    battle_.modified = true;
+    history_.Reset(false); // modified until it is saved
     untitled = true;
     battlePath.clear();
     ActivateBattle(false);
@@ -127,9 +146,10 @@ bool TMainForm::SaveBattleTo(const QString& path) {
     QApplication::restoreOverrideCursor();
     if (!written)
         return false; // still modified, and not listed as a recent battle
+    history_.MarkSaved();
     RecordInBattleList(recentBattles, path, programFolder_, context_.messages);
     UpdateRecentItems();
-    battle_.modified = false;
+    recovery_->Forget();
     return true;
 }
 
@@ -139,47 +159,49 @@ void TMainForm::SavMapClick() {
 }
 
 void TMainForm::SaveMapAsClick() {
+    SaveBattleAs();
+}
+
+bool TMainForm::SaveBattleAs() {
     if (!battleActive)
-        return;
-    QString path =
+        return false;
+    const QString chosen =
         chooseSavePath(QStringLiteral("Save Battle File"), BattlesFolder(), kBattleFilter);
+    const QString path = BattleSaveName(chosen);
     if (path.isEmpty())
-        return;
-    // Only the name the designer typed is lower-cased.
-    const QFileInfo info(path);
-    QString name = info.fileName().toLower();
-    if (!name.endsWith(QLatin1String(".scn")))
-        name += QLatin1String(".scn");
-    path = info.dir().filePath(name);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool written =
-        WriteBattleFile(path, battle_, definitions_, symbols_.terrainCount(), context_.messages);
-    QApplication::restoreOverrideCursor();
-    if (!written)
-        return;
+        return false;
+    // The chooser asked about replacing the name it returned, not about a longer one.
+    if (path != chosen && QFileInfo::exists(path) && !confirmReplace(path))
+        return false;
+    if (!SaveBattleTo(path))
+        return false;
     battlePath = path;
     untitled = false;
     actions_.saveMapFile->setEnabled(true);
-    battle_.modified = false;
+    return true;
 }
 
 void TMainForm::Exit1Click() {
-    closing = true;
     close();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+    // A battle whose save question was cancelled, or whose save failed, keeps the window.
+    if (!AskToSaveChanges()) {
+        event->ignore();
+        return;
+    }
     closing = true;
-    AskToSaveChanges();
     renderer_.Release();
     battleActive = false;
     if (help_)
         help_->close();
+    recovery_->Forget(); // saved or declined: a normal end leaves no copy
     event->accept();
 }
 
 void TMainForm::ModifyScenario1Click() {
-    modifyBattle_->exec();
+    RecordStep(QStringLiteral("Battle Settings"), [this] { modifyBattle_->exec(); });
     SetSideCaptions();
     setWindowTitle(QStringLiteral("Fieldmark Varnholm:") + battle_.settings.battleName.text());
 }
@@ -214,8 +236,8 @@ void TMainForm::SideReportClick(int side, bool reinforcements) {
 void TMainForm::SetTableColor1Click() {
     context_.dialogValue = 1;
     selectColor_->exec();
-    battle_.modified = true;
-    battle_.settings.tableColour = uint8_t(context_.dialogValue & 0xff);
+    RecordStep(QStringLiteral("Set Game Table Color"),
+               [this] { battle_.settings.tableColour = uint8_t(context_.dialogValue & 0xff); });
     ApplyTableColour();
     if (battleActive)
         RedrawAll();

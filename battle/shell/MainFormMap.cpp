@@ -20,13 +20,13 @@ void TMainForm::SetMode(int mode) {
     stroke_.End();
     mapWin_->setCursor(HandCursor());
     commandMode = mode;
-    infLbl_->setText(ModeStatusText(mode));
+    SetStatus(ModeStatusText(mode));
     UpdateBrushOutline();
 }
 
+// Choosing the mode changes nothing: only the clicks that follow are steps.
 void TMainForm::PlaceCaltrops1Click() {
     SetMode(ModeCaltrops);
-    battle_.modified = true;
 }
 
 void TMainForm::MapWinMouseMove(int x, int y) {
@@ -79,7 +79,7 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
         break;
     case ModeObjective:
         if (battle_.objectives().count() > 0 && battle_.hex(hex).objectiveNo == 0) {
-            sounds_.Play(SoundRefusal);
+            context_.Refuse(QStringLiteral("This hex holds no objective: click an objective."));
             return;
         }
         OpenHexDialog(commandMode, hex);
@@ -88,7 +88,7 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
     case ModeReinforcements: {
         const HexRecord& h = battle_.hex(hex);
         if (h.unitNo != 0 && h.reinforcementMarker == 0) {
-            sounds_.Play(SoundRefusal);
+            context_.Refuse(QStringLiteral("A unit that is not a reinforcement stands here."));
             return;
         }
         if (h.structureNo != 0)
@@ -108,7 +108,8 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
     }
 }
 
-void TMainForm::RunMapCommand(int hex, Qt::MouseButton) {
+void TMainForm::RunMapCommand(int hex, Qt::MouseButton button) {
+    const HistoryStep step(&history_, MapStepCaption(commandMode, button));
     Redraw redraw = Redraw::Nothing;
     bool taken = false;
     switch (commandMode) {
@@ -129,8 +130,10 @@ void TMainForm::RunMapCommand(int hex, Qt::MouseButton) {
     default:
         break;
     }
-    if (taken)
+    if (taken) {
+        unitCopied_ = true;
         actions_.pasteUnit->setEnabled(true);
+    }
     ApplyRedraw(redraw, hex);
     if (redraw == Redraw::All)
         RefreshHexInfo();
@@ -154,7 +157,7 @@ void TMainForm::RedrawAll() {
 
 void TMainForm::RedrawHex(int hex) {
     renderer_.RedrawHex(hex);
-    mapWin_->ShowMap();
+    mapWin_->ShowMapPart(renderer_.ViewSquare(hex));
 }
 
 void TMainForm::ZoomInClick() {
@@ -172,7 +175,7 @@ void TMainForm::ZoomOutClick() {
 
 void TMainForm::ShowZoomedView() {
     sounds_.Play(SoundZoom);
-    renderer_.RebuildMapBuffer(mapWin_->width(), mapWin_->height(), context_.messages);
+    renderer_.RebuildMapBuffer(mapWin_->viewWidth(), mapWin_->viewHeight(), context_.messages);
     RedrawAll();
     SetScrollBars();
     SetZoomButtons();
@@ -287,7 +290,8 @@ void TMainForm::TogglePreference(const PreferenceToggle& toggle) {
 }
 
 void TMainForm::SaveMapPosClick() {
-    battle_.settings.saveViewPosition = battle_.settings.saveViewPosition ? 0 : 1;
+    RecordStep(QStringLiteral("Save Map Position"), [this] {
+        battle_.settings.saveViewPosition = battle_.settings.saveViewPosition ? 0 : 1;
+    });
     SetSaveMapPosCaption();
-    battle_.modified = true;
 }

@@ -32,6 +32,9 @@ QMenu* MenuTitled(QMenuBar* bar, const QString& title) {
 void TMainForm::CreatePaintCommands() {
     stroke_.hexAt = [this](QPoint p) { return renderer_.HexAtPoint(p.x(), p.y()); };
     stroke_.show = [this](int hex, Redraw redraw) { ApplyRedraw(redraw, hex); };
+    // A whole stroke is one step of the history.
+    stroke_.beginStep = [this](const QString& caption) { history_.BeginStep(caption); };
+    stroke_.endStep = [this] { history_.EndStep(); };
     connect(mapWin_, &MapWidget::mouseReleased, this, &TMainForm::MapWinMouseUp);
 
     // Single keys for the modes; the unit clipboard takes the usual clipboard keys.

@@ -145,8 +145,16 @@ Redraw MapCommands::PasteUnit(int hex) {
     const HexRecord& h = b.hex(hex);
     const UnitRecord& clip = b.unitClipboard;
     const bool onReinforcementHex = h.reinforcementMarker != 0 && clip.activationTurn == 1;
-    if (h.unitNo != 0 || onReinforcementHex || b.AddClipboardUnit(hex) == 0) {
-        context_.sounds.Play(SoundRefusal);
+    if (h.unitNo != 0) {
+        context_.Refuse(QStringLiteral("A unit already stands on this hex."));
+        return Redraw::Nothing;
+    }
+    if (onReinforcementHex) {
+        context_.Refuse(QStringLiteral("Only a reinforcement can be pasted on this hex."));
+        return Redraw::Nothing;
+    }
+    if (b.AddClipboardUnit(hex) == 0) {
+        context_.Refuse(QStringLiteral("The battle holds the most units it has room for."));
         return Redraw::Nothing;
     }
     if (clip.activationTurn > 1) {

@@ -2,9 +2,11 @@
 
 #include "Battle.h"
 #include "LoadedSymbolSet.h"
-#include "RasterOps.h"
 
 #include <QPainter>
+
+#include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -110,6 +112,12 @@ QRect MapRenderer::HexSquare(int hex) const {
     return QRect(hexPixel_[size_t(hex)], QSize(s, s));
 }
 
+QRect MapRenderer::ViewSquare(int hex) const {
+    if (!battle_.IsHex(hex) || size_t(hex) >= hexPixel_.size())
+        return {};
+    return HexSquare(hex).translated(-bufferOffsetX_, -bufferOffsetY_);
+}
+
 void MapRenderer::RenderMap(int flags) {
     if (!hasBuffer() || !valid())
         return;
@@ -117,115 +125,133 @@ void MapRenderer::RenderMap(int flags) {
     RenderBlock(flags, buffer_.rect());
 }
 
-void MapRenderer::RenderBlock(int flags, const QRect& clip, bool drawUnits) {
-    const MapMetrics m = metrics();
-    const Block& b = block_;
-    if (flags & RenderFill) {
-        QPainter painter(&buffer_);
-        painter.fillRect(clip, tableColour);
-    }
+namespace {
+
+int FloorDiv(int a, int b) {
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+
+} // namespace
+
+void MapRenderer::RenderBlock(int flags, const QRect& clip) {
+    const QRect area = clip.intersected(buffer_.rect());
+    if (area.isEmpty())
+        return;
+    stamps_.Follow(set_);
+    level_ = zoomLevel() + 1;
+    canvas_ = Canvas(buffer_, area);
+    if (flags & RenderFill)
+        FillTable(area);
     if (flags & RenderTerrain) {
-        for (int row = b.firstRow; row <= b.lastRow; ++row)
-            for (int col = b.firstCol; col <= b.lastCol; ++col) {
+        // Only the columns and rows whose squares can reach into the area; a square spans
+        // its cell plus half a step of the odd columns' or rows' shift.
+        const MapMetrics m = metrics();
+        const Block& b = block_;
+        const int reachX = m.cellWidth + m.columnStep / 2, reachY = m.cellWidth + m.rowStep / 2;
+        const int firstCol =
+            std::max(b.firstCol, b.firstCol + FloorDiv(area.left() - reachX, m.columnStep));
+        const int lastCol = std::min(b.lastCol, b.firstCol + FloorDiv(area.right(), m.columnStep));
+        const int firstRow =
+            std::max(b.firstRow, b.firstRow + FloorDiv(area.top() - reachY, m.rowStep));
+        const int lastRow = std::min(b.lastRow, b.firstRow + FloorDiv(area.bottom(), m.rowStep));
+        for (int row = firstRow; row <= lastRow; ++row)
+            for (int col = firstCol; col <= lastCol; ++col) {
                 const int hex = m.hexAt(row, col);
-                if (HexSquare(hex).intersects(clip))
-                    DrawTerrainLayers(hex, clip);
+                if (QRect(hexPixel_[size_t(hex)], QSize(m.cellWidth, m.cellWidth)).intersects(area))
+                    DrawTerrainLayers(hex);
             }
     }
     if ((flags & RenderMapText) && prefs_.showMapText) {
-        for (int row = b.firstRow; row <= b.lastRow; ++row)
-            for (int col = b.firstCol; col <= b.lastCol; ++col)
-                if (battle_.hex(m.hexAt(row, col)).mapTextNo != 0)
-                    DrawMapText(m.hexAt(row, col));
+        for (int hex : BlockHexesOf(battle_.mapTexts(), &HexRecord::mapTextNo))
+            DrawMapText(hex, area);
     }
-    if (!drawUnits)
-        return;
-    for (int row = b.firstRow; row <= b.lastRow; ++row)
-        for (int col = b.firstCol; col <= b.lastCol; ++col)
-            if (battle_.hex(m.hexAt(row, col)).unitNo != 0)
-                DrawUnit(m.hexAt(row, col));
+    for (int hex : BlockHexesOf(battle_.units(), &HexRecord::unitNo))
+        DrawUnit(hex, area);
 }
 
-void MapRenderer::DrawTerrainLayers(int hex, const QRect& clip) {
+template <class Table>
+std::vector<int> MapRenderer::BlockHexesOf(const Table& table, int HexRecord::*link) const {
+    // The hexes of the block that hold a record, in drawing order (row by row).
+    const MapMetrics m = metrics();
+    std::vector<int> hexes;
+    for (int n = 1; n <= table.count(); ++n) {
+        const int hex = table[n].hex;
+        if (!battle_.IsHex(hex) || battle_.hex(hex).*link != n)
+            continue;
+        const int c = m.col(hex), r = m.row(hex);
+        if (c >= block_.firstCol && c <= block_.lastCol && r >= block_.firstRow &&
+            r <= block_.lastRow)
+            hexes.push_back(hex);
+    }
+    std::sort(hexes.begin(), hexes.end());
+    return hexes;
+}
+
+void MapRenderer::FillTable(const QRect& area) {
+    if (area == buffer_.rect()) {
+        buffer_.fill(tableColour);
+        return;
+    }
+    const QRgb colour = tableColour.rgb();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(buffer_.scanLine(y)) + area.left(), area.width(),
+                    colour);
+}
+
+void MapRenderer::DrawTerrainLayers(int hex) {
     const HexRecord& h = battle_.hex(hex);
-    DrawPrimary(h.primaryTerrain, hex, clip);
+    DrawPrimary(h.primaryTerrain, hex);
     if (h.caltropsMarker != 0)
-        DrawMarker(h.caltropsMarker, hex, clip);
+        DrawMarker(h.caltropsMarker, hex);
     for (int symbol : h.secondaryTerrain)
-        DrawMarker(symbol, hex, clip);
+        DrawMarker(symbol, hex);
     if (prefs_.showOverlay)
-        DrawMarker(battle_.markerTable[MarkerMapOverlay], hex, clip);
+        DrawMarker(battle_.markerTable[MarkerMapOverlay], hex);
     if (prefs_.showObjectives && h.objectiveNo != 0)
-        DrawMarker(battle_.markerTable[MarkerObjective], hex, clip);
+        DrawMarker(battle_.markerTable[MarkerObjective], hex);
     if (prefs_.showReinforcements && h.reinforcementMarker != 0)
-        DrawMarker(h.reinforcementMarker, hex, clip);
+        DrawMarker(h.reinforcementMarker, hex);
     if (h.structureNo != 0 && battle_.structures().valid(h.structureNo))
-        DrawMarker(battle_.structures()[h.structureNo].symbol, hex, clip);
+        DrawMarker(battle_.structures()[h.structureNo].symbol, hex);
 }
 
-void MapRenderer::DrawPrimary(int symbol, int hex, const QRect& clip) {
+void MapRenderer::DrawPrimary(int symbol, int hex) {
     if (!IsSymbol(symbol, set_.terrainCount()))
         return;
-    const int level = zoomLevel() + 1;
-    const QRect cell = set_.table(SymbolKind::Terrain)[size_t(symbol)].cells[level - 1].rect();
-    const QPoint at = hexPixel_[size_t(hex)];
-    const QImage& pictures = set_.picture(SymbolKind::Terrain, level);
-    if (hexMask && set_.maskCount() > 0) {
-        const QRect maskCell = set_.table(SymbolKind::Mask)[0].cells[level - 1].rect();
-        Blit(buffer_, at, set_.picture(SymbolKind::Mask, level), maskCell, RasterOp::And, clip);
-        Blit(buffer_, at, pictures, cell, RasterOp::Or, clip);
-    } else {
-        Blit(buffer_, at, pictures, cell, RasterOp::Copy, clip);
-    }
+    const auto use = hexMask && set_.maskCount() > 0 ? StampCache::PrimaryThroughHexMask
+                                                     : StampCache::PrimaryOpaque;
+    DrawStamp(canvas_, hexPixel_[size_t(hex)], stamps_.Get(set_, use, symbol, level_));
 }
 
-void MapRenderer::DrawMarker(int symbol, int hex, const QRect& clip) {
+void MapRenderer::DrawMarker(int symbol, int hex) {
     if (!IsSymbol(symbol, set_.terrainCount()))
         return;
-    const int level = zoomLevel() + 1;
-    const SymbolRecord& r = set_.table(SymbolKind::Terrain)[size_t(symbol)];
-    const QPoint at = hexPixel_[size_t(hex)];
-    const QImage& pictures = set_.picture(SymbolKind::Terrain, level);
-    if (r.maskIndex >= 1 && r.maskIndex <= set_.maskCount()) {
-        const QRect maskCell =
-            set_.table(SymbolKind::Mask)[size_t(r.maskIndex - 1)].cells[level - 1].rect();
-        Blit(buffer_, at, set_.picture(SymbolKind::Mask, level), maskCell, RasterOp::And, clip);
-        Blit(buffer_, at, pictures, r.cells[level - 1].rect(), RasterOp::Or, clip);
-    } else {
-        Blit(buffer_, at, pictures, r.cells[level - 1].rect(), RasterOp::Copy, clip);
-    }
+    DrawStamp(canvas_, hexPixel_[size_t(hex)],
+              stamps_.Get(set_, StampCache::Marker, symbol, level_));
 }
 
-void MapRenderer::DrawUnit(int hex) {
+void MapRenderer::DrawUnit(int hex, const QRect& clip) {
     const int n = battle_.hex(hex).unitNo;
     if (!battle_.units().valid(n))
         return;
     const UnitRecord& u = battle_.unit(n);
     if (u.activationTurn > 1 || !IsSymbol(u.symbol, set_.unitCount()))
         return;
-    const int level = zoomLevel() + 1;
-    const SymbolRecord& r = set_.table(SymbolKind::Unit)[size_t(u.symbol)];
-    const QRect cell = r.cells[level - 1].rect();
+    const QRect cell =
+        set_.table(SymbolKind::Unit)[size_t(u.symbol)].cells[size_t(level_ - 1)].rect();
     const int s = metrics().cellWidth;
     QPoint at = hexPixel_[size_t(hex)];
+    // The piece stands in the middle of its hex's square.
     if (s > cell.width())
         at.rx() += (s - cell.width()) / 2;
     if (s > cell.height())
         at.ry() += (s - cell.height()) / 2;
-    const QImage& pictures = set_.picture(SymbolKind::Unit, level);
-    const QRect all = buffer_.rect();
-    if (r.maskIndex >= 1 && r.maskIndex <= set_.maskCount()) {
-        const QRect maskCell =
-            set_.table(SymbolKind::Mask)[size_t(r.maskIndex - 1)].cells[level - 1].rect();
-        Blit(buffer_, at, set_.picture(SymbolKind::Mask, level),
-             QRect(maskCell.topLeft(), cell.size()), RasterOp::And, all);
-        Blit(buffer_, at, pictures, cell, RasterOp::Or, all);
-    } else {
-        Blit(buffer_, at, pictures, cell, RasterOp::Copy, all);
-    }
+    const Stamp& stamp = stamps_.Get(set_, StampCache::Unit, u.symbol, level_);
+    if (QRect(at, QSize(stamp.width, stamp.height)).intersects(clip))
+        DrawStamp(canvas_, at, stamp);
 }
 
-void MapRenderer::DrawMapText(int hex) {
+void MapRenderer::DrawMapText(int hex, const QRect& clip) {
     const int n = battle_.hex(hex).mapTextNo;
     if (!battle_.mapTexts().valid(n))
         return;
@@ -276,12 +302,16 @@ void MapRenderer::DrawMapText(int hex) {
     default:
         return;
     }
+    const QRect box(topLeft, QSize(tw, th)); // the text is cut to its box
+    if (!box.intersects(clip))
+        return;
     QPainter painter(&buffer_);
+    if (clip != buffer_.rect())
+        painter.setClipRect(clip);
     painter.setFont(font);
     painter.setPen(
         QColor(int(t.colour & 0xff), int((t.colour >> 8) & 0xff), int((t.colour >> 16) & 0xff)));
-    painter.drawText(QRect(topLeft, QSize(tw, th)),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
 }
 
 void MapRenderer::RedrawHex(int hex) {
@@ -291,6 +321,8 @@ void MapRenderer::RedrawHex(int hex) {
     const int c = m.col(hex), r = m.row(hex);
     if (c < block_.firstCol || c > block_.lastCol || r < block_.firstRow || r > block_.lastRow)
         return;
+    // Everything over the hex's square again: its neighbours' overlapping layers, texts and
+    // units; nothing outside the square changes.
     RenderBlock(RenderFill | RenderTerrain | RenderMapText, HexSquare(hex));
 }
 
@@ -314,12 +346,13 @@ void MapRenderer::ScrollBy(int dCols, int dRows) {
         RenderBlock(RenderFull, buffer_.rect());
         return;
     }
+    if (block_.origin == oldDrawing) {
+        return; // held at the map's edge: nothing moved
+    }
     // A step of two: move the pixels and draw only the strip that came into view.
     const QPoint shift(m.columnStep * (m.col(oldDrawing) - m.col(block_.origin)),
                        m.rowStep * (m.row(oldDrawing) - m.row(block_.origin)));
-    const QImage before = buffer_.copy();
-    buffer_.fill(tableColour);
-    Blit(buffer_, shift, before, before.rect(), RasterOp::Copy, buffer_.rect());
+    MovePixels(shift);
     // The strip reaches one cell further in: the old buffer's edge lacked the overhang of
     // the hexes beyond its block, which are inside the new block.
     QRect strip;
@@ -332,8 +365,31 @@ void MapRenderer::ScrollBy(int dCols, int dRows) {
         strip = QRect(0, h + shift.y() - reach, w, reach - shift.y());
     else
         strip = QRect(0, 0, w, shift.y() + reach);
-    RenderBlock(RenderFill | RenderTerrain, strip, false);
-    RenderBlock(RenderOverlay, buffer_.rect());
+    // Terrain, texts and units in the strip only: everything outside it moved unchanged.
+    RenderBlock(RenderFill | RenderTerrain | RenderMapText, strip);
+}
+
+void MapRenderer::MovePixels(QPoint shift) {
+    // In place: rows are contiguous, so a vertical move is one block move and a horizontal
+    // one a move per row. What is uncovered is redrawn by the caller.
+    const int w = buffer_.width(), h = buffer_.height();
+    const qsizetype stride = buffer_.bytesPerLine();
+    uchar* bits = buffer_.bits();
+    const int dy = std::clamp(shift.y(), -h, h), dx = std::clamp(shift.x(), -w, w);
+    if (dy > 0)
+        std::memmove(bits + dy * stride, bits, size_t(h - dy) * size_t(stride));
+    else if (dy < 0)
+        std::memmove(bits, bits - dy * stride, size_t(h + dy) * size_t(stride));
+    if (dx == 0)
+        return;
+    const size_t moved = size_t(w - std::abs(dx)) * sizeof(QRgb);
+    for (int y = 0; y < h; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
+        if (dx > 0)
+            std::memmove(row + dx, row, moved);
+        else
+            std::memmove(row, row - dx, moved);
+    }
 }
 
 bool MapRenderer::ZoomInAt(int hex) {

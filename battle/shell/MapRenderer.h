@@ -6,6 +6,7 @@
 
 #include "MapGeometry.h"
 #include "MessageSink.h"
+#include "SymbolStamps.h"
 
 #include <QColor>
 #include <QImage>
@@ -13,6 +14,7 @@
 #include <vector>
 
 class Battle;
+struct HexRecord;
 struct LoadedSymbolSet;
 
 struct DisplayPrefs {
@@ -69,6 +71,8 @@ public:
     // The part of the buffer the window shows.
     QRect viewRect() const { return {bufferOffsetX_, bufferOffsetY_, viewWidth_, viewHeight_}; }
     QImage View() const { return buffer_.copy(viewRect()); }
+    // Hex h's square in the view's pixels, where RedrawHex changes the picture.
+    QRect ViewSquare(int hex) const;
 
 private:
     struct Block {
@@ -76,13 +80,18 @@ private:
         int firstCol = 0, lastCol = -1, firstRow = 0, lastRow = -1;
     };
     Block CurrentBlock();
-    void RenderBlock(int flags, const QRect& clip, bool drawUnits = true);
+    // Draws the passes of `flags` and the unit pass, cut to `clip`.
+    void RenderBlock(int flags, const QRect& clip);
+    template <class Table>
+    std::vector<int> BlockHexesOf(const Table& table, int HexRecord::*link) const;
+    void FillTable(const QRect& area);
+    void MovePixels(QPoint shift);
     QRect HexSquare(int hex) const;
-    void DrawTerrainLayers(int hex, const QRect& clip);
-    void DrawMarker(int symbol, int hex, const QRect& clip);
-    void DrawPrimary(int symbol, int hex, const QRect& clip);
-    void DrawUnit(int hex);
-    void DrawMapText(int hex);
+    void DrawTerrainLayers(int hex);
+    void DrawMarker(int symbol, int hex);
+    void DrawPrimary(int symbol, int hex);
+    void DrawUnit(int hex, const QRect& clip);
+    void DrawMapText(int hex, const QRect& clip);
     void ScrollBy(int dCols, int dRows);
     bool valid() const;
 
@@ -95,4 +104,7 @@ private:
     int bufferOffsetX_ = 0, bufferOffsetY_ = 0;
     Block block_;
     std::vector<QPoint> hexPixel_; // buffer position of each hex at its last drawing
+    StampCache stamps_;
+    Canvas canvas_; // the buffer and the clip of the drawing under way
+    int level_ = 1; // the set level of the drawing under way
 };

@@ -1,6 +1,8 @@
 #pragma once
 // MapWin: shows the view rectangle of the map buffer, or the logo while no battle is
-// shown, and forwards the mouse to the main window.
+// shown, and forwards the mouse to the main window. At a map scale above 1 the buffer is
+// drawn for a fraction of the widget's size and shown enlarged; every position the widget
+// reports is then in the buffer's pixels, so the map code never sees the scale.
 
 #include <QImage>
 #include <QLine>
@@ -18,10 +20,19 @@ public:
     // Logo mode: black with the picture centred. Map mode: the buffer's view rectangle.
     void ShowLogo(const QImage& logo);
     void ShowMap();
+    // Map mode, repainting only `viewPart` (in the view's pixels, unscaled).
+    void ShowMapPart(const QRect& viewPart);
     bool showingMap() const { return showingMap_; }
     // Lines drawn over the map (the brush outline), in view pixels; empty for none.
     void SetOverlay(std::vector<QLine> lines);
     const std::vector<QLine>& overlay() const { return overlay_; }
+
+    // 1 … 3; other values are taken as the nearest of them.
+    void SetScale(int scale);
+    int scale() const { return scale_; }
+    // The size the map buffer is drawn for: the widget's size divided by the scale.
+    int viewWidth() const;
+    int viewHeight() const;
 
 signals:
     void mouseMoved(int x, int y);
@@ -43,4 +54,7 @@ private:
     bool showingMap_ = false;
     std::vector<QLine> overlay_;
     int wheelRemainder_ = 0;
+    int scale_ = 1;
+    QImage enlarged_; // the part being repainted at the scale, kept between paints
+    QPoint Unscaled(QPointF p) const;
 };

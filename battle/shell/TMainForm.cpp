@@ -1,8 +1,13 @@
 #include "TMainForm.h"
 
+#include "AboveToolWindows.h"
 #include "BattleList.h"
+#include "BattleRecovery.h"
+#include "ChooseFile.h"
+#include "BattlePreferences.h"
 #include "Cursors.h"
 #include "HelpWindow.h"
+#include "MapScaleMenu.h"
 #include "MapWidget.h"
 #include "ProgramFolder.h"
 #include "TAboutMBld.h"
@@ -26,6 +31,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,6 +40,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -43,6 +50,7 @@ constexpr int kScrollBarThickness = 12;
 constexpr int kPanelHeight = 96;
 constexpr int kMinWidth = 420;
 constexpr int kMinHeight = 275;
+constexpr int kRefusalMilliseconds = 4000;
 
 const QString kProgramCaption = QStringLiteral("Field Mark Varnholm");
 
@@ -70,6 +78,7 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
                                        programFolder, {},       {},           {}},
       renderer_(battle_, symbols_, prefs), commands_(context_) {
     setObjectName(QStringLiteral("MainForm"));
+    context_.history = &history_;
     setWindowTitle(kProgramCaption);
     setMinimumSize(kMinWidth, kMinHeight);
     if (warnings)
@@ -81,7 +90,10 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
     // The dialogs live as long as the window and are refilled at each showing.
     msgBox_ = std::make_unique<TOrvMsgBox>(sounds_, this);
     askMessage = msgBox_->Shower();
-    commands_.askMessage = [this](int number, int mode) { return askMessage(number, mode); };
+    context_.showRefusal = [this](const QString& reason) { ShowRefusal(reason); };
+    commands_.askMessage = [this](int number, int mode) {
+        return AskWithoutWaitCursor(number, mode);
+    };
     commands_.redrawBeforeQuestion = [this] {
         mapWin_->setCursor(HandCursor());
         RedrawAll();
@@ -103,14 +115,21 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
     vicHexes_ = std::make_unique<TVicHexes>(context_, this);
     defStats_ = std::make_unique<TDefStats>(context_, this);
     addUnit_->logic().showWeaponTable = [this](int kind) { defStats_->ShowTable(kind); };
+    recovery_ = std::make_unique<BattleRecovery>(*this, RecoveryFolder());
     chooseOpenPath = [this](const QString& title, const QString& folder, const QString& filter) {
-        return QFileDialog::getOpenFileName(this, title, folder, filter);
+        return ChooseFileIn(this, QFileDialog::AcceptOpen, title, folder, filter);
     };
     chooseSavePath = [this](const QString& title, const QString& folder, const QString& filter) {
-        QFileDialog dialog(this, title, folder, filter);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("scn"));
-        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+        return ChooseFileIn(this, QFileDialog::AcceptSave, title, folder, filter,
+                            QStringLiteral("scn"));
+    };
+    confirmReplace = [this](const QString& path) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Save Battle File"),
+                        QFileInfo(path).fileName() +
+                            QStringLiteral(" already exists.\nDo you want to replace it?"),
+                        QMessageBox::Yes | QMessageBox::No, this);
+        KeepAboveToolWindows(&box);
+        return box.exec() == QMessageBox::Yes;
     };
 
     CreatePanels();
@@ -150,6 +169,7 @@ void TMainForm::ShowWarning(const QString& caption, const QString& text) {
     QMessageBox box(caption == QStringLiteral("Error") ? QMessageBox::Critical
                                                        : QMessageBox::Warning,
                     caption, text, QMessageBox::Ok, this);
+    KeepAboveToolWindows(&box);
     box.exec();
 }
 
@@ -162,6 +182,29 @@ QAction* TMainForm::AddModeAction(QMenu* menu, const QString& name, const QStrin
 
 QString TMainForm::statusText() const {
     return infLbl_->text();
+}
+
+int TMainForm::AskWithoutWaitCursor(int number, int mode) {
+    // A question under the wait cursor looks like a program that is still busy.
+    int waits = 0;
+    for (; QApplication::overrideCursor(); ++waits)
+        QApplication::restoreOverrideCursor();
+    const int answer = askMessage(number, mode);
+    for (; waits > 0; --waits)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    return answer;
+}
+
+void TMainForm::SetStatus(const QString& text) {
+    refusalTimer_->stop(); // a refusal shown before must not overwrite this later
+    infLbl_->setText(text);
+}
+
+void TMainForm::ShowRefusal(const QString& reason) {
+    if (!refusalTimer_->isActive())
+        statusBeforeRefusal_ = infLbl_->text();
+    infLbl_->setText(reason);
+    refusalTimer_->start();
 }
 
 QAction* TMainForm::AddAction(QMenu* menu, const QString& name, const QString& caption,
@@ -195,6 +238,14 @@ void TMainForm::CreateMenus() {
         a.recent[size_t(k)] = AddAction(file, name + QLatin1Char('1'), name, nullptr);
         connect(a.recent[size_t(k)], &QAction::triggered, this, [this, k] { OpenRecent(k); });
     }
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
+    a.undo = AddAction(edit, "Undo1", "Undo", &TMainForm::UndoClick, false);
+    a.undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    a.redo = AddAction(edit, "Redo1", "Redo", &TMainForm::RedoClick, false);
+    a.redo->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+    history_.changed = [this] { UpdateEditMenu(); };
 
     QMenu* battle = menuBar()->addMenu(QStringLiteral("Battle"));
     a.modifyScenario = AddAction(battle, "ModifyScenario1", "Battle Settings",
@@ -256,6 +307,12 @@ void TMainForm::CreateMenus() {
                              &TMainForm::SaveMapPosClick, false);
     a.setTableColor = AddAction(preferences, "SetTableColor1", "Set Game Table Color",
                                 &TMainForm::SetTableColor1Click, false);
+    AddMapScaleMenu(preferences, mapWin_->scale(), [this](int scale) {
+        mapWin_->SetScale(scale);
+        if (!WriteBattlePreferences(programFolder_, {scale}))
+            Warn(context_.messages, QStringLiteral("Could not save the preferences."));
+        FormResize();
+    });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     a.helpIndex = AddAction(help, "HelpIndex", "Contents", &TMainForm::HelpIndexClick);
@@ -273,6 +330,7 @@ void TMainForm::CreatePanels() {
     connect(mapWin_, &MapWidget::mouseMoved, this, &TMainForm::MapWinMouseMove);
     connect(mapWin_, &MapWidget::mousePressed, this, &TMainForm::MapWinMouseDown);
     connect(mapWin_, &MapWidget::wheelTurned, this, &TMainForm::Wheel);
+    mapWin_->SetScale(ReadBattlePreferences(programFolder_).mapScale);
 
     scrollVert_ = new QScrollBar(Qt::Vertical, central_);
     scrollVert_->setObjectName(QStringLiteral("ScrollVert"));
@@ -333,6 +391,12 @@ void TMainForm::CreatePanels() {
     infoLayout->setContentsMargins(6, 0, 6, 0);
     infLbl_ = new QLabel(QStringLiteral("Battle not active"), infoBar);
     infLbl_->setObjectName(QStringLiteral("InfLbl"));
+    refusalTimer_ = new QTimer(this);
+    refusalTimer_->setSingleShot(true);
+    refusalTimer_->setInterval(kRefusalMilliseconds);
+    // The line goes back to what it said before; a later status text stops the timer.
+    connect(refusalTimer_, &QTimer::timeout, this,
+            [this] { infLbl_->setText(statusBeforeRefusal_); });
     infoLayout->addWidget(infLbl_);
 
     auto* grid = new QGridLayout(mPanel_);
@@ -375,6 +439,7 @@ void TMainForm::FormActivate() {
     FormResize();
     recentBattles = LoadBattleList(programFolder_);
     UpdateRecentItems();
+    recovery_->Start();
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {
@@ -392,7 +457,8 @@ void TMainForm::FormResize() {
     scrollHorz_->setGeometry(0, h + 1, w, kScrollBarThickness);
     mPanel_->setGeometry(0, h + 1 + kScrollBarThickness, clientW, kPanelHeight);
     if (battleActive) {
-        if (renderer_.RebuildMapBuffer(w, h, context_.messages)) {
+        if (renderer_.RebuildMapBuffer(mapWin_->viewWidth(), mapWin_->viewHeight(),
+                                       context_.messages)) {
             SetScrollBars();
             RedrawAll();
         }
@@ -439,8 +505,9 @@ void TMainForm::EnableBattleCommands(bool enable) {
     zoomOut_->setEnabled(enable);
     a.objectiveList->setEnabled(enable && battle_.objectives().count() > 0);
     a.saveMapFile->setEnabled(enable && !untitled);
-    if (!enable)
-        a.pasteUnit->setEnabled(false);
+    // No paste without a battle; the next battle may take the unit copied before.
+    a.pasteUnit->setEnabled(enable && unitCopied_);
+    UpdateEditMenu();
 }
 
 void TMainForm::SetSideCaptions() {

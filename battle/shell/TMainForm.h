@@ -4,6 +4,7 @@
 // save and exit flows. The battle and its set are owned here and lent to the dialogs.
 
 #include "Battle.h"
+#include "BattleHistory.h"
 #include "CommandModes.h"
 #include "Definitions.h"
 #include "DragStroke.h"
@@ -26,6 +27,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QScrollBar;
+class QTimer;
 class QToolButton;
 class MapWidget;
 class HelpWindow;
@@ -46,6 +48,7 @@ class TFactionOB;
 class TRForceRoster;
 class TVicHexes;
 class TDefStats;
+class BattleRecovery;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -68,10 +71,15 @@ public:
     QStringList recentBattles;
 
     Battle& battle() { return battle_; }
+    // Undo and redo of the battle shown; every change is recorded as a step around it.
+    BattleHistory& history() { return history_; }
     EditorContext& context() { return context_; }
     MapRenderer& renderer() { return renderer_; }
     SoundEffects& sounds() { return sounds_; }
+    BattleRecovery& recovery() { return *recovery_; }
     QString statusText() const;
+    // The reason for a refused action, in the status line for a few seconds.
+    void ShowRefusal(const QString& reason);
     const MainFormActions& actions() const { return actions_; }
 
     // Flows ---------------------------------------------------------------------------
@@ -80,13 +88,20 @@ public:
     bool SaveBattleTo(const QString& path); // the save flow's write and list update
     void ActivateBattle(bool opened);
     void ReturnToNoBattle();
-    // The save-changes question before open, new and exit.
-    void AskToSaveChanges();
+    // The save-changes question before open, new, a recent battle and exit: true when the
+    // command may go on ("No", or a save that succeeded), false when it was cancelled or
+    // the save did not happen.
+    bool AskToSaveChanges();
+    // The save-as flow: true when the battle was written under the chosen name.
+    bool SaveBattleAs();
     // File dialogs; tests replace them. An empty result means the designer cancelled.
     std::function<QString(const QString& title, const QString& folder, const QString& filter)>
         chooseOpenPath;
     std::function<QString(const QString& title, const QString& folder, const QString& filter)>
         chooseSavePath;
+    // Asked when the battle's file name differs from the one chosen and names an existing
+    // file; false keeps that file.
+    std::function<bool(const QString& path)> confirmReplace;
     // The editor's numbered questions; tests answer them.
     MessageBoxShower askMessage;
     TNewMap& newMapDialog() { return *newMap_; }
@@ -150,6 +165,14 @@ public:
     void TogglePreference(const PreferenceToggle& toggle);
     void SaveMapPosClick();
     void SetTableColor1Click();
+    // Edit menu -----------------------------------------------------------------------
+    void UndoClick();
+    void RedoClick();
+    // Runs action as one undo step named caption; true when it changed the battle.
+    bool RecordStep(const QString& caption, const std::function<void()>& action);
+    // The step caption of a map command mode ("Place Primary Terrain", …).
+    static QString MapStepCaption(int mode, Qt::MouseButton button);
+
     void HelpIndexClick();
     void KeywordSearch1Click();
     void AboutClick();
@@ -184,6 +207,11 @@ private:
     void ScrollVertChange(int position);
     void Wheel(int steps, Qt::KeyboardModifiers modifiers, QPoint at);
     void ApplyTableColour();
+    // The Edit menu's captions and enabling, after every change of the history.
+    void UpdateEditMenu();
+    // After undo or redo: the map, the hex information and everything shown from the
+    // battle's settings and records.
+    void ShowRestoredBattle(const QString& nameBefore, int hexCountBefore);
     QAction* AddAction(QMenu* menu, const QString& name, const QString& caption,
                        void (TMainForm::*handler)(), bool enabled = true);
     // A command enabled with a battle, whose handler takes arguments.
@@ -191,9 +219,13 @@ private:
                            std::function<void()> handler);
     QString BattlesFolder() const;
     void ShowWarning(const QString& caption, const QString& text);
+    void SetStatus(const QString& text);
+    // The editor's numbered question, asked with the wait cursor lifted.
+    int AskWithoutWaitCursor(int number, int mode);
 
     QString programFolder_;
     Battle battle_;
+    BattleHistory history_{battle_};
     LoadedSymbolSet symbols_;
     Definitions definitions_;
     SoundEffects sounds_;
@@ -202,6 +234,7 @@ private:
     MapCommands commands_;
     DragStroke stroke_{commands_};
     bool activated_ = false;
+    bool unitCopied_ = false; // the battle's unit clipboard holds a copied or cut unit
     int scrollCol_ = 0;
     int scrollRow_ = 0;
 
@@ -213,6 +246,8 @@ private:
     std::array<QLabel*, 5> hexLabels_{};  // HexNo, PrmTer, SecTer, ObjLbl, MTLbl
     std::array<QLabel*, 5> unitLabels_{}; // SdeLbl, UntLbl, StsLbl1, BseLbl, RnfLbl
     QLabel* infLbl_ = nullptr;
+    QTimer* refusalTimer_ = nullptr;
+    QString statusBeforeRefusal_;
     QToolButton* zoomIn_ = nullptr;
     QToolButton* zoomOut_ = nullptr;
     MainFormActions actions_;
@@ -235,4 +270,5 @@ private:
     std::unique_ptr<TVicHexes> vicHexes_;
     std::unique_ptr<TDefStats> defStats_;
     std::unique_ptr<HelpWindow> help_;
+    std::unique_ptr<BattleRecovery> recovery_; // the recovery copy of unsaved changes
 };

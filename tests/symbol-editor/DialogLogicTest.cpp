@@ -260,6 +260,21 @@ TEST(SymbolText, ArrowsStopAtThePictureEdges) {
     EXPECT_EQ(text.result().pixel(0, 0), qRgb(255, 255, 255));
 }
 
+TEST(SymbolText, ACancelledColourDialogKeepsTheTextColour) {
+    TextFont font;
+    SymbolTextLogic text(Plain(40, 30, qRgb(255, 255, 255)), font);
+    text.SetText("Hi");
+    QFont bold = TextFont::DefaultFont();
+    bold.setBold(true);
+    text.SetFont(bold, qRgb(200, 0, 0));
+    text.SetFont(TextFont::DefaultFont(), std::nullopt); // font chosen, colour cancelled
+    EXPECT_EQ(font.colour, qRgb(200, 0, 0));
+    EXPECT_FALSE(font.font.bold());
+    EXPECT_GT(CountColour(text.result(), qRgb(200, 0, 0)), 0);
+    text.SetFont(bold, qRgb(0, 0, 0));
+    EXPECT_EQ(font.colour, qRgb(16, 16, 16)); // pure black is the visible black
+}
+
 TEST(Optimise, PresetsTickWhatPacksSmallerAndSkipEmptyKinds) {
     QTemporaryDir dir;
     SymbolSet set;

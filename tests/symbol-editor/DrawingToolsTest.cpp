@@ -2,6 +2,7 @@
 
 #include <ColourRules.h>
 #include <DrawingTools.h>
+#include <GridGeometry.h>
 
 #include <gtest/gtest.h>
 
@@ -37,7 +38,7 @@ TEST_F(ToolsFixture, FillOnSameColourChangesNothingButTakesAnUndoStep) {
     tools.DrwGrdMouseUp({3, 3});
     EXPECT_EQ(CountColour(picture(), kRed), 400);
     EXPECT_EQ(canvas.changes, 1);
-    EXPECT_EQ(canvas.target.undo.Newest().pixel(0, 0), kRed);
+    EXPECT_EQ(canvas.target.undo().Newest(picture()).pixel(0, 0), kRed);
 }
 
 TEST_F(ToolsFixture, FillStopsAtOtherColoursAndRightButtonUsesSecondary) {
@@ -209,4 +210,67 @@ TEST_F(ToolsFixture, HexSideLinesOfARealHexSetDrawTheWholeOutline) {
     EXPECT_EQ(picture().pixel(14, 7), kRed);
     EXPECT_EQ(picture().pixel(11, 14), kRed);
     EXPECT_EQ(tools.style(), StyleOutline); // back to the outline style of its mode
+}
+
+TEST_F(ToolsFixture, AQuickFreehandStrokeLeavesNoGaps) {
+    tools.SetDrawMode(ModeDraw);
+    tools.DrwGrdMouseDown(Qt::LeftButton, {1, 1});
+    tools.DrwGrdMouseMove({11, 1}); // the mouse jumped ten pixels between two reports
+    tools.DrwGrdMouseMove({11, 6});
+    tools.DrwGrdMouseUp({11, 6});
+    EXPECT_EQ(CountColour(picture(), kRed), 11 + 5);
+    EXPECT_EQ(picture().pixel(6, 1), kRed);
+    EXPECT_EQ(picture().pixel(11, 4), kRed);
+    EXPECT_EQ(canvas.target.undo().undoSteps(), 1);
+}
+
+TEST_F(ToolsFixture, AClickWithoutADragSetsOnePixelWithEveryShapeTool) {
+    for (int mode : {ModeLine, ModeRectangle, ModeEllipse}) {
+        picture().fill(kWhite);
+        tools.SetDrawMode(mode);
+        tools.DrwGrdMouseDown(Qt::LeftButton, {5, 7});
+        tools.DrwGrdMouseUp({5, 7});
+        EXPECT_EQ(CountColour(picture(), kRed), 1) << mode;
+        EXPECT_EQ(picture().pixel(5, 7), kRed) << mode;
+    }
+    EXPECT_EQ(canvas.target.undo().undoSteps(), 3);
+}
+
+TEST_F(ToolsFixture, AClickThatChangesNothingUsesNoUndoStep) {
+    picture().setPixel(5, 7, kRed);
+    for (int mode : {ModeDraw, ModeLine, ModeRectangle, ModeEllipse, ModeSelectRegion}) {
+        tools.SetDrawMode(mode);
+        tools.DrwGrdMouseDown(Qt::LeftButton, {5, 7});
+        tools.DrwGrdMouseUp({5, 7});
+    }
+    EXPECT_FALSE(canvas.target.undo().canUndo());
+    EXPECT_EQ(tools.mode(), ModePasteRegion); // the selection was made all the same
+}
+
+TEST_F(ToolsFixture, DragsPastTheLeftAndTopEdgesAreDroppedAsPastTheOthers) {
+    // The grid passes positions outside the picture on as negative pixels.
+    EXPECT_EQ(GridPixel(QPoint(-3, 10), 8), QPoint(-1, 1));
+    EXPECT_EQ(GridPixel(QPoint(-8, -9), 8), QPoint(-1, -2));
+    EXPECT_EQ(GridPixel(QPoint(7, 8), 8), QPoint(0, 1));
+
+    tools.SetDrawMode(ModeRectangle);
+    Drag(Qt::LeftButton, {2, 2}, {-3, -3});
+    // The outline runs outside the picture: column and row 0 are inside the shape.
+    EXPECT_EQ(picture().pixel(0, 1), kBlue);
+    EXPECT_EQ(picture().pixel(2, 1), kRed);
+    picture().fill(kWhite);
+    tools.SetDrawMode(ModeLine);
+    Drag(Qt::LeftButton, {3, 18}, {30, 18});
+    Drag(Qt::LeftButton, {3, 5}, {-4, 12});
+    EXPECT_EQ(picture().pixel(19, 18), kRed);
+    EXPECT_EQ(picture().pixel(0, 8), kRed); // the line crosses column 0 where it really does
+    EXPECT_EQ(picture().pixel(0, 12), kWhite);
+    tools.SetDrawMode(ModeDraw);
+    Drag(Qt::LeftButton, {1, 15}, {-6, 15});
+    EXPECT_EQ(picture().pixel(0, 15), kRed);
+    tools.DrwGrdMouseDown(Qt::LeftButton, {0, 2});
+    tools.DrwGrdMouseMove({-1, 2});
+    tools.DrwGrdMouseMove({-5, 3}); // outside all the way: nothing is painted at row 3
+    tools.DrwGrdMouseUp({-5, 3});
+    EXPECT_EQ(picture().pixel(0, 3), kWhite);
 }

@@ -25,3 +25,8 @@ struct TestCanvas {
 
 // The new set in `folder` (real hex or grid) with hex sizes 5, 15, 28, read back.
 SymbolSet NewTestSet(const QString& folder, bool realHex);
+
+// A program folder as the editor expects it: "bmps" with a palette and a logo, and in
+// "Battles" the grid set "house" with the terrain symbol "Blank" and the white 4-by-3 (8 by 6,
+// 12 by 9) unit symbol "Pikes".
+void MakeProgramFolder(const QString& folder);

@@ -76,15 +76,112 @@ TEST_F(SessionFixture, MissingFileIsIgnoredAndAForeignFileLeavesTheOpenSet) {
     EXPECT_TRUE(session.symbolOpen());
 }
 
-TEST_F(SessionFixture, IncompleteSetLeavesNoUsableSet) {
-    ASSERT_TRUE(QFile::remove(dir.path() + "/Battles/house-u2.bmp"));
+TEST_F(SessionFixture, AFailedOpenLeavesTheEditorExactlyAsItWas) {
+    OpenUnit();
+    session.tools.DrwGrdMouseDown(Qt::LeftButton, {1, 1});
+    session.tools.DrwGrdMouseUp({1, 1});
+    ASSERT_TRUE(SaveSetTo(session.set, dir.path() + "/Battles/house.set",
+                          dir.path() + "/Battles/missing.set")
+                    .ok);
+    session.set.setPath = dir.path() + "/Battles/house.set";
+    ASSERT_TRUE(QFile::remove(dir.path() + "/Battles/missing-u2.bmp"));
+    const QImage edited = session.work.picture.copy();
     SetResult r;
-    EXPECT_EQ(session.OpenSet(dir.path() + "/Battles/house.set", r),
+    EXPECT_EQ(session.OpenSet(dir.path() + "/Battles/missing.set", r),
               EditorSession::OpenOutcome::Failed);
     EXPECT_TRUE(r.message.startsWith("The symbol set you have selected"));
-    EXPECT_FALSE(session.setOpen);
-    EXPECT_FALSE(session.controls.symbolMenus);
-    EXPECT_FALSE(session.controls.saveSet);
+    EXPECT_EQ(session.CopyExistingSet(dir.path() + "/Battles/missing.set", r),
+              EditorSession::OpenOutcome::Failed);
+    EXPECT_FALSE(QFile::exists(dir.path() + "/new-u1.bmp")); // nothing was copied
+    // The open set, its symbol, the edit and its flag are all still there.
+    EXPECT_TRUE(session.setOpen);
+    EXPECT_EQ(session.set.baseName(), "house");
+    EXPECT_TRUE(session.symbolOpen());
+    EXPECT_TRUE(session.controls.symbolMenus);
+    EXPECT_TRUE(session.controls.tools);
+    EXPECT_TRUE(session.dirty(2));
+    EXPECT_EQ(session.work.picture, edited);
+    EXPECT_EQ(session.ShouldSavePrompt(1)->question, "Save changes to symbol set house?");
+}
+
+TEST_F(SessionFixture, UndoAfterSaveMarksTheSymbolChangedAndRedoBackToTheStoredOneClears) {
+    OpenUnit();
+    session.tools.SetPrimary(kGreen);
+    session.tools.DrwGrdMouseDown(Qt::LeftButton, {0, 0});
+    session.tools.DrwGrdMouseUp({0, 0});
+    ASSERT_TRUE(session.SaveActiveImage().ok);
+    ASSERT_FALSE(session.dirty(2));
+    session.tools.UndoWrkClick();
+    EXPECT_EQ(session.work.picture.pixel(0, 0), kWhite);
+    EXPECT_TRUE(session.dirty(2));
+    EXPECT_TRUE(session.controls.saveImage);
+    EXPECT_TRUE(session.ShouldSavePrompt(1));
+    ASSERT_TRUE(session.SaveActiveImage().ok); // the undone picture reaches the set
+    LevelPictures stored;
+    bool transparent = false;
+    ASSERT_TRUE(LoadSymbol(session.set, SymbolKind::Unit, 1, stored, transparent).ok);
+    EXPECT_EQ(stored[0].pixel(0, 0), kWhite);
+    session.tools.RedoClick();
+    EXPECT_TRUE(session.dirty(2)); // green again, and the set holds white
+    session.tools.UndoWrkClick();
+    EXPECT_FALSE(session.dirty(2)); // back to exactly what the set holds
+    EXPECT_FALSE(session.controls.saveImage);
+}
+
+TEST_F(SessionFixture, ChangingTheZoomLevelKeepsEachLevelsHistory) {
+    OpenUnit();
+    session.tools.SetPrimary(kGreen);
+    session.tools.DrwGrdMouseDown(Qt::LeftButton, {0, 0});
+    session.tools.DrwGrdMouseUp({0, 0});
+    session.ZmLvPlsClick();
+    session.tools.DrwGrdMouseDown(Qt::LeftButton, {7, 5});
+    session.tools.DrwGrdMouseUp({7, 5});
+    session.ZmLvMinClick();
+    session.tools.UndoWrkClick();
+    EXPECT_EQ(session.work.picture.pixel(0, 0), kWhite);
+    session.ZmLvPlsClick();
+    EXPECT_EQ(session.work.picture.pixel(7, 5), kGreen);
+    session.tools.UndoWrkClick();
+    EXPECT_EQ(session.work.picture.pixel(7, 5), kWhite);
+    EXPECT_FALSE(session.dirty(2));
+}
+
+TEST_F(SessionFixture, ARecoveryCopyComesBackAsUnsavedChangesThatSaveStores) {
+    OpenUnit();
+    session.tools.SetPrimary(kGreen);
+    session.ZmLvPlsClick();
+    session.tools.DrwGrdMouseDown(Qt::LeftButton, {3, 3});
+    session.tools.DrwGrdMouseUp({3, 3});
+    EXPECT_TRUE(session.hasUnsavedSymbol());
+    RecoveryCopy copy;
+    ASSERT_TRUE(DecodeRecoveryCopy(EncodeRecoveryCopy(session.MakeRecoveryCopy()), copy));
+    EXPECT_EQ(copy.symbolName, "Pikes");
+    EXPECT_EQ(copy.zoomLevel, 2);
+
+    EditorSession later;
+    later.SetUp(dir.path());
+    ASSERT_TRUE(later.RestoreRecoveryCopy(copy).ok);
+    EXPECT_EQ(later.set.baseName(), "house");
+    EXPECT_EQ(later.symbolName(), "Pikes");
+    EXPECT_EQ(later.zoomLevel, 2);
+    EXPECT_EQ(later.work.picture.pixel(3, 3), kGreen);
+    EXPECT_TRUE(later.dirty(2));
+    EXPECT_TRUE(later.controls.saveImage);
+    later.tools.UndoWrkClick(); // the restore can be taken back
+    EXPECT_EQ(later.work.picture.pixel(3, 3), kWhite);
+    EXPECT_FALSE(later.dirty(2));
+    later.tools.RedoClick();
+    ASSERT_TRUE(later.SaveActiveImage().ok);
+    LevelPictures stored;
+    bool transparent = false;
+    ASSERT_TRUE(LoadSymbol(later.set, SymbolKind::Unit, 1, stored, transparent).ok);
+    EXPECT_EQ(stored[1].pixel(3, 3), kGreen);
+
+    // A copy whose symbol is gone from the set is refused and leaves the set open.
+    copy.symbolName = "Lances";
+    const SetResult refused = later.RestoreRecoveryCopy(copy);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_TRUE(refused.message.contains("Lances"));
 }
 
 TEST_F(SessionFixture, SavePromptNamesTheSetAfterAnEdit) {

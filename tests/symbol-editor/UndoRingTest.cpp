@@ -8,46 +8,96 @@
 namespace {
 
 QRgb Shade(int n) {
-    return qRgb(10 * n, 20, 30);
+    return qRgb(n % 256, 20, n / 256);
+}
+
+// `n` changes, each filling the picture with the next shade.
+void Change(TestCanvas& canvas, int from, int to) {
+    for (int n = from; n <= to; ++n) {
+        canvas.target.SetSaveFlag();
+        canvas.target.picture.fill(Shade(n));
+    }
+}
+
+QRgb Shown(const TestCanvas& canvas) {
+    return canvas.target.picture.pixel(0, 0);
 }
 
 } // namespace
 
-TEST(UndoRing, InitFillsEverySlotNewestFirst) {
-    UndoRing ring;
-    ring.InitUndo(Plain(3, 3, Shade(1)));
-    EXPECT_EQ(ring.order(), (std::array<int, 5>{5, 4, 3, 2, 1}));
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(ring.PopUndo().pixel(0, 0), Shade(1));
-}
-
-TEST(UndoRing, SixChangesSixUndosNeverReachTheStart) {
+TEST(UndoRing, UndoStepsBackNewestFirstAndStopsAtTheOldest) {
     TestCanvas canvas(Plain(4, 4, Shade(0)));
-    for (int n = 1; n <= 6; ++n) {
-        canvas.target.SetSaveFlag();
-        canvas.target.picture.fill(Shade(n));
-    }
+    Change(canvas, 1, 6);
     std::vector<QRgb> seen;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 7; ++i) {
         canvas.target.PopUndo();
-        seen.push_back(canvas.target.picture.pixel(0, 0));
+        seen.push_back(Shown(canvas));
     }
-    // Back through the five snapshots, then round again to the newest.
-    EXPECT_EQ(seen,
-              (std::vector<QRgb>{Shade(5), Shade(4), Shade(3), Shade(2), Shade(1), Shade(5)}));
+    // The first five as before; then on to the start, where a further undo does nothing
+    // (it used to wrap round to the newest snapshot).
+    EXPECT_EQ(seen, (std::vector<QRgb>{Shade(5), Shade(4), Shade(3), Shade(2), Shade(1), Shade(0),
+                                       Shade(0)}));
+    EXPECT_FALSE(canvas.target.undo().canUndo());
     EXPECT_EQ(canvas.changes, 6);
 }
 
-TEST(UndoRing, PushAfterUndoReusesThePoppedSlot) {
+TEST(UndoRing, HoldsOneHundredStepsAndDropsTheOldest) {
+    TestCanvas canvas(Plain(2, 2, Shade(0)));
+    Change(canvas, 1, 101);
+    EXPECT_EQ(canvas.target.undo().undoSteps(), UndoRing::kSteps);
+    for (int i = 0; i < 150; ++i)
+        canvas.target.PopUndo();
+    EXPECT_EQ(Shown(canvas), Shade(1)); // the step before the first change fell off
+}
+
+TEST(UndoRing, RedoGoesForwardAgainUntilANewChange) {
+    TestCanvas canvas(Plain(2, 2, Shade(0)));
+    Change(canvas, 1, 3);
+    canvas.target.PopUndo();
+    canvas.target.PopUndo();
+    EXPECT_EQ(Shown(canvas), Shade(1));
+    canvas.target.Redo();
+    EXPECT_EQ(Shown(canvas), Shade(2));
+    canvas.target.Redo();
+    canvas.target.Redo(); // nothing more to redo
+    EXPECT_EQ(Shown(canvas), Shade(3));
+
+    canvas.target.PopUndo();
+    Change(canvas, 9, 9); // a new change drops the redo steps
+    EXPECT_FALSE(canvas.target.undo().canRedo());
+    canvas.target.Redo();
+    EXPECT_EQ(Shown(canvas), Shade(9));
+    canvas.target.PopUndo();
+    EXPECT_EQ(Shown(canvas), Shade(2));
+}
+
+TEST(UndoRing, DroppingANewestStepThatChangedNothingKeepsTheRedoSteps) {
     UndoRing ring;
-    ring.InitUndo(Plain(2, 2, Shade(0)));
-    ring.PushUndo(Plain(2, 2, Shade(1)));
-    EXPECT_EQ(ring.order()[0], 1); // after slot 5 comes slot 1
-    ring.PopUndo();
-    EXPECT_EQ(ring.order(), (std::array<int, 5>{5, 4, 3, 2, 1}));
-    ring.PushUndo(Plain(2, 2, Shade(2)));
-    EXPECT_EQ(ring.order(), (std::array<int, 5>{1, 5, 4, 3, 2}));
-    EXPECT_EQ(ring.Newest().pixel(0, 0), Shade(2));
+    ring.PushUndo(Plain(1, 1, Shade(0)));
+    const QImage undone = ring.PopUndo(Plain(1, 1, Shade(1)));
+    EXPECT_EQ(undone.pixel(0, 0), Shade(0));
+    ring.PushUndo(undone); // a click that turns out to change nothing
+    EXPECT_FALSE(ring.canRedo());
+    ring.DropNewest();
+    EXPECT_FALSE(ring.canUndo());
+    ASSERT_TRUE(ring.canRedo());
+    EXPECT_EQ(ring.Redo(undone).pixel(0, 0), Shade(1));
+}
+
+TEST(UndoRing, EachPictureLevelKeepsItsOwnHistory) {
+    TestCanvas canvas(Plain(2, 2, Shade(0)));
+    Change(canvas, 1, 2);
+    canvas.target.SelectLevel(2);
+    EXPECT_FALSE(canvas.target.undo().canUndo());
+    canvas.target.picture = Plain(3, 3, Shade(50));
+    Change(canvas, 51, 51);
+    canvas.target.SelectLevel(1);
+    canvas.target.picture = Plain(2, 2, Shade(2));
+    canvas.target.PopUndo();
+    EXPECT_EQ(Shown(canvas), Shade(1));
+    EXPECT_EQ(canvas.target.picture.size(), QSize(2, 2));
+    canvas.target.SelectLevel(2);
+    EXPECT_EQ(canvas.target.undo().undoSteps(), 1);
 }
 
 TEST(UndoRing, PasteTakesTwoStepsAndRightClickTakesItBack) {
@@ -64,10 +114,31 @@ TEST(UndoRing, PasteTakesTwoStepsAndRightClickTakesItBack) {
     EXPECT_EQ(CountColour(canvas.target.picture, Shade(1)), 100);
     EXPECT_EQ(canvas.changes, 2); // taking back is no change of its own
 
-    // Both steps of the ring hold the picture before the paste.
+    // Both steps hold the picture before the paste.
     canvas.target.picture.fill(Shade(9));
     canvas.target.PopUndo();
     EXPECT_EQ(CountColour(canvas.target.picture, Shade(1)), 100);
     canvas.target.PopUndo();
     EXPECT_EQ(CountColour(canvas.target.picture, Shade(1)), 100);
+}
+
+TEST(UndoRing, RightClickInPasteModeWithoutAPasteKeepsTheLastEdit) {
+    TestCanvas canvas(Plain(10, 10, Shade(1)));
+    DrawingTools tools(canvas.target);
+    tools.SetPrimary(Shade(5));
+    tools.DrwGrdMouseDown(Qt::LeftButton, {2, 2}); // an edit with the pen
+    tools.DrwGrdMouseUp({2, 2});
+    tools.SetRegion(Plain(2, 2, Shade(7))); // an import chooses "Paste Region"
+    tools.SetDrawMode(ModePasteRegion);
+    tools.DrwGrdMouseDown(Qt::RightButton, {4, 4});
+    EXPECT_EQ(canvas.target.picture.pixel(2, 2), Shade(5));
+
+    // After a paste and another edit, the right click no longer reaches back either.
+    tools.DrwGrdMouseDown(Qt::LeftButton, {6, 6});
+    tools.DrwGrdMouseUp({6, 6});
+    canvas.target.SetSaveFlag();
+    canvas.target.picture.setPixel(0, 0, Shade(3));
+    tools.DrwGrdMouseDown(Qt::RightButton, {4, 4});
+    EXPECT_EQ(canvas.target.picture.pixel(0, 0), Shade(3));
+    EXPECT_EQ(canvas.target.picture.pixel(6, 6), Shade(7));
 }

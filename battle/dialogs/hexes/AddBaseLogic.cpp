@@ -23,6 +23,10 @@ void AddBaseLogic::FormActivate() {
 }
 
 void AddBaseLogic::AddBtnClick() {
+    if (context_.battle.structures().full()) {
+        context_.Refuse(QStringLiteral("The battle holds the most structures it has room for."));
+        return;
+    }
     groupsEnabled_ = true;
     removeEnabled_ = true;
     addEnabled_ = false;
@@ -78,15 +82,15 @@ void AddBaseLogic::TerListClick(int row) {
 }
 
 void AddBaseLogic::DefUDClick(bool up) {
-    StepWithin(defence_, up, -8, 8);
+    StepInRange(defence_, up, {-8, 8});
 }
 
 void AddBaseLogic::RSplUDClick(bool up) {
-    StepWithin(supply_, up, 0, 100);
+    StepInRange(supply_, up, {0, 100});
 }
 
 void AddBaseLogic::ElvUDClick(bool up) {
-    StepWithin(height_, up, 0, 10);
+    StepInRange(height_, up, {0, 10});
 }
 
 void AddBaseLogic::ASideBtnClick() {

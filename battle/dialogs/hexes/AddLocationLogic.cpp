@@ -75,8 +75,12 @@ void AddLocationLogic::LocTextChange(const QString& text) {
 
 void AddLocationLogic::NewBtnClick() {
     Battle& battle = context_.battle;
-    if (shown_ != 0 || battle.mapTexts().full())
+    if (shown_ != 0)
         return;
+    if (battle.mapTexts().full()) {
+        context_.Refuse(QStringLiteral("The battle holds the most map texts it has room for."));
+        return;
+    }
     MapTextDraft fresh;
     fresh.text = QStringLiteral("Map Text");
     fresh.fontName = QString::fromLatin1(kDefaultFont);

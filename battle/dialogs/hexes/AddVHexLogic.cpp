@@ -12,8 +12,12 @@ void AddVHexLogic::FormActivate() {
 
 void AddVHexLogic::AddBtnClick() {
     Battle& battle = context_.battle;
-    if (shown_ != 0 || battle.objectives().full())
+    if (shown_ != 0)
         return;
+    if (battle.objectives().full()) {
+        context_.Refuse(QStringLiteral("The battle holds the most objectives it has room for."));
+        return;
+    }
     ObjectiveRecord r;
     r.name = "Land Objective";
     r.kind = 1;
@@ -42,7 +46,7 @@ void AddVHexLogic::VpUDClick(bool up) {
         return;
     ObjectiveRecord r = context_.battle.objectives()[shown_];
     const int before = r.victoryPoints;
-    StepWithin(r.victoryPoints, up, 0, 100);
+    StepInRange(r.victoryPoints, up, {0, 100});
     if (r.victoryPoints != before)
         context_.battle.UpdateObjective(shown_, r);
 }

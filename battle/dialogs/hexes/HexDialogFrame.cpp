@@ -3,7 +3,6 @@
 #include <QDialog>
 #include <QFrame>
 #include <QLabel>
-#include <QScreen>
 #include <QVBoxLayout>
 
 QFrame* BorderlessPanel(QDialog* dialog, const QString& heading, QVBoxLayout*& column) {
@@ -27,9 +26,4 @@ QFrame* BorderlessPanel(QDialog* dialog, const QString& heading, QVBoxLayout*& c
     column = new QVBoxLayout(frame);
     column->addWidget(title);
     return frame;
-}
-
-void CentreOnScreen(QDialog* dialog) {
-    if (const QScreen* s = dialog->screen())
-        dialog->move(s->availableGeometry().center() - dialog->rect().center());
 }

@@ -28,15 +28,17 @@ void SelectHxMrkLogic::TerListClick(int row) {
     context_.terrainSelection = symbol;
     preview_ = TerrainPreview(context_.symbols, symbol, kPreviewBackground);
     int& entry = context_.battle.markerTable[size_t(slot_)];
-    if (entry == symbol)
-        return;
+    bool changed = entry != symbol;
     entry = symbol;
-    // Saved with the battle, so the change must make leaving ask to save it.
-    context_.battle.modified = true;
+    // Choosing the symbol a reinforcement slot already holds still re-marks that side's
+    // hexes: a hex may carry another marker since (a paste, an older file).
     if (slot_ == MarkerWesternReinforcement)
-        UpdateReinforcementHexes(1, symbol);
+        changed = UpdateReinforcementHexes(1, symbol) || changed;
     else if (slot_ == MarkerEasternReinforcement)
-        UpdateReinforcementHexes(2, symbol);
+        changed = UpdateReinforcementHexes(2, symbol) || changed;
+    // Saved with the battle, so a change must make leaving ask to save it.
+    if (changed)
+        context_.battle.modified = true;
 }
 
 int SelectHxMrkLogic::OkBtnClick() {
@@ -52,10 +54,15 @@ void SelectHxMrkLogic::ShowSlotSymbol() {
     preview_ = TerrainPreview(context_.symbols, list_.SymbolAt(row_), kPreviewBackground);
 }
 
-void SelectHxMrkLogic::UpdateReinforcementHexes(int side, int symbol) {
+bool SelectHxMrkLogic::UpdateReinforcementHexes(int side, int symbol) {
     Battle& battle = context_.battle;
+    bool changed = false;
     for (const UnitRecord& unit : battle.units()) {
-        if (unit.side == side && unit.activationTurn >= 2)
-            battle.SetReinforcementMarker(unit.hex, symbol);
+        if (unit.side != side || unit.activationTurn < 2 || !battle.IsHex(unit.hex) ||
+            battle.hex(unit.hex).reinforcementMarker == symbol)
+            continue;
+        changed = true;
+        battle.SetReinforcementMarker(unit.hex, symbol);
     }
+    return changed;
 }

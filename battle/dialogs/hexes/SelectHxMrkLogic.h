@@ -28,7 +28,7 @@ public:
 
 private:
     void ShowSlotSymbol();
-    void UpdateReinforcementHexes(int side, int symbol);
+    bool UpdateReinforcementHexes(int side, int symbol); // true when a hex changed
 
     EditorContext& context_;
     TerrainList list_;

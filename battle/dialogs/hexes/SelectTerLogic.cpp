@@ -5,17 +5,18 @@
 namespace {
 
 const QColor kPreviewBackground(192, 192, 192);
+const QString kAttributesStep = QStringLiteral("Terrain Attributes");
 
 } // namespace
 
 void SelectTerLogic::FormActivate() {
     arrowPosition_ = kArrowMiddle;
     list_ = MakeTerrainList(context_.symbols);
-    const int found = list_.RowOf(context_.terrainSelection);
-    row_ = found >= 0 ? found : 0;
-    // A selection that is not listed (no terrain after "Clear") shows the row's terrain
-    // and leaves the selection as it is until the designer picks a row.
-    shown_ = found >= 0 ? context_.terrainSelection : list_.SymbolAt(row_);
+    // A selection that is not listed (no terrain after "Clear") highlights no row, so a
+    // click on any row, the first too, chooses it; the first row's values are shown and
+    // the selection stays as it is until the designer picks a row.
+    row_ = list_.RowOf(context_.terrainSelection);
+    shown_ = row_ >= 0 ? context_.terrainSelection : list_.SymbolAt(0);
     ShowStep();
 }
 
@@ -28,15 +29,19 @@ void SelectTerLogic::TerListClick(int row) {
     ShowStep();
 }
 
+// Each edit is an undo step; the edits of one terrain in a row join into one.
 void SelectTerLogic::ElvUpDnClick(bool up) {
-    if (TerrainAttr* attr = ShownAttr())
+    if (TerrainAttr* attr = ShownAttr()) {
+        const HistoryStep step(context_.history, kAttributesStep, attr);
         Step(attr->elevation, up, 0, 10);
+    }
 }
 
 void SelectTerLogic::CpmUpDnClick(bool up) {
     TerrainAttr* attr = ShownAttr();
     if (!attr)
         return;
+    const HistoryStep step(context_.history, kAttributesStep, attr);
     // Compared unsigned: a negative cost from a file counts as above 13 and steps down to
     // 13 rather than further away.
     const unsigned cost = unsigned(attr->costPerMove);
@@ -50,8 +55,10 @@ void SelectTerLogic::CpmUpDnClick(bool up) {
 }
 
 void SelectTerLogic::DefUpDnClick(bool up) {
-    if (TerrainAttr* attr = ShownAttr())
+    if (TerrainAttr* attr = ShownAttr()) {
+        const HistoryStep step(context_.history, kAttributesStep, attr);
         Step(attr->defenceModifier, up, -8, 8);
+    }
 }
 
 void SelectTerLogic::SymNameChange(const QString& text) {
@@ -61,6 +68,7 @@ void SelectTerLogic::SymNameChange(const QString& text) {
     const QString name = text.left(kNameChars);
     if (attr->name.text() == name)
         return;
+    const HistoryStep step(context_.history, kAttributesStep, attr);
     attr->name.assign(name);
     context_.battle.modified = true;
 }
@@ -68,7 +76,7 @@ void SelectTerLogic::SymNameChange(const QString& text) {
 // The attributes are saved with the battle: a change must make leaving ask to save it.
 void SelectTerLogic::Step(int& value, bool up, int low, int high) {
     const int before = value;
-    StepWithin(value, up, low, high);
+    StepInRange(value, up, {low, high});
     if (value != before)
         context_.battle.modified = true;
 }

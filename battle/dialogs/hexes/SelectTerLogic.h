@@ -32,7 +32,7 @@ public:
     QString caption() const;
     bool buttonsShown() const { return modal; }
     const TerrainList& rows() const { return list_; }
-    int row() const { return row_; }
+    int row() const { return row_; } // -1 when the selection is not listed
     // The terrain whose values are shown and edited: the selection when it is listed,
     // else the selected row's symbol, so a cleared selection never indexes the table.
     int shownSymbol() const { return shown_; }

@@ -2,6 +2,7 @@
 
 #include "HexDialogFrame.h"
 #include "HexDialogParts.h"
+#include "ListRowChoice.h"
 #include "SettingsControls.h"
 #include "UpDownArrows.h"
 
@@ -94,7 +95,7 @@ TAddBase::TAddBase(EditorContext& context, QWidget* parent) : QDialog(parent), l
     });
     connect(SymName_, &QLineEdit::textEdited, this,
             [this](const QString& text) { logic_.SymNameChange(text); });
-    connect(TerList_, &QListWidget::currentRowChanged, this, [this](int row) {
+    OnRowChosen(TerList_, [this](int row) {
         logic_.TerListClick(row);
         Refresh();
     });
@@ -124,7 +125,6 @@ void TAddBase::showEvent(QShowEvent* event) {
     FillTerrainList(TerList_, logic_.rows(), logic_.row());
     Refresh();
     QDialog::showEvent(event);
-    CentreOnScreen(this);
 }
 
 void TAddBase::Refresh() {

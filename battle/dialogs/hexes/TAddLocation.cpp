@@ -224,7 +224,6 @@ void TAddLocation::showEvent(QShowEvent* event) {
     logic_.FormActivate();
     Refresh();
     QDialog::showEvent(event);
-    CentreOnScreen(this);
 }
 
 void TAddLocation::Refresh() {

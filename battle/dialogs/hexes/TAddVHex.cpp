@@ -70,7 +70,6 @@ void TAddVHex::showEvent(QShowEvent* event) {
     }
     Refresh();
     QDialog::showEvent(event);
-    CentreOnScreen(this);
 }
 
 void TAddVHex::Refresh() {

@@ -2,6 +2,7 @@
 
 #include "HexDialogFrame.h"
 #include "HexDialogParts.h"
+#include "ListRowChoice.h"
 #include "SettingsControls.h"
 
 #include <QFrame>
@@ -75,7 +76,7 @@ TSelectHxMrk::TSelectHxMrk(EditorContext& context, QWidget* parent)
     grid->addLayout(side, 0, 1);
     column->addLayout(grid);
 
-    connect(TerList_, &QListWidget::currentRowChanged, this, [this](int row) {
+    OnRowChosen(TerList_, [this](int row) {
         logic_.TerListClick(row);
         Refresh();
     });
@@ -87,7 +88,6 @@ void TSelectHxMrk::showEvent(QShowEvent* event) {
     FillTerrainList(TerList_, logic_.rows(), logic_.row());
     Refresh();
     QDialog::showEvent(event);
-    CentreOnScreen(this);
 }
 
 void TSelectHxMrk::Refresh() {

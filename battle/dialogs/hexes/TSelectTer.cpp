@@ -1,6 +1,7 @@
 #include "TSelectTer.h"
 
 #include "HexDialogParts.h"
+#include "ListRowChoice.h"
 #include "SettingsControls.h"
 #include "UpDownArrows.h"
 
@@ -64,7 +65,7 @@ TSelectTer::TSelectTer(EditorContext& context, QWidget* parent) : QDialog(parent
     grid->addLayout(buttons, 1, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(TerList_, &QListWidget::currentRowChanged, this, &TSelectTer::RowClicked);
+    OnRowChosen(TerList_, [this](int row) { RowClicked(row); });
     connect(elv.arrows, &UpDownArrows::stepped, this, [this](bool up) {
         logic_.ElvUpDnClick(up);
         Refresh();

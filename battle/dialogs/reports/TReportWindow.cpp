@@ -1,5 +1,6 @@
 #include "TReportWindow.h"
 
+#include "AboveToolWindows.h"
 #include "ReportTable.h"
 #include "SettingsControls.h"
 
@@ -10,6 +11,7 @@
 
 TReportWindow::TReportWindow(const Layout& layout, QWidget* parent)
     : QDialog(parent), caption_(layout.caption) {
+    KeepAboveToolWindows(this);
     setObjectName(layout.formName);
     setWindowTitle(layout.caption);
     label_ = NamedLabel(layout.labelName, this);

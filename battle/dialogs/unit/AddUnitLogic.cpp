@@ -151,15 +151,17 @@ void AddUnitLogic::SelectRow(int row) {
 void AddUnitLogic::AddBtnClick() {
     if (shown_ != 0)
         return;
-    context_.sounds.Play(SoundZoom);
     Battle& battle = context_.battle;
     const int symbol = rowSymbols_.empty() ? 0 : rowSymbols_.front();
     const int turn = NewUnitActivationTurn(reinforcementMode(), battle.settings.maxTurns);
     const int h = context_.currentHex;
     // A full unit table (or a hex that cannot take the unit) leaves the dialog as it is.
     const int n = battle.AddUnit(NewUnitRecord(symbol, turn, h), h);
-    if (n == 0)
+    if (n == 0) {
+        context_.Refuse(QStringLiteral("The battle holds the most units it has room for."));
         return;
+    }
+    context_.sounds.Play(SoundZoom);
     shown_ = n;
     if (reinforcementMode())
         battle.SetReinforcementMarker(h, battle.markerTable[MarkerWesternReinforcement]);
@@ -202,8 +204,10 @@ int AddUnitLogic::ResolveWing() {
 bool AddUnitLogic::ExitBtnClick() {
     if (HasUnit()) {
         const int wing = ResolveWing();
-        if (wing < 0)
+        if (wing < 0) {
+            context_.Refuse(QStringLiteral("The wing list is full: choose one of its wings."));
             return false;
+        }
         controls_.wingIndex = wing;
         Battle& battle = context_.battle;
         if (Shown().hex != context_.currentHex)
@@ -253,7 +257,7 @@ void AddUnitLogic::MenUDClick(bool up) {
         return;
     context_.sounds.Play(SoundClick);
     EditShown([&](UnitRecord& u) {
-        if (StepWithin(u.men, up, kMenBounds))
+        if (StepInRange(u.men, up, kMenBounds))
             u.value = RecomputedValue(u);
     });
 }
@@ -262,28 +266,28 @@ void AddUnitLogic::MorUDClick(bool up) {
     if (!HasUnit())
         return;
     context_.sounds.Play(SoundClick);
-    EditShown([&](UnitRecord& u) { StepWithin(u.morale, up, kMoraleBounds); });
+    EditShown([&](UnitRecord& u) { StepInRange(u.morale, up, kMoraleBounds); });
 }
 
 void AddUnitLogic::MvpUDClick(bool up) {
     if (!HasUnit())
         return;
     context_.sounds.Play(SoundClick);
-    EditShown([&](UnitRecord& u) { StepWithin(u.movementPoints, up, kMovementBounds); });
+    EditShown([&](UnitRecord& u) { StepInRange(u.movementPoints, up, kMovementBounds); });
 }
 
 void AddUnitLogic::VpUDClick(bool up) {
     if (!HasUnit())
         return;
     context_.sounds.Play(SoundClick);
-    EditShown([&](UnitRecord& u) { StepWithin(u.value, up, kValueBounds); });
+    EditShown([&](UnitRecord& u) { StepInRange(u.value, up, kValueBounds); });
 }
 
 void AddUnitLogic::AmmoUpDnClick(bool up) {
     if (!HasUnit() || !controls_.ammoEnabled)
         return;
     context_.sounds.Play(SoundClick);
-    EditShown([&](UnitRecord& u) { StepWithin(u.missileAmmo, up, kAmmoBounds); });
+    EditShown([&](UnitRecord& u) { StepInRange(u.missileAmmo, up, kAmmoBounds); });
 }
 
 void AddUnitLogic::AtrnUDClick(bool up) {
@@ -303,7 +307,7 @@ void AddUnitLogic::SplUDClick(bool up) {
     context_.sounds.Play(SoundClick);
     if (Shown().unitType != UnitSupply)
         return;
-    EditShown([&](UnitRecord& u) { StepWithin(u.resupplyLevel, up, kResupplyBounds); });
+    EditShown([&](UnitRecord& u) { StepInRange(u.resupplyLevel, up, kResupplyBounds); });
 }
 
 void AddUnitLogic::RateUDClick(bool up) {
@@ -312,7 +316,7 @@ void AddUnitLogic::RateUDClick(bool up) {
     context_.sounds.Play(SoundClick);
     if (Shown().wingLeader == 0)
         return;
-    EditShown([&](UnitRecord& u) { StepWithin(u.leaderRating, up, kRatingBounds); });
+    EditShown([&](UnitRecord& u) { StepInRange(u.leaderRating, up, kRatingBounds); });
 }
 
 void AddUnitLogic::RangeUDClick(bool up) {
@@ -321,7 +325,7 @@ void AddUnitLogic::RangeUDClick(bool up) {
     context_.sounds.Play(SoundClick);
     if (Shown().wingLeader == 0)
         return;
-    EditShown([&](UnitRecord& u) { StepWithin(u.commandRange, up, kRangeBounds); });
+    EditShown([&](UnitRecord& u) { StepInRange(u.commandRange, up, kRangeBounds); });
 }
 
 // Choices -------------------------------------------------------------------------------

@@ -1,12 +1,12 @@
 #include "TAddUnit.h"
 
+#include "ListRowChoice.h"
 #include "UpDownArrows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +14,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -150,7 +149,7 @@ void TAddUnit::BuildLayout() {
     auto* symbol = new QHBoxLayout(symbolBox);
     symbol->addWidget(TerList_);
     symbol->addWidget(Image1_);
-    connect(TerList_, &QListWidget::currentRowChanged, this, [this](int row) {
+    OnRowChosen(TerList_, [this](int row) {
         logic_.TerListClick(row);
         Refresh();
     });
@@ -338,12 +337,8 @@ void TAddUnit::showEvent(QShowEvent* event) {
     logic_.FormActivate();
     FillLists();
     Refresh();
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        adjustSize();
-        QRect frame = rect();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    // No move here: Qt places the dialog over the main window before it is mapped, and a
+    // move while the window manager places it leaves the drop-down lists behind.
     QDialog::showEvent(event);
 }
 

@@ -1,36 +1,12 @@
 #include "UnitPreview.h"
 
+#include "RasterOps.h"
+
 #include <algorithm>
 
 namespace {
 
 constexpr int kPreviewLevel = 3;
-
-enum class Blend { Copy, And, Or };
-
-// Combines the `source` rectangle of `from` into `to` at `at`, cut to both pictures.
-void Combine(QImage& to, QPoint at, const QImage& from, QRect source, Blend how) {
-    source = source.intersected(from.rect());
-    for (int y = 0; y < source.height(); ++y) {
-        const int ty = at.y() + y;
-        if (ty < 0 || ty >= to.height())
-            continue;
-        const auto* in = reinterpret_cast<const QRgb*>(from.constScanLine(source.top() + y));
-        auto* out = reinterpret_cast<QRgb*>(to.scanLine(ty));
-        for (int x = 0; x < source.width(); ++x) {
-            const int tx = at.x() + x;
-            if (tx < 0 || tx >= to.width())
-                continue;
-            const QRgb pixel = in[source.left() + x];
-            if (how == Blend::Copy)
-                out[tx] = pixel;
-            else if (how == Blend::And)
-                out[tx] &= pixel;
-            else
-                out[tx] |= pixel;
-        }
-    }
-}
 
 } // namespace
 
@@ -42,16 +18,18 @@ void DrawUnitSymbol(QImage& target, QPoint at, const LoadedSymbolSet& set, int s
     const QImage& pictures = set.picture(SymbolKind::Unit, level);
     if (pictures.isNull())
         return;
+    const QImage* mask = nullptr;
+    QRect maskCell;
     if (r.maskIndex >= 1 && r.maskIndex <= set.maskCount()) {
-        const QRect maskCell =
-            set.table(SymbolKind::Mask)[size_t(r.maskIndex - 1)].cells[size_t(level - 1)].rect();
         // The mask is taken at the picture's size, as on the map.
-        Combine(target, at, set.picture(SymbolKind::Mask, level),
-                QRect(maskCell.topLeft(), cell.size()), Blend::And);
-        Combine(target, at, pictures, cell, Blend::Or);
-    } else {
-        Combine(target, at, pictures, cell, Blend::Copy);
+        mask = &set.picture(SymbolKind::Mask, level);
+        maskCell = QRect(set.table(SymbolKind::Mask)[size_t(r.maskIndex - 1)]
+                             .cells[size_t(level - 1)]
+                             .rect()
+                             .topLeft(),
+                         cell.size());
     }
+    DrawThroughMask(target, at, pictures, cell, mask, maskCell, target.rect());
 }
 
 QImage UnitPreviewPicture(const LoadedSymbolSet& set, int symbol) {

@@ -5,14 +5,6 @@
 #include <algorithm>
 #include <array>
 
-bool StepWithin(int& value, bool up, StepBounds bounds) {
-    const int next = up ? value + 1 : value - 1;
-    if (next < bounds.low || next > bounds.high)
-        return false;
-    value = next;
-    return true;
-}
-
 int SteppedActivationTurn(int turn, bool up, bool reinforcement, int maxTurns) {
     int next = turn;
     if (up && turn < kMaxActivationTurn)

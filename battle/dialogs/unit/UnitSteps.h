@@ -4,17 +4,14 @@
 
 #include "BattleRecords.h"
 #include "Definitions.h"
+#include "ValueSteps.h"
 
 #include <QString>
 
 // Unit types.
 enum UnitType { UnitFoot = 1, UnitHorse = 2, UnitSupply = 3 };
 
-// The bounds the arrows keep.
-struct StepBounds {
-    int low;
-    int high;
-};
+// The bounds the arrows keep (stepped by StepInRange).
 constexpr StepBounds kMenBounds{10, 50};
 constexpr StepBounds kMoraleBounds{1, 125};
 constexpr StepBounds kAmmoBounds{0, 3};
@@ -33,10 +30,6 @@ constexpr int kNewUnitMovement = 8;
 constexpr int kNewUnitValue = 2;
 constexpr int kNewLeaderRange = 4;
 constexpr int kSupplyResupplyLevel = 20;
-
-// One arrow step of value: up adds 1, down subtracts 1; a step that would leave the
-// bounds leaves the value where it is. False when refused.
-bool StepWithin(int& value, bool up, StepBounds bounds);
 
 // The activation turn after one arrow step in a battle of maxTurns turns. Reinforcements
 // never come on turn 1, whatever the battle's length.

@@ -17,6 +17,7 @@ DialogTestBench::DialogTestBench() {
                           messages.emplace_back(caption, text);
                       },
                       TestPalette(), QImage()});
+    context->showRefusal = [this](const QString& reason) { refusals << reason; };
 }
 
 void DialogTestBench::WriteSet(const QString& name) {

@@ -40,4 +40,5 @@ struct DialogTestBench {
     std::unique_ptr<EditorContext> context;
     std::vector<std::pair<QString, QString>> messages; // caption, text
     std::vector<std::pair<int, int>> boxRequests;      // message number, button mode
+    QStringList refusals;                              // reasons shown for refused actions
 };

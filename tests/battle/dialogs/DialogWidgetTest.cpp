@@ -152,6 +152,21 @@ TEST(ModifyBattleWindow, ShowsTheBattleAndRefusesAnEmptySide) {
     EXPECT_TRUE(bench.battle.modified);
 }
 
+TEST(ModifyBattleWindow, LongNamesFromAFileAreShownAndKeptWhole) {
+    DialogTestBench bench;
+    const QString battle = "The Battle of Varnholm Ford 1";
+    bench.battle.settings.battleName.assign(battle);
+    bench.battle.settings.sideAName = "Scots";
+    bench.battle.settings.sideBName = "The Eastern Host of the Marches";
+    TModifyBattle dialog(*bench.context, bench.Shower());
+    dialog.show();
+    EXPECT_EQ(dialog.findChild<QLineEdit*>("SNam")->text(), battle);
+    Click(dialog, "OK");
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(bench.battle.settings.battleName.text(), battle);
+    EXPECT_EQ(bench.battle.settings.sideBName.text(), "The Eastern Host of the Marches");
+}
+
 TEST(SelectColorWindow, ClickOnASwatchPreviewsItAndOkAnswersItsIndex) {
     DialogTestBench bench;
     TSelectColor dialog(*bench.context);

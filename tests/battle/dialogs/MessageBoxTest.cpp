@@ -75,11 +75,13 @@ TEST(MessageBox, ModeOneAfterModeTwoHidesNoAgain) {
     EXPECT_FALSE(b.noVisible);
 }
 
-TEST(MessageBox, ClosingWithoutAButtonAnswersNo) {
+TEST(MessageBox, EscapeOrTheCloseBoxCancels) {
     DialogTestBench bench;
     TOrvMsgBox box(*bench.sounds);
-    QTimer::singleShot(0, &box, [&box] { box.reject(); });
-    EXPECT_EQ(box.Ask(1, 2), 2);
+    QTimer::singleShot(0, &box, [&box] { QTest::keyClick(&box, Qt::Key_Escape); });
+    EXPECT_EQ(box.Ask(1, 2), OrvCancelled);
+    QTimer::singleShot(0, &box, [&box] { box.close(); });
+    EXPECT_EQ(box.Ask(1, 2), OrvCancelled);
 }
 
 TEST(MessageBox, EveryShowingPlaysTheRefusalSound) {

@@ -94,4 +94,21 @@ TEST_F(ModifyBattle, UnchangedOkKeepsTheDescriptionLineForLine) {
     EXPECT_TRUE(bench.battle.settings.history == before.history);
 }
 
+TEST_F(ModifyBattle, LongNamesFromAFileSurviveAnOkUnlessChanged) {
+    BattleSettings& s = bench.battle.settings;
+    const QString battle = "The Battle of Varnholm Ford 1",
+                  side = "The Western Forces of the Northern Marches";
+    s.battleName.assign(battle);
+    s.sideAName.assign(side);
+    logic.FormActivate();
+    ASSERT_TRUE(logic.OKClick());
+    EXPECT_EQ(s.battleName.text(), battle);
+    EXPECT_EQ(s.sideAName.text(), side);
+    logic.FormActivate();
+    logic.entries.sideAName = side + "s"; // typed: cut as every typed name is
+    ASSERT_TRUE(logic.OKClick());
+    EXPECT_EQ(s.sideAName.text(), side.left(20));
+    EXPECT_EQ(s.battleName.text(), battle);
+}
+
 } // namespace

@@ -64,3 +64,32 @@ TEST(HexInfo, UnitPanelTexts) {
     b.SetReinforcementMarker(7, 29);
     EXPECT_EQ(ShowHexInfo(b, Definitions{}, 7).reinforcement, "ReinForcement");
 }
+
+TEST(HexInfo, DesignersNamesAreNeverFormats) {
+    Battle b;
+    MakeBattle(b, 20, 10);
+    ObjectiveRecord o;
+    o.name = "Hill %1";
+    o.victoryPoints = 25;
+    ASSERT_NE(b.AddObjective(o, 7), 0);
+    StructureRecord s;
+    s.name = "Fort %2";
+    s.side = 1;
+    s.defenceModifier = 3;
+    s.supplyLevel = 4;
+    ASSERT_NE(b.AddStructure(s, 7), 0);
+    b.terrainAttrs[1].name = "Ford %1%2";
+    b.SetTerrainSlot(7, 0, 1);
+    const HexInfoTexts t = ShowHexInfo(b, Definitions{}, 7);
+    EXPECT_EQ(t.objective, "Hill %1 25 Pts");
+    EXPECT_EQ(t.structure, "Fort %2 Def: 3  Supply: 4 ");
+    EXPECT_EQ(t.primary, "Ford %1%2");
+    UnitRecord u;
+    u.name = "Guard %3";
+    u.men = 90;
+    ASSERT_NE(b.AddUnit(u, 8), 0);
+    const HexInfoTexts unit = ShowHexInfo(b, Definitions{}, 8);
+    EXPECT_EQ(unit.unit, "Guard %3");
+    EXPECT_TRUE(unit.status.startsWith("Men:90 MP:")) << unit.status.toStdString();
+    EXPECT_FALSE(unit.status.contains('%')) << unit.status.toStdString();
+}

@@ -1,88 +1,10 @@
-#include "TMainForm.h"
+#include "MainWindowFixture.h"
 #include "TSelectTer.h"
 
-#include "BattleFile.h"
-#include "MapFixtures.h"
-#include "SetMaintenance.h"
-#include "SymbolStorage.h"
-#include "WindowFixtures.h"
-
 #include <QAction>
-#include <QApplication>
 #include <QDir>
+#include <QMenuBar>
 #include <QFile>
-#include <QTemporaryDir>
-#include <QTimer>
-
-#include <gtest/gtest.h>
-
-namespace {
-
-// A program folder with a small set "test" and a battle "ford.scn" drawn with it.
-class MainWindow : public ::testing::Test {
-protected:
-    QTemporaryDir dir;
-    QStringList warnings;
-    std::vector<int> asked;
-    int answer = OrvNo;
-    std::unique_ptr<TMainForm> form;
-
-    QString battles() const { return dir.path() + "/Battles"; }
-
-    void SetUp() override {
-        ASSERT_TRUE(WriteTestSet(dir.path()));
-        WriteBattle("ford.scn", "Varnholm Ford");
-        form = ShowMainWindow(dir.path(), warnings);
-        form->askMessage = [this](int number, int) {
-            asked.push_back(number);
-            return answer;
-        };
-    }
-
-    void WriteBattle(const QString& file, const char* name, const char* setName = "test") {
-        Battle b;
-        b.settings.mapCols = 30;
-        b.settings.mapRows = 20;
-        b.settings.symbolSetName = setName;
-        b.settings.battleName = name;
-        b.settings.sideAName = "Western Forces";
-        b.settings.sideBName = "Eastern Forces";
-        ASSERT_TRUE(b.InitNewBattle({}));
-        ObjectiveRecord objective;
-        ASSERT_NE(b.AddObjective(objective, 65), 0);
-        ASSERT_TRUE(WriteBattleFile(battles() + "/" + file, b, Definitions{}, 11, {}));
-    }
-
-    void Open(const QString& file) { form->OpenBattleFile(battles() + "/" + file); }
-    void ClickHex(int hex, Qt::MouseButton button = Qt::LeftButton) {
-        const QPoint p = HexOrigin(form->renderer().metrics(), hex, form->renderer().originHex());
-        form->MapWinMouseMove(p.x() + 6, p.y() + 6);
-        form->MapWinMouseDown(button);
-    }
-    // A menu command by its object name; a missing one fails the test instead of crashing.
-    QAction* Act(const char* name) {
-        QAction* a = form->findChild<QAction*>(QString::fromLatin1(name));
-        if (!a) {
-            ADD_FAILURE() << "no action " << name;
-            static QAction dummy;
-            return &dummy;
-        }
-        return a;
-    }
-    bool Enabled(const char* name) { return Act(name)->isEnabled(); }
-    // Closes the next modal dialog as soon as it shows, noting its class.
-    void CloseNextDialog() {
-        QTimer::singleShot(0, [this] {
-            if (QWidget* w = QApplication::activeModalWidget()) {
-                closed << QString::fromLatin1(w->metaObject()->className());
-                w->close();
-            }
-        });
-    }
-    QStringList closed;
-};
-
-} // namespace
 
 TEST_F(MainWindow, StartsWithoutABattle) {
     EXPECT_EQ(form->windowTitle(), "Field Mark Varnholm");
@@ -164,7 +86,7 @@ TEST_F(MainWindow, ModesSetTheStatusLine) {
               "Select Hex to Add Secondary Terrain (Left Click Adds/Right Click Removes).");
     Act("PlaceCaltrops1")->trigger();
     EXPECT_EQ(form->commandMode, ModeCaltrops);
-    EXPECT_TRUE(form->battle().modified);
+    EXPECT_FALSE(form->battle().modified); // choosing a mode changes nothing
 }
 
 TEST_F(MainWindow, ObjectiveClicksOnlyOnTheObjective) {
@@ -200,19 +122,14 @@ TEST_F(MainWindow, ZoomInWaitsForALeftClickOnTheMap) {
     EXPECT_EQ(form->commandMode, ModeZoomIn);
 }
 
-TEST_F(MainWindow, SaveRecordsTheBattleAndSaveAsDoesNot) {
+TEST_F(MainWindow, SaveRecordsTheBattle) {
     Open("ford.scn");
-    form->chooseSavePath = [this](const QString&, const QString&, const QString&) {
-        return battles() + "/Copy";
-    };
-    Act("SaveMapAs")->trigger();
-    EXPECT_EQ(form->battlePath, battles() + "/copy.scn");
-    EXPECT_TRUE(QFile::exists(battles() + "/copy.scn"));
-    EXPECT_TRUE(form->recentBattles.isEmpty());
+    form->battle().modified = true;
     Act("SaveMapFile")->trigger();
-    EXPECT_EQ(form->recentBattles, QStringList{battles() + "/copy.scn"});
+    EXPECT_FALSE(form->battle().modified);
+    EXPECT_EQ(form->recentBattles, QStringList{battles() + "/ford.scn"});
     EXPECT_TRUE(Act("MapA1")->isVisible());
-    EXPECT_EQ(Act("MapA1")->text(), battles() + "/copy.scn");
+    EXPECT_EQ(Act("MapA1")->text(), battles() + "/ford.scn");
 }
 
 TEST_F(MainWindow, AFailedSaveKeepsTheBattleModified) {
@@ -276,4 +193,147 @@ TEST_F(MainWindow, CutAndPasteThroughTheMap) {
     EXPECT_EQ(form->battle().unitCount(), 1);
     EXPECT_EQ(form->battle().hex(52).unitNo, 1);
     EXPECT_EQ(form->sounds().played().back(), SoundRefusal);
+}
+
+// Undo and redo -----------------------------------------------------------------------
+
+TEST_F(MainWindow, EditMenuSitsBetweenFileAndBattle) {
+    QStringList menus;
+    for (QAction* a : form->menuBar()->actions())
+        menus << a->text();
+    EXPECT_EQ(menus.mid(0, 3), (QStringList{"File ", "Edit", "Battle"}));
+    QAction* undo = Act("Undo1");
+    QAction* redo = Act("Redo1");
+    EXPECT_EQ(undo->shortcut(), QKeySequence("Ctrl+Z"));
+    EXPECT_EQ(redo->shortcuts(),
+              (QList<QKeySequence>{QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
+    EXPECT_FALSE(undo->isEnabled());
+    Open("ford.scn");
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+    EXPECT_EQ(undo->text(), "Undo");
+}
+
+TEST_F(MainWindow, UndoAndRedoNameTheStepAndFollowTheSavedState) {
+    Open("ford.scn");
+    const int before = form->battle().hex(33).primaryTerrain;
+    Act("PlaceLv1Ter")->trigger();
+    form->context().terrainSelection = 4;
+    ClickHex(33);
+    EXPECT_TRUE(Enabled("Undo1"));
+    EXPECT_EQ(Act("Undo1")->text(), "Undo Place Primary Terrain");
+    EXPECT_TRUE(form->battle().modified);
+
+    Act("Undo1")->trigger();
+    EXPECT_EQ(form->battle().hex(33).primaryTerrain, before);
+    EXPECT_FALSE(form->battle().modified); // back at the battle as opened
+    EXPECT_FALSE(Enabled("Undo1"));
+    EXPECT_EQ(Act("Redo1")->text(), "Redo Place Primary Terrain");
+    Act("Redo1")->trigger();
+    EXPECT_EQ(form->battle().hex(33).primaryTerrain, 4);
+    EXPECT_TRUE(form->battle().modified);
+
+    Act("SaveMapFile")->trigger();
+    EXPECT_FALSE(form->battle().modified);
+    ClickHex(34);
+    Act("Undo1")->trigger();
+    EXPECT_FALSE(form->battle().modified); // the saved battle
+    Act("Undo1")->trigger();
+    EXPECT_TRUE(form->battle().modified); // the opened one is no longer on disk
+    form->close();
+    EXPECT_EQ(asked, std::vector<int>{MsgSaveChanges});
+}
+
+TEST_F(MainWindow, AFillIsAStepOnlyWhenKept) {
+    Open("ford.scn");
+    CloseNextDialog(); // the modal terrain picker, left without a change
+    Act("FillPrime")->trigger();
+    EXPECT_FALSE(Enabled("Undo1"));
+    form->context().terrainSelection = 7;
+    answer = OrvNo;
+    ClickHex(10);
+    EXPECT_EQ(asked, std::vector<int>{MsgKeepTerrainFill});
+    EXPECT_FALSE(Enabled("Undo1"));
+    EXPECT_FALSE(form->battle().modified);
+    answer = OrvYes;
+    ClickHex(10);
+    EXPECT_EQ(Act("Undo1")->text(), "Undo Fill Primary Terrain");
+    Act("Undo1")->trigger();
+    EXPECT_EQ(form->battle().hex(10).primaryTerrain, 0);
+}
+
+TEST_F(MainWindow, ADialogLeftWithoutAChangeLeavesNoStep) {
+    UnitRecord u;
+    Open("ford.scn");
+    ASSERT_NE(form->battle().AddUnit(u, 50), 0);
+    Act("SaveMapFile")->trigger();
+    Act("AddModifyUnit1")->trigger();
+    QTimer::singleShot(0, [this] { // the unit editor ends only by its buttons: "OK"
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            closed << QString::fromLatin1(d->metaObject()->className());
+            d->done(1);
+        }
+    });
+    ClickHex(50); // merely looking at the unit
+    Act("AddStructure")->trigger();
+    CloseNextDialog();
+    ClickHex(51);
+    EXPECT_EQ(closed, (QStringList{"TAddUnit", "TAddBase"}));
+    EXPECT_FALSE(Enabled("Undo1"));
+    EXPECT_FALSE(form->battle().modified);
+    form->close();
+    EXPECT_TRUE(asked.empty()); // no save question
+}
+
+TEST_F(MainWindow, CutAndPasteAreUndone) {
+    Open("ford.scn");
+    UnitRecord u;
+    u.men = 77;
+    ASSERT_NE(form->battle().AddUnit(u, 50), 0);
+    Act("SaveMapFile")->trigger();
+    Act("CutUnit1")->trigger();
+    ClickHex(50);
+    Act("PasteUnit1")->trigger();
+    ClickHex(52);
+    EXPECT_EQ(Act("Undo1")->text(), "Undo Paste Unit");
+    Act("Undo1")->trigger();
+    EXPECT_EQ(form->battle().unitCount(), 0);
+    EXPECT_EQ(Act("Undo1")->text(), "Undo Cut Unit");
+    Act("Undo1")->trigger();
+    ASSERT_EQ(form->battle().unitCount(), 1);
+    EXPECT_EQ(form->battle().unit(1).hex, 50);
+    EXPECT_EQ(form->battle().hex(50).unitNo, 1);
+    EXPECT_EQ(form->battle().unit(1).men, 77);
+    EXPECT_FALSE(form->battle().modified);
+}
+
+TEST_F(MainWindow, UndoRefreshesWhatIsShownFromTheBattle) {
+    Open("ford.scn");
+    form->RecordStep("Battle Settings", [this] {
+        form->battle().settings.sideAName = "English";
+        form->battle().settings.battleName = "Crecy";
+        form->battle().DeleteObjective(1);
+        form->battle().settings.saveViewPosition = 1;
+    });
+    Act("Undo1")->trigger();
+    Act("Redo1")->trigger();
+    EXPECT_EQ(Act("WestOB")->text(), "English Order of Battle");
+    EXPECT_EQ(Act("WestRForce")->text(), "English Reinforcement Schedule");
+    EXPECT_EQ(form->windowTitle(), "Fieldmark Varnholm:Crecy");
+    EXPECT_FALSE(Enabled("ObjectiveList"));
+    EXPECT_EQ(Act("SaveMapPos")->text(), "Save Map Position is On");
+    Act("Undo1")->trigger();
+    EXPECT_EQ(Act("WestOB")->text(), "Western Forces Order of Battle");
+    EXPECT_TRUE(Enabled("ObjectiveList"));
+    EXPECT_EQ(form->windowTitle(), "Fieldmark Varnholm:Varnholm Ford");
+}
+
+TEST_F(MainWindow, OpeningAnotherBattleStartsANewHistory) {
+    Open("ford.scn");
+    Act("SaveMapPos")->trigger();
+    EXPECT_EQ(Act("Undo1")->text(), "Undo Save Map Position");
+    WriteBattle("other.scn", "Other");
+    Open("other.scn");
+    EXPECT_FALSE(Enabled("Undo1"));
+    EXPECT_FALSE(form->battle().modified);
 }

@@ -232,7 +232,7 @@ TEST_F(Stroke, PaintsEachHexOncePerDragAsOneStep) {
     EXPECT_EQ(shown, (std::vector<int>{12, 22, 32}));
     for (int h : {12, 22, 32})
         EXPECT_EQ(SecondaryCount(h), 1) << h;
-    EXPECT_EQ(steps, (QStringList{"begin Place Secondary Terrain", "end"}));
+    EXPECT_EQ(steps, (QStringList{"begin Remove Secondary Terrain", "end"}));
     stroke.MoveTo(At(2, 6)); // after the release nothing is painted
     EXPECT_EQ(shown.size(), 3u);
 }

@@ -136,6 +136,14 @@ TEST_F(MapRendering, RedrawingOneHexMatchesAFullDrawing) {
     UnitRecord disc;
     disc.symbol = 1;
     ASSERT_NE(battle.AddUnit(disc, 43), 0);
+    // A text from the hex to the left runs across the redrawn square: only its part
+    // inside the square is drawn again, over the new terrain.
+    MapTextRecord text;
+    text.text = "Holt Ford";
+    text.fontSize = {9, 9, 9};
+    text.orientation = {8, 8, 8};
+    ASSERT_NE(battle.AddMapText(text, 42), 0);
+    renderer.RenderMap(RenderFull);
     battle.SetTerrainSlot(43, 0, 8);
     battle.SetTerrainSlot(43, 1, 9);
     renderer.RedrawHex(43);

@@ -67,17 +67,22 @@ TEST_F(AddBase, NewStructureOnASideTwoUnitsHexBelongsToSideTwoAndStaysWhileTheUn
     EXPECT_FALSE(logic.sideAEnabled());
 }
 
-TEST_F(AddBase, ExitAfterAddWithAFullTableOnlyMarksTheBattle) {
+TEST_F(AddBase, AddIsRefusedWhenTheTableIsFull) {
     for (int h = 0; h < kMaxStructures; ++h)
         bench.battle.AddStructure(StructureRecord(), h);
     const StructureTable before = bench.battle.structures();
-    bench.battle.modified = false;
     OpenOn(kMaxStructures);
+    bench.sounds->ClearPlayed();
     logic.AddBtnClick();
+    // Nothing to edit appears, so nothing typed is thrown away on "Exit".
+    EXPECT_FALSE(logic.isNew());
+    EXPECT_FALSE(logic.groupsEnabled());
+    EXPECT_TRUE(logic.addEnabled());
+    EXPECT_EQ(bench.sounds->played(), std::vector<int>{SoundRefusal});
+    EXPECT_EQ(bench.refusals.size(), 1);
     logic.Button1Click();
     EXPECT_EQ(bench.battle.structures(), before);
     EXPECT_EQ(bench.battle.hex(kMaxStructures).structureNo, 0);
-    EXPECT_TRUE(bench.battle.modified);
 }
 
 TEST_F(AddBase, RemovingTheSecondOfThreeRenumbersTheThirdsHex) {

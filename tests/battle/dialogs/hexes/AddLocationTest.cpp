@@ -100,8 +100,11 @@ TEST_F(AddLocation, AddIsRefusedWhenTheTableIsFull) {
     const MapTextTable before = bench.battle.mapTexts();
     bench.battle.modified = false;
     OpenOn(kMaxMapTexts);
+    bench.sounds->ClearPlayed();
     logic.NewBtnClick();
     EXPECT_EQ(logic.shownText(), 0);
+    EXPECT_EQ(bench.sounds->played(), std::vector<int>{SoundRefusal});
+    EXPECT_EQ(bench.refusals.size(), 1);
     EXPECT_EQ(bench.battle.mapTexts(), before);
     EXPECT_FALSE(bench.battle.modified);
     EXPECT_EQ(logic.ExitBtnClick(), 1);

@@ -67,8 +67,11 @@ TEST_F(AddVHex, AddIsRefusedWhenTheTableIsFull) {
     const ObjectiveTable before = bench.battle.objectives();
     bench.battle.modified = false;
     OpenOn(kMaxObjectives);
+    bench.sounds->ClearPlayed();
     logic.AddBtnClick();
     EXPECT_EQ(logic.shownObjective(), 0);
+    EXPECT_EQ(bench.sounds->played(), std::vector<int>{SoundRefusal});
+    EXPECT_EQ(bench.refusals.size(), 1);
     EXPECT_TRUE(logic.addEnabled());
     EXPECT_EQ(bench.battle.objectives(), before);
     EXPECT_FALSE(bench.battle.modified);

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -37,6 +38,25 @@ TEST_F(SelectHxMrk, OpensOnHotHexAndFollowsTheSlotsSymbol) {
     EXPECT_EQ(bench.context->terrainSelection, 0);
     EXPECT_EQ(table()[MarkerObjective], 3);
     EXPECT_TRUE(bench.battle.modified);
+}
+
+TEST_F(SelectHxMrk, ChoosingTheSymbolTheSlotHoldsStillRemarksThatSide) {
+    table()[MarkerWesternReinforcement] = 0; // row 3
+    bench.PlaceUnit(11, 1, 3);
+    bench.PlaceUnit(13, 2, 4);
+    bench.battle.SetReinforcementMarker(11, 2); // out of step with the slot
+    bench.battle.SetReinforcementMarker(13, 2);
+    bench.battle.modified = false;
+    logic.FormActivate();
+    logic.MarkerButtonClick(MarkerWesternReinforcement);
+    ASSERT_EQ(logic.row(), 3);
+    logic.TerListClick(3);
+    EXPECT_EQ(bench.battle.hex(11).reinforcementMarker, 0);
+    EXPECT_EQ(bench.battle.hex(13).reinforcementMarker, 2); // the other side's
+    EXPECT_TRUE(bench.battle.modified);
+    bench.battle.modified = false;
+    logic.TerListClick(3); // nothing left to change
+    EXPECT_FALSE(bench.battle.modified);
 }
 
 TEST_F(SelectHxMrk, NewReinforcementMarkerGoesOnlyToThatSidesReinforcementHexes) {
@@ -82,6 +102,23 @@ TEST_F(SelectHxMrk, WindowPutsTheClickedRowIntoTheCheckedSlot) {
     EXPECT_EQ(table()[MarkerMapOverlay], 2);
     EXPECT_EQ(table()[MarkerHotHex], 3);
     EXPECT_TRUE(bench.battle.modified);
+}
+
+TEST_F(SelectHxMrk, AClickOnTheHighlightedRowFillsTheCheckedSlot) {
+    TSelectHxMrk dialog(*bench.context);
+    table()[MarkerHotHex] = 3;             // row 0
+    table()[MarkerMapOverlay] = kNoSymbol; // an empty slot keeps row 0 highlighted
+    QTimer::singleShot(0, &dialog, [&] {
+        auto* list = dialog.findChild<QListWidget*>("TerList");
+        ASSERT_TRUE(list);
+        dialog.findChild<QRadioButton*>("OvrLayBtn")->click();
+        ASSERT_EQ(list->currentRow(), 0);
+        const QRect r = list->visualItemRect(list->item(0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+        dialog.findChild<QPushButton*>("OkBtn")->click();
+    });
+    EXPECT_EQ(dialog.exec(), 1);
+    EXPECT_EQ(table()[MarkerMapOverlay], 3);
 }
 
 } // namespace

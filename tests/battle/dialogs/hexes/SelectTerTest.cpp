@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -40,13 +41,13 @@ TEST_F(SelectTer, OpensOnTheSelectedTerrainInDisplayOrderWithTheKindsCaption) {
     EXPECT_EQ(logic.caption(), "Secondary Terrain");
 }
 
-TEST_F(SelectTer, ClearedSelectionShowsAndEditsTheFirstRowAndStaysCleared) {
+TEST_F(SelectTer, ClearedSelectionHighlightsNoRowAndStaysCleared) {
     for (const int unlisted : {kNoSymbol, 700}) {
         bench.context->terrainSelection = unlisted;
         attr(3).name = "Grass";
         attr(3).elevation = 2;
         logic.FormActivate();
-        EXPECT_EQ(logic.row(), 0);
+        EXPECT_EQ(logic.row(), -1);
         EXPECT_EQ(logic.shownSymbol(), 3);
         EXPECT_EQ(logic.name(), "Grass");
         EXPECT_EQ(logic.elevationText(), "2");
@@ -151,6 +152,30 @@ TEST_F(SelectTer, FloatingHidesTheButtonsAndTheFillEndsThroughThem) {
     auto* cancel = picker.findChild<QPushButton*>("Button2");
     QTimer::singleShot(0, cancel, [cancel] { cancel->click(); });
     EXPECT_EQ(picker.ExecModal(SelectTerLogic::KindFill), 2);
+}
+
+// A left click on a row of the list as the designer makes it.
+void ClickRow(QListWidget* list, int row) {
+    const QRect r = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+}
+
+TEST_F(SelectTer, EveryClickOnARowChoosesItAfterClearToo) {
+    TSelectTer picker(*bench.context);
+    bench.context->terrainSelection = kNoSymbol; // after "Clear"
+    picker.ShowFloating(SelectTerLogic::KindPrimary);
+    auto* list = picker.findChild<QListWidget*>("TerList");
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->currentRow(), -1);
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+    ClickRow(list, 0);
+    EXPECT_EQ(bench.context->terrainSelection, 3);
+    // Another dialog changed the selection; the row still highlighted chooses again.
+    bench.context->terrainSelection = 1;
+    ClickRow(list, 0);
+    EXPECT_EQ(bench.context->terrainSelection, 3);
+    ClickRow(list, 2);
+    EXPECT_EQ(bench.context->terrainSelection, 1);
 }
 
 } // namespace

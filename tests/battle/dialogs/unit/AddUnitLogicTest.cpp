@@ -160,7 +160,7 @@ TEST(UnitEditorAdd, AReinforcementOfAShortBattleStillComesOnTurnTwoOrLater) {
     }
 }
 
-TEST(UnitEditorAdd, AFullUnitTableOnlyPlaysTheSound) {
+TEST(UnitEditorAdd, AFullUnitTableIsRefusedWithItsReason) {
     UnitEditorBench bench;
     // A 10 × 10 map holds only 100 units: the full table needs a larger one.
     bench.battle.settings.mapCols = 25;
@@ -175,7 +175,8 @@ TEST(UnitEditorAdd, AFullUnitTableOnlyPlaysTheSound) {
     EXPECT_EQ(bench.battle.hex(600).unitNo, 0);
     EXPECT_TRUE(editor.controls().addEnabled);
     EXPECT_FALSE(editor.controls().groupsEnabled);
-    EXPECT_EQ(bench.sounds->played(), std::vector<int>({SoundZoom}));
+    EXPECT_EQ(bench.sounds->played(), std::vector<int>({SoundRefusal}));
+    EXPECT_EQ(bench.refusals.size(), 1);
 }
 
 TEST(UnitEditorRemove, LaterUnitsMoveDownAndTheirHexesFollow) {
@@ -312,7 +313,8 @@ TEST(UnitEditorWings, AFullWingListRefusesANewNameAndKeepsTheDialogOpen) {
     EXPECT_EQ(int(bench.battle.wingNames().size()), kMaxWings);
     EXPECT_EQ(editor.controls().wingNames.size(), kMaxWings);
     EXPECT_EQ(bench.Shown().wing, 0);
-    EXPECT_TRUE(bench.sounds->played().empty());
+    EXPECT_EQ(bench.sounds->played(), std::vector<int>{SoundRefusal});
+    EXPECT_EQ(bench.refusals.size(), 1);
     // An existing name is still accepted.
     editor.UnitGroupEdit("Wing 49");
     EXPECT_TRUE(editor.ExitBtnClick());

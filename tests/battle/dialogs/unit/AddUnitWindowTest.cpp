@@ -200,6 +200,38 @@ TEST(AddUnitWindow, TheSameWindowServesTheNextHex) {
     EXPECT_EQ(LabelText(w.dialog, "MenLbl"), "Men: 25");
 }
 
+TEST(AddUnitWindow, ShowingAgainKeepsWhereTheWindowWasPlaced) {
+    UnitEditorBench bench;
+    OpenWindow w(bench);
+    // Where the designer or the window manager put it; the window must not move itself.
+    w.dialog.move(37, 41);
+    const QPoint placed = w.dialog.pos();
+    w.dialog.hide();
+    w.dialog.show();
+    EXPECT_EQ(w.dialog.pos(), placed);
+}
+
+TEST(AddUnitWindow, AFullWingListKeepsTheWindowOpenAndUsable) {
+    UnitEditorBench bench;
+    for (int i = 1; i < kMaxWings; ++i)
+        ASSERT_GE(bench.battle.AddWingName(QStringLiteral("Wing %1").arg(i)), 0);
+    bench.PlaceUnit(kHex);
+    OpenWindow w(bench);
+    auto* wing = w.dialog.findChild<QComboBox*>("UnitGroup");
+    ASSERT_TRUE(wing && wing->isEditable());
+    wing->setEditText("One Too Many");
+    bench.sounds->ClearPlayed();
+    Click(w.dialog, "ExitBtn");
+    EXPECT_TRUE(w.dialog.isVisible());
+    EXPECT_EQ(bench.sounds->played(), std::vector<int>{SoundRefusal});
+    EXPECT_EQ(bench.refusals.size(), 1);
+    EXPECT_TRUE(Enabled(w.dialog, "ExitBtn"));
+    wing->setCurrentIndex(2);
+    Click(w.dialog, "ExitBtn");
+    EXPECT_FALSE(w.dialog.isVisible());
+    EXPECT_EQ(bench.battle.unit(1).wing, 2);
+}
+
 TEST(AddUnitWindow, PlusButtonsCallTheReportHook) {
     UnitEditorBench bench;
     bench.PlaceUnit(kHex);

@@ -32,6 +32,29 @@ TEST(UnitEditorSteps, MenStayWithinTenAndFiftyAndSetTheValue) {
     EXPECT_EQ(bench.Shown().value, 9);
 }
 
+TEST(UnitEditorSteps, AValueFromAFileOutsideItsRangeStepsBackOntoIt) {
+    UnitEditorBench bench;
+    UnitRecord u = NewUnitRecord(0, 1, kHex);
+    u.men = 60;
+    u.morale = 130;
+    u.leaderRating = -9;
+    u.wingLeader = 1;
+    const int n = bench.battle.AddUnit(u, kHex);
+    ASSERT_NE(n, 0);
+    AddUnitLogic& editor = bench.Open(kHex);
+    ASSERT_EQ(editor.shownUnit(), n);
+    editor.MenUDClick(true); // further away: refused
+    EXPECT_EQ(bench.Shown().men, 60);
+    editor.MenUDClick(false);
+    EXPECT_EQ(bench.Shown().men, 50);
+    editor.MorUDClick(false);
+    EXPECT_EQ(bench.Shown().morale, 125);
+    editor.RateUDClick(true);
+    EXPECT_EQ(bench.Shown().leaderRating, -5);
+    editor.MenUDClick(false);
+    EXPECT_EQ(bench.Shown().men, 49);
+}
+
 TEST(UnitEditorSteps, EachArrowKeepsItsBounds) {
     struct Case {
         void (AddUnitLogic::*step)(bool);

@@ -13,10 +13,12 @@ void Blit(QImage& to, QPoint at, const QImage& from, const QRect& source, Raster
     src = QRect(src.topLeft() + (target.topLeft() - dst), target.size());
 
     const int width = target.width();
-    for (int y = 0; y < target.height(); ++y) {
-        const auto* in =
-            reinterpret_cast<const QRgb*>(from.constScanLine(src.top() + y)) + src.left();
-        auto* out = reinterpret_cast<QRgb*>(to.scanLine(target.top() + y)) + target.left();
+    const qsizetype inStride = from.bytesPerLine(), outStride = to.bytesPerLine();
+    const uchar* inRow = from.constBits() + src.top() * inStride;
+    uchar* outRow = to.bits() + target.top() * outStride;
+    for (int y = 0; y < target.height(); ++y, inRow += inStride, outRow += outStride) {
+        const auto* in = reinterpret_cast<const QRgb*>(inRow) + src.left();
+        auto* out = reinterpret_cast<QRgb*>(outRow) + target.left();
         switch (op) {
         case RasterOp::Copy:
             std::memcpy(out, in, size_t(width) * sizeof(QRgb));
@@ -30,5 +32,15 @@ void Blit(QImage& to, QPoint at, const QImage& from, const QRect& source, Raster
                 out[x] |= in[x];
             break;
         }
+    }
+}
+
+void DrawThroughMask(QImage& to, QPoint at, const QImage& picture, const QRect& source,
+                     const QImage* mask, const QRect& maskSource, const QRect& clip) {
+    if (mask) {
+        Blit(to, at, *mask, maskSource, RasterOp::And, clip);
+        Blit(to, at, picture, source, RasterOp::Or, clip);
+    } else {
+        Blit(to, at, picture, source, RasterOp::Copy, clip);
     }
 }

@@ -1,0 +1,390 @@
+#include "BattleState.h"
+
+#include "Battle.h"
+
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+
+// The history restores the battle's tables in place.
+struct BattleStateAccess {
+    static std::vector<HexRecord>& hexes(Battle& b) { return b.hexes_; }
+    static UnitTable& units(Battle& b) { return b.units_; }
+    static std::vector<WingName>& wings(Battle& b) { return b.wingNames_; }
+    static StructureTable& structures(Battle& b) { return b.structures_; }
+    static ObjectiveTable& objectives(Battle& b) { return b.objectives_; }
+    static MapTextTable& mapTexts(Battle& b) { return b.mapTexts_; }
+};
+
+namespace {
+
+class StateWriter {
+public:
+    explicit StateWriter(std::vector<uint8_t>& out) : out_(out) {}
+    // Room for `more` bytes after what was written, for the caller to fill.
+    uint8_t* finish(size_t more) {
+        out_.resize(pos_ + more);
+        return out_.data() + pos_;
+    }
+
+    void i32(int v) { u32(uint32_t(v)); }
+    void u32(uint32_t v) {
+        uint8_t* p = room(4);
+        p[0] = uint8_t(v);
+        p[1] = uint8_t(v >> 8);
+        p[2] = uint8_t(v >> 16);
+        p[3] = uint8_t(v >> 24);
+    }
+    void u8(uint8_t v) { *room(1) = v; }
+    void bytes(const uint8_t* p, size_t n) { std::memcpy(room(n), p, n); }
+    template <int N> void text(const FixedText<N>& t) {
+        static_assert(N <= 255, "the length must fit its byte");
+        uint8_t* p = room(size_t(N) + 1);
+        p[0] = uint8_t(t.length());
+        std::memcpy(p + 1, t.data(), size_t(N));
+    }
+
+private:
+    uint8_t* room(size_t n) {
+        if (pos_ + n > out_.size())
+            out_.resize(std::max(out_.size() * 2, pos_ + n + 4096));
+        uint8_t* p = out_.data() + pos_;
+        pos_ += n;
+        return p;
+    }
+
+    std::vector<uint8_t>& out_;
+    size_t pos_ = 0;
+};
+
+class StateReader {
+public:
+    StateReader(const uint8_t* begin, const uint8_t* end) : p_(begin), end_(end) {}
+
+    bool ok() const { return ok_; }
+
+    void i32(int& v) {
+        uint32_t u = 0;
+        u32(u);
+        v = int(u);
+    }
+    void u32(uint32_t& v) {
+        const uint8_t* p = take(4);
+        v = uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+    }
+    void u8(uint8_t& v) { v = *take(1); }
+    template <int N> void text(FixedText<N>& t) {
+        const uint8_t* p = take(size_t(N) + 1);
+        if (p[0] > N)
+            ok_ = false;
+        t.assign(QByteArrayView(reinterpret_cast<const char*>(p + 1), std::min<int>(p[0], N)));
+    }
+    void skip(size_t n) { take(n); }
+    int count(int capacity) {
+        int n = 0;
+        i32(n);
+        if (n < 0 || n > capacity) {
+            ok_ = false;
+            return 0;
+        }
+        return n;
+    }
+
+private:
+    const uint8_t* take(size_t n) {
+        static constexpr uint8_t kZeros[256]{};
+        if (!ok_ || size_t(end_ - p_) < n) {
+            ok_ = false;
+            return kZeros;
+        }
+        const uint8_t* p = p_;
+        p_ += n;
+        return p;
+    }
+
+    const uint8_t* p_;
+    const uint8_t* end_;
+    bool ok_ = true;
+};
+
+// One field list per record, shared by the writer (const records) and the reader.
+template <class C, class S> void SettingsFields(C& c, S& s) {
+    c.i32(s.formatVersion);
+    c.text(s.battleName);
+    c.text(s.iconName);
+    c.i32(s.maxTurns);
+    c.text(s.sideAName);
+    c.text(s.sideBName);
+    for (auto& line : s.history)
+        c.text(line);
+    c.text(s.symbolSetName);
+    c.i32(s.mapCols);
+    c.i32(s.mapRows);
+    c.i32(s.hexCount);
+    c.u8(s.gridLayout);
+    c.u8(s.saveViewPosition);
+    c.u8(s.tableColour);
+    c.i32(s.headerWord);
+    c.u8(s.headerByte);
+}
+
+template <class C, class U> void UnitFields(C& c, U& u) {
+    c.text(u.name);
+    c.i32(u.symbol);
+    c.i32(u.activationTurn);
+    c.i32(u.side);
+    c.i32(u.hex);
+    c.i32(u.unitType);
+    c.i32(u.unitClass);
+    c.i32(u.men);
+    c.i32(u.morale);
+    c.i32(u.combatWeapon);
+    c.i32(u.missileWeapon);
+    c.i32(u.missileAmmo);
+    c.i32(u.armour);
+    c.i32(u.shield);
+    c.i32(u.movementPoints);
+    c.i32(u.wingLeader);
+    c.i32(u.commandRange);
+    c.i32(u.leaderRating);
+    c.i32(u.value);
+    c.i32(u.wing);
+    c.i32(u.resupplyLevel);
+}
+
+template <class C, class S> void StructureFields(C& c, S& s) {
+    c.text(s.name);
+    c.i32(s.symbol);
+    c.i32(s.side);
+    c.i32(s.reserved1);
+    c.i32(s.supplyLevel);
+    c.i32(s.reserved2);
+    c.i32(s.hex);
+    c.i32(s.reserved3);
+    c.i32(s.height);
+    c.i32(s.defenceModifier);
+}
+
+template <class C, class O> void ObjectiveFields(C& c, O& o) {
+    c.i32(o.hex);
+    c.text(o.name);
+    c.i32(o.kind);
+    c.i32(o.victoryPoints);
+}
+
+template <class C, class T> void MapTextFields(C& c, T& t) {
+    c.i32(t.hex);
+    c.text(t.text);
+    c.text(t.fontName);
+    c.u32(t.colour);
+    for (auto& v : t.fontSize)
+        c.u8(v);
+    for (auto& v : t.orientation)
+        c.u8(v);
+    c.u8(t.style);
+}
+
+template <class C, class A> void TerrainFields(C& c, A& a) {
+    c.text(a.name);
+    c.i32(a.elevation);
+    c.i32(a.costPerMove);
+    c.i32(a.defenceModifier);
+    c.i32(a.reserved);
+}
+
+void StoreLE32(uint8_t* p, int v) {
+    const uint32_t u = uint32_t(v);
+    p[0] = uint8_t(u);
+    p[1] = uint8_t(u >> 8);
+    p[2] = uint8_t(u >> 16);
+    p[3] = uint8_t(u >> 24);
+}
+
+int LoadLE32(const uint8_t* p) {
+    return int(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24);
+}
+
+// A hex is 13 integers, the primary terrain first: a changed terrain is the first bytes
+// of its hex. Hexes are the bulk of the state, so they are written and read directly.
+constexpr size_t kHexBytes = 13 * 4;
+
+void StoreHex(uint8_t* p, const HexRecord& x) {
+    StoreLE32(p, x.primaryTerrain);
+    for (size_t i = 0; i < kSecondarySlots; ++i)
+        StoreLE32(p + 4 + 4 * i, x.secondaryTerrain[i]);
+    StoreLE32(p + 28, x.unitNo);
+    StoreLE32(p + 32, x.structureNo);
+    StoreLE32(p + 36, x.mapTextNo);
+    StoreLE32(p + 40, x.objectiveNo);
+    StoreLE32(p + 44, x.reinforcementMarker);
+    StoreLE32(p + 48, x.caltropsMarker);
+}
+
+void LoadHex(const uint8_t* p, HexRecord& x) {
+    x.primaryTerrain = LoadLE32(p);
+    for (size_t i = 0; i < kSecondarySlots; ++i)
+        x.secondaryTerrain[i] = LoadLE32(p + 4 + 4 * i);
+    x.unitNo = LoadLE32(p + 28);
+    x.structureNo = LoadLE32(p + 32);
+    x.mapTextNo = LoadLE32(p + 36);
+    x.objectiveNo = LoadLE32(p + 40);
+    x.reinforcementMarker = LoadLE32(p + 44);
+    x.caltropsMarker = LoadLE32(p + 48);
+}
+
+// The bytes of a default record: every unused slot of a table holds them.
+template <class Record, class Fields> const std::vector<uint8_t>& BlankBytes(Fields fields) {
+    static const std::vector<uint8_t> bytes = [fields] {
+        std::vector<uint8_t> out;
+        StateWriter w(out);
+        const Record blank{};
+        fields(w, blank);
+        w.finish(0);
+        return out;
+    }();
+    return bytes;
+}
+
+// The count, the records, and default records up to the capacity.
+template <class Records, class Fields>
+void WriteTable(StateWriter& w, const Records& records, int capacity, Fields fields) {
+    const int n = int(std::distance(records.begin(), records.end()));
+    w.i32(n);
+    for (const auto& r : records)
+        fields(w, r);
+    const auto& blank = BlankBytes<typename Records::value_type>(fields);
+    for (int k = n; k < capacity; ++k)
+        w.bytes(blank.data(), blank.size());
+}
+
+template <class Records, class Fields>
+void ReadTable(StateReader& r, Records& records, int capacity, Fields fields) {
+    const int n = r.count(capacity);
+    records.clear();
+    typename Records::value_type record{};
+    for (int k = 0; k < n; ++k) {
+        fields(r, record);
+        records.push_back(record);
+    }
+    r.skip(BlankBytes<typename Records::value_type>(fields).size() * size_t(capacity - n));
+}
+
+// RecordTable appends instead of pushing back.
+template <class Record, int Capacity> struct TableAppender {
+    using value_type = Record;
+    RecordTable<Record, Capacity>& table;
+    void clear() { table.clear(); }
+    void push_back(const Record& r) { table.append(r); }
+};
+
+template <class Record, int Capacity>
+void ReadRecordTable(StateReader& r, RecordTable<Record, Capacity>& table, auto fields) {
+    TableAppender<Record, Capacity> out{table};
+    ReadTable(r, out, Capacity, fields);
+}
+
+const auto kUnitFields = [](auto& c, auto& r) { UnitFields(c, r); };
+const auto kStructureFields = [](auto& c, auto& r) { StructureFields(c, r); };
+const auto kObjectiveFields = [](auto& c, auto& r) { ObjectiveFields(c, r); };
+const auto kMapTextFields = [](auto& c, auto& r) { MapTextFields(c, r); };
+const auto kWingFields = [](auto& c, auto& r) { c.text(r); };
+
+// Everything before the hexes: their count (so that the size can be checked first),
+// the settings, terrain attributes, markers and the record tables.
+template <class C, class B> void FrontPart(C& c, B& b) {
+    SettingsFields(c, b.settings);
+    for (auto& a : b.terrainAttrs)
+        TerrainFields(c, a);
+    for (auto& slot : b.markerTable)
+        c.i32(slot);
+}
+
+void WriteFront(StateWriter& w, const Battle& b) {
+    w.i32(b.hexCount());
+    FrontPart(w, b);
+    WriteTable(w, b.wingNames(), kMaxWings, kWingFields);
+    WriteTable(w, b.units(), kMaxUnits, kUnitFields);
+    WriteTable(w, b.structures(), kMaxStructures, kStructureFields);
+    WriteTable(w, b.objectives(), kMaxObjectives, kObjectiveFields);
+    WriteTable(w, b.mapTexts(), kMaxMapTexts, kMapTextFields);
+}
+
+size_t FrontBytes() {
+    static const size_t bytes = [] {
+        std::vector<uint8_t> out;
+        StateWriter w(out);
+        WriteFront(w, Battle());
+        return size_t(w.finish(0) - out.data());
+    }();
+    return bytes;
+}
+
+// The hex count the bytes hold, or -1 when their size does not fit it.
+int HexCountOf(const std::vector<uint8_t>& bytes) {
+    if (bytes.size() < FrontBytes())
+        return -1;
+    const int n = LoadLE32(bytes.data());
+    if (n < 0 || n > kMaxHexes || bytes.size() != FrontBytes() + size_t(n) * kHexBytes)
+        return -1;
+    return n;
+}
+
+bool ReadFront(const std::vector<uint8_t>& bytes, Battle& b) {
+    StateReader r(bytes.data(), bytes.data() + FrontBytes());
+    int hexCount = 0;
+    r.i32(hexCount);
+    FrontPart(r, b);
+    ReadTable(r, BattleStateAccess::wings(b), kMaxWings, kWingFields);
+    ReadRecordTable(r, BattleStateAccess::units(b), kUnitFields);
+    ReadRecordTable(r, BattleStateAccess::structures(b), kStructureFields);
+    ReadRecordTable(r, BattleStateAccess::objectives(b), kObjectiveFields);
+    ReadRecordTable(r, BattleStateAccess::mapTexts(b), kMapTextFields);
+    return r.ok();
+}
+
+} // namespace
+
+void EncodeBattleState(const Battle& b, std::vector<uint8_t>& out) {
+    StateWriter w(out);
+    WriteFront(w, b);
+    uint8_t* p = w.finish(size_t(b.hexCount()) * kHexBytes);
+    for (const HexRecord& x : b.hexes()) {
+        StoreHex(p, x);
+        p += kHexBytes;
+    }
+}
+
+bool DecodeBattleState(const std::vector<uint8_t>& bytes, Battle& b) {
+    const int hexCount = HexCountOf(bytes);
+    if (hexCount < 0 || !ReadFront(bytes, b))
+        return false;
+    auto& hexes = BattleStateAccess::hexes(b);
+    hexes.resize(size_t(hexCount));
+    const uint8_t* p = bytes.data() + FrontBytes();
+    for (HexRecord& x : hexes) {
+        LoadHex(p, x);
+        p += kHexBytes;
+    }
+    return true;
+}
+
+bool DecodeBattleStateChanges(const std::vector<uint8_t>& bytes, Battle& b,
+                              const BattleStateDiff& diff) {
+    if (!diff.sameSize() || HexCountOf(bytes) != b.hexCount())
+        return DecodeBattleState(bytes, b);
+    if (!ReadFront(bytes, b))
+        return false;
+    auto& hexes = BattleStateAccess::hexes(b);
+    const size_t start = FrontBytes();
+    size_t next = 0; // hexes below have been read
+    diff.ForEachRun([&](size_t at, size_t n, const uint8_t*) {
+        if (at + n <= start)
+            return;
+        const size_t first = std::max(next, (std::max(at, start) - start) / kHexBytes);
+        const size_t last = (at + n - 1 - start) / kHexBytes;
+        for (size_t h = first; h <= last; ++h)
+            LoadHex(bytes.data() + start + h * kHexBytes, hexes[h]);
+        next = std::max(next, last + 1);
+    });
+    return true;
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The battle editor's preferences kept from one run to the next: the text file
+// "fmbattle.prf" in the program folder, one "name=value" line per preference, beside the
+// symbol editor's own. Only the map scale is kept so far; the other display preferences
+// live for the run, and the map position with each battle.
+
+#include <QByteArray>
+#include <QString>
+
+struct BattlePreferences {
+    int mapScale = 1; // 1 … 3: the map shown enlarged this many times
+
+    bool operator==(const BattlePreferences&) const = default;
+};
+
+inline const QString kBattlePreferencesFile = QStringLiteral("fmbattle.prf");
+
+// Unknown lines and values out of range are ignored, so a damaged file gives defaults.
+BattlePreferences ParseBattlePreferences(const QByteArray& text);
+QByteArray FormatBattlePreferences(const BattlePreferences& prefs);
+
+// Defaults when the file is missing or unreadable.
+BattlePreferences ReadBattlePreferences(const QString& programFolder);
+// Written atomically; false when the file could not be written (the old one stays).
+bool WriteBattlePreferences(const QString& programFolder, const BattlePreferences& prefs);
