@@ -2,6 +2,8 @@
 
 #include "ProgramFolder.h"
 
+#include <QFileInfo>
+
 namespace {
 constexpr int kFirstRows = 35;
 constexpr int kFirstCols = 65;
@@ -20,6 +22,8 @@ void NewMapLogic::FormActivate() {
     symbolSetName = s.symbolSetName.text();
     iconName = s.iconName.text();
     iconPicture = context_.iconPicture;
+    importedAttrs_.reset();
+    importedFrom_.clear();
 }
 
 bool NewMapLogic::Button1Click(const QString& chosenPath) {
@@ -34,6 +38,19 @@ bool NewMapLogic::Button1Click(const QString& chosenPath) {
 
 bool NewMapLogic::Button2Click(const QString& chosenPath) {
     return ReadChosenIcon(chosenPath, context_.messages, iconName, iconPicture);
+}
+
+bool NewMapLogic::ImportAttrsClick(const QString& chosenPath) {
+    TerrainAttrTable attrs = context_.battle.terrainAttrs;
+    if (!ReadTerrainAttributes(chosenPath, attrs, context_.messages))
+        return false;
+    importedAttrs_ = attrs;
+    importedFrom_ = QFileInfo(chosenPath).fileName();
+    return true;
+}
+
+QString NewMapLogic::attrsText() const {
+    return importedAttrs_ ? importedFrom_ : QStringLiteral("From the battle shown");
 }
 
 bool NewMapLogic::OKClick() {
@@ -64,6 +81,8 @@ bool NewMapLogic::OKClick() {
     s.headerWord = 25;
     s.gridLayout = 1;
     s.saveCount = 0;
+    if (importedAttrs_)
+        next.terrainAttrs = *importedAttrs_;
     if (!next.InitNewBattle(context_.messages))
         return false;
 

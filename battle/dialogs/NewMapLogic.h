@@ -6,6 +6,9 @@
 #include "EditorContext.h"
 #include "OrvMessages.h"
 #include "SettingsEntries.h"
+#include "TerrainAttrImport.h"
+
+#include <optional>
 
 class NewMapLogic {
 public:
@@ -35,6 +38,10 @@ public:
     // The icon file the designer chose; false (nothing changed, a warning shown) when it
     // is no picture or its name cannot be stored.
     bool Button2Click(const QString& chosenPath);
+    // The battle file whose terrain attributes (names, elevation, costs, defences) the
+    // new battle takes instead of those of the battle shown; read at once, so a file
+    // that cannot be read is refused here (message shown, false, choice unchanged).
+    bool ImportAttrsClick(const QString& chosenPath);
     // Checks the names, loads the chosen set and only then replaces the editor's battle
     // and set with the new empty battle. False keeps the dialog open and the battle as
     // it was; the refusal or the loader's messages have been shown.
@@ -44,10 +51,15 @@ public:
     QString colsText() const { return QStringLiteral("Cols: %1").arg(cols); }
     QString totalHexesText() const { return QStringLiteral("Total Hexes: %1").arg(rows * cols); }
     QString turnsText() const { return QStringLiteral("Max Turns: %1").arg(maxTurns); }
+    // "From the battle shown" or the chosen file's name.
+    QString attrsText() const;
     QImage iconPreview() const { return IconPreview(iconPicture, kPreviewSide); }
 
     static constexpr int kPreviewSide = 60;
 
 private:
     EditorContext& context_;
+    // Chosen for this opening only.
+    std::optional<TerrainAttrTable> importedAttrs_;
+    QString importedFrom_;
 };

@@ -26,6 +26,8 @@ SoundEffects::SoundEffects(const QString& programFolder) : folder_(programFolder
 SoundEffects::~SoundEffects() = default;
 
 void SoundEffects::Play(int effect, int mode) {
+    if (quiet_)
+        return;
     played_.push_back(effect);
     if (effect < 0 || effect >= int(effects_.size()) || !MachineHasSound())
         return;

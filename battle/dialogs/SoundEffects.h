@@ -31,6 +31,8 @@ public:
     SoundEffects& operator=(const SoundEffects&) = delete;
 
     void Play(int effect, int mode = PlayWithoutWaiting);
+    // While quiet, nothing is played nor noted (a typed value's many steps click once).
+    void SetQuiet(bool quiet) { quiet_ = quiet; }
     // The effects asked for so far, newest last (kept for tests; never cleared by playing).
     const std::vector<int>& played() const { return played_; }
     void ClearPlayed() { played_.clear(); }
@@ -39,4 +41,5 @@ private:
     QString folder_;
     std::array<std::unique_ptr<QSoundEffect>, 14> effects_;
     std::vector<int> played_;
+    bool quiet_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include "AboveToolWindows.h"
 #include "SettingsControls.h"
+#include "TypedValueEntry.h"
 #include "UpDownArrows.h"
 
 #include <QGridLayout>
@@ -40,6 +41,7 @@ TModifyBattle::TModifyBattle(EditorContext& context, MessageBoxShower showMessag
     grid->addLayout(buttons, 2, 1, Qt::AlignRight);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
+    TypedValueEntry::Attach(c.GameTurns, c.TrnUpDn, &context.sounds);
     connect(c.TrnUpDn, &UpDownArrows::stepped, this, [this](bool up) {
         logic_.TrnUpDnClick(up);
         Refresh();

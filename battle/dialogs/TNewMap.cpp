@@ -3,6 +3,7 @@
 #include "AboveToolWindows.h"
 #include "ProgramFolder.h"
 #include "SettingsControls.h"
+#include "TypedValueEntry.h"
 #include "UpDownArrows.h"
 
 #include <QGridLayout>
@@ -45,6 +46,9 @@ TNewMap::TNewMap(EditorContext& context, MessageBoxShower showMessage, QWidget* 
     MpCl_->setMinimumWidth(MpRw_->minimumWidth());
     RowUpDn_ = new UpDownArrows(QStringLiteral("RowUpDn"), sizeBox);
     ColUpDn_ = new UpDownArrows(QStringLiteral("ColUpDn"), sizeBox);
+    TypedValueEntry::Attach(MpRw_, RowUpDn_, &context.sounds);
+    TypedValueEntry::Attach(MpCl_, ColUpDn_, &context.sounds);
+    TypedValueEntry::Attach(c.GameTurns, c.TrnUpDn, &context.sounds);
     auto* size = new QVBoxLayout(sizeBox);
     size->addLayout(SideStepper(MpRw_, RowUpDn_));
     size->addLayout(SideStepper(MpCl_, ColUpDn_));
@@ -57,6 +61,16 @@ TNewMap::TNewMap(EditorContext& context, MessageBoxShower showMessage, QWidget* 
     set->addWidget(Button1_);
     set->addWidget(SetLbl_);
     set->addStretch();
+
+    // The terrain names and figures of another battle, so they need not be typed again.
+    QGroupBox* attrBox =
+        TitledGroup(QStringLiteral("Terrain Attributes"), QStringLiteral("AttrLbl"), this);
+    QPushButton* importAttrs =
+        NamedButton(QStringLiteral("Import From..."), QStringLiteral("ImportAttrs"), attrBox);
+    AttrLbl_ = NamedLabel(QStringLiteral("AttrLbl"), attrBox);
+    auto* attrs = new QHBoxLayout(attrBox);
+    attrs->addWidget(importAttrs);
+    attrs->addWidget(AttrLbl_, 1);
 
     QPushButton* ok = NamedButton(QStringLiteral("OK"), QStringLiteral("OK"), this);
     QPushButton* cancel = NamedButton(QStringLiteral("Cancel"), QStringLiteral("Cancel"), this);
@@ -78,6 +92,7 @@ TNewMap::TNewMap(EditorContext& context, MessageBoxShower showMessage, QWidget* 
     grid->addWidget(sizeBox, 2, 1);
     grid->addWidget(setBox, 2, 2);
     grid->addLayout(buttons, 2, 3);
+    grid->addWidget(attrBox, 3, 0, 1, 3);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(RowUpDn_, &UpDownArrows::stepped, this, [this](bool up) {
@@ -94,6 +109,7 @@ TNewMap::TNewMap(EditorContext& context, MessageBoxShower showMessage, QWidget* 
     });
     connect(Button1_, &QPushButton::clicked, this, &TNewMap::SelectSet);
     connect(c.Button2, &QPushButton::clicked, this, &TNewMap::SelectIcon);
+    connect(importAttrs, &QPushButton::clicked, this, &TNewMap::SelectAttrs);
     connect(ok, &QPushButton::clicked, this, &TNewMap::OkClicked);
     connect(cancel, &QPushButton::clicked, this, &TNewMap::reject);
 }
@@ -120,6 +136,7 @@ void TNewMap::Refresh() {
     TotHex_->setText(logic_.totalHexesText());
     controls_->GameTurns->setText(logic_.turnsText());
     SetLbl_->setText(logic_.symbolSetName);
+    AttrLbl_->setText(logic_.attrsText());
     controls_->ShowIcon(logic_.iconName, logic_.iconPreview());
 }
 
@@ -134,6 +151,13 @@ void TNewMap::SelectIcon() {
     const QString path = chooseFile(kOpenMapFile, IconsFolder(context_.programFolder),
                                     QStringLiteral("Bitmaps (*.bmp *.BMP)"));
     if (!path.isEmpty() && logic_.Button2Click(path))
+        Refresh();
+}
+
+void TNewMap::SelectAttrs() {
+    const QString path = chooseFile(kOpenMapFile, BattlesFolder(context_.programFolder),
+                                    QStringLiteral("Fieldmark Scenario Files (*.scn *.SCN)"));
+    if (!path.isEmpty() && logic_.ImportAttrsClick(path))
         Refresh();
 }
 

@@ -37,6 +37,7 @@ private:
     void Refresh();
     void SelectSet();
     void SelectIcon();
+    void SelectAttrs();
     void OkClicked();
 
     EditorContext& context_;
@@ -49,4 +50,5 @@ private:
     UpDownArrows* ColUpDn_;
     QPushButton* Button1_;
     QLabel* SetLbl_;
+    QLabel* AttrLbl_;
 };

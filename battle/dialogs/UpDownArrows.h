@@ -8,6 +8,8 @@ class UpDownArrows : public QWidget {
     Q_OBJECT
 public:
     explicit UpDownArrows(const QString& name, QWidget* parent = nullptr);
+    // One click of an arrow, as a typed value reaches its number.
+    void Step(bool up) { emit stepped(up); }
 
 signals:
     void stepped(bool up);

@@ -4,6 +4,11 @@
 // the range steps straight onto the nearer bound when stepped toward the range, and a
 // step away from the range is refused.
 
+#include <QString>
+
+#include <functional>
+#include <optional>
+
 struct StepBounds {
     int low;
     int high;
@@ -26,3 +31,14 @@ inline bool StepInRange(int& value, bool up, StepBounds bounds) {
 // The arrow controls are reset to the middle of their 1 … 32767 range at each opening,
 // so that both arrows always report a click.
 constexpr int kArrowMiddle = 16383;
+
+// A typed value reached with a field's own arrow steps, so it obeys the same range and
+// steps as the arrows: stepping stops on the target, at the end of the range, or on the
+// step value nearer the target when the steps jump over it. `current` reads the field,
+// `step` is one arrow click. Returns the number of steps taken.
+int ReachTypedValue(int target, const std::function<int()>& current,
+                    const std::function<void(bool up)>& step);
+
+// The last whole number in a label's text ("Men: 35" gives 35, "Height: -2" gives -2);
+// nothing when the label shows no number ("Men: --").
+std::optional<int> LastNumberIn(const QString& text);

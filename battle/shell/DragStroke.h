@@ -43,6 +43,7 @@ public:
     void End();
     bool active() const { return active_; }
     Qt::MouseButton button() const { return button_; }
+    int mode() const { return mode_; }
     // Hexes painted by the current (or last) stroke.
     const std::set<int>& painted() const { return painted_; }
 

@@ -42,11 +42,14 @@ bool TMainForm::RecordStep(const QString& caption, const std::function<void()>& 
 }
 
 void TMainForm::UpdateEditMenu() {
-    const bool undo = battleActive && history_.CanUndo();
+    // A stroke still held is the step Undo takes back first.
+    const bool holding = stroke_.active();
+    const bool undo = battleActive && (holding || history_.CanUndo());
     const bool redo = battleActive && history_.CanRedo();
     actions_.undo->setEnabled(undo);
-    actions_.undo->setText(undo ? QStringLiteral("Undo ") + history_.UndoCaption()
-                                : QStringLiteral("Undo"));
+    const QString caption =
+        holding ? DragStroke::Caption(stroke_.mode(), stroke_.button()) : history_.UndoCaption();
+    actions_.undo->setText(undo ? QStringLiteral("Undo ") + caption : QStringLiteral("Undo"));
     actions_.redo->setEnabled(redo);
     actions_.redo->setText(redo ? QStringLiteral("Redo ") + history_.RedoCaption()
                                 : QStringLiteral("Redo"));
@@ -75,7 +78,7 @@ void TMainForm::RedoClick() {
 void TMainForm::ShowRestoredBattle(const QString& nameBefore, int hexCountBefore) {
     ApplyTableColour();
     if (battle_.hexCount() != hexCountBefore) {
-        renderer_.RebuildMapBuffer(mapWin_->width(), mapWin_->height(), context_.messages);
+        renderer_.RebuildMapBuffer(mapWin_->viewWidth(), mapWin_->viewHeight(), context_.messages);
         SetScrollBars();
     }
     RedrawAll();

@@ -33,7 +33,10 @@ void TMainForm::CreatePaintCommands() {
     stroke_.hexAt = [this](QPoint p) { return renderer_.HexAtPoint(p.x(), p.y()); };
     stroke_.show = [this](int hex, Redraw redraw) { ApplyRedraw(redraw, hex); };
     // A whole stroke is one step of the history.
-    stroke_.beginStep = [this](const QString& caption) { history_.BeginStep(caption); };
+    stroke_.beginStep = [this](const QString& caption) {
+        history_.BeginStep(caption);
+        UpdateEditMenu(); // the stroke held can be taken back at once
+    };
     stroke_.endStep = [this] { history_.EndStep(); };
     connect(mapWin_, &MapWidget::mouseReleased, this, &TMainForm::MapWinMouseUp);
 
@@ -150,7 +153,7 @@ void TMainForm::ScrollToHex(int hex) {
     const int row = std::max(r - renderer_.visibleRows() / 2, 0);
     battle_.settings.viewOriginHex =
         ClampOrigin(m, col, row, renderer_.visibleCols(), renderer_.visibleRows());
-    renderer_.RebuildMapBuffer(mapWin_->width(), mapWin_->height(), context_.messages);
+    renderer_.RebuildMapBuffer(mapWin_->viewWidth(), mapWin_->viewHeight(), context_.messages);
     RedrawAll();
     SetScrollBars();
     RefreshHexInfo();
@@ -167,6 +170,7 @@ void TMainForm::ImportTerrainAttributesClick() {
     TerrainAttrTable attrs = battle_.terrainAttrs;
     if (!ReadTerrainAttributes(path, attrs, context_.messages) || attrs == battle_.terrainAttrs)
         return;
+    const HistoryStep step(&history_, QStringLiteral("Import Terrain Attributes"));
     battle_.terrainAttrs = attrs;
     battle_.modified = true;
     // The costs and defences shown for the hex under the pointer may have changed.

@@ -1,6 +1,7 @@
 #include "HexDialogParts.h"
 
 #include "SettingsControls.h"
+#include "TypedValueEntry.h"
 #include "UpDownArrows.h"
 
 #include <QGroupBox>
@@ -70,7 +71,7 @@ void ShowPreview(QLabel* image, const QImage& preview) {
 }
 
 Stepper MakeStepper(const QString& title, const QString& labelName, const QString& arrowsName,
-                    QWidget* parent) {
+                    QWidget* parent, SoundEffects& sounds) {
     Stepper s;
     s.box = new QGroupBox(title, parent);
     s.box->setObjectName(labelName + QStringLiteral("Box"));
@@ -80,5 +81,6 @@ Stepper MakeStepper(const QString& title, const QString& labelName, const QStrin
     auto* row = new QHBoxLayout(s.box);
     row->addWidget(s.label, 1);
     row->addWidget(s.arrows);
+    TypedValueEntry::Attach(s.label, s.arrows, &sounds);
     return s;
 }

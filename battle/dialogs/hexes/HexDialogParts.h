@@ -9,6 +9,7 @@ class QGroupBox;
 class QLabel;
 class QListWidget;
 class QWidget;
+class SoundEffects;
 class UpDownArrows;
 
 constexpr int kPreviewSide = 120;
@@ -32,6 +33,6 @@ struct Stepper {
     UpDownArrows* arrows;
 };
 // A group titled `title` (empty for none) holding label `labelName` and arrows
-// `arrowsName`.
+// `arrowsName`; the label also takes a typed value.
 Stepper MakeStepper(const QString& title, const QString& labelName, const QString& arrowsName,
-                    QWidget* parent);
+                    QWidget* parent, SoundEffects& sounds);

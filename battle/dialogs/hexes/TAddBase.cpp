@@ -50,12 +50,12 @@ TAddBase::TAddBase(EditorContext& context, QWidget* parent) : QDialog(parent), l
 
     statisticsBox_ = new QGroupBox(QStringLiteral("Statistics"), panel);
     statisticsBox_->setObjectName(QStringLiteral("StatisticsBox"));
-    const Stepper def =
-        MakeStepper(QString(), QStringLiteral("DefLbl"), QStringLiteral("DefUD"), statisticsBox_);
-    const Stepper spl =
-        MakeStepper(QString(), QStringLiteral("RSplLbl"), QStringLiteral("RSplUD"), statisticsBox_);
-    const Stepper elv =
-        MakeStepper(QString(), QStringLiteral("ElvLbl"), QStringLiteral("ElvUD"), statisticsBox_);
+    const Stepper def = MakeStepper(QString(), QStringLiteral("DefLbl"), QStringLiteral("DefUD"),
+                                    statisticsBox_, context.sounds);
+    const Stepper spl = MakeStepper(QString(), QStringLiteral("RSplLbl"), QStringLiteral("RSplUD"),
+                                    statisticsBox_, context.sounds);
+    const Stepper elv = MakeStepper(QString(), QStringLiteral("ElvLbl"), QStringLiteral("ElvUD"),
+                                    statisticsBox_, context.sounds);
     DefLbl_ = def.label;
     RSplLbl_ = spl.label;
     ElvLbl_ = elv.label;

@@ -2,6 +2,7 @@
 
 #include "HexDialogFrame.h"
 #include "SettingsControls.h"
+#include "TypedValueEntry.h"
 #include "UpDownArrows.h"
 
 #include <QCheckBox>
@@ -116,6 +117,7 @@ TAddLocation::TAddLocation(EditorContext& context, QWidget* parent)
             logic_.FSzePanClick(level);
             Refresh();
         });
+        TypedValueEntry::Attach(label, arrows, &context.sounds);
         connect(arrows, &UpDownArrows::stepped, this, [this, level](bool up) {
             logic_.UpDownClick(level, up);
             Refresh();

@@ -26,8 +26,8 @@ TAddVHex::TAddVHex(EditorContext& context, QWidget* parent) : QDialog(parent), l
     SymName_->setObjectName(QStringLiteral("SymName"));
     SymName_->setMaxLength(AddVHexLogic::kNameChars);
     (new QHBoxLayout(nameBox))->addWidget(SymName_);
-    const Stepper vp =
-        MakeStepper(QString(), QStringLiteral("VptLbl"), QStringLiteral("VpUD"), symbolBox_);
+    const Stepper vp = MakeStepper(QString(), QStringLiteral("VptLbl"), QStringLiteral("VpUD"),
+                                   symbolBox_, context.sounds);
     vp.box->setFlat(true);
     VptLbl_ = vp.label;
     VptLbl_->setMinimumWidth(

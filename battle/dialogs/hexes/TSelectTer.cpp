@@ -28,11 +28,11 @@ TSelectTer::TSelectTer(EditorContext& context, QWidget* parent) : QDialog(parent
     SymNamPan_ = SymbolNamePanel(this);
 
     const Stepper elv = MakeStepper(QStringLiteral("Elevation/Height"), QStringLiteral("ElvLbl"),
-                                    QStringLiteral("ElvUpDn"), this);
+                                    QStringLiteral("ElvUpDn"), this, context.sounds);
     const Stepper cpm = MakeStepper(QStringLiteral("Cost Per Move"), QStringLiteral("CpmLbl"),
-                                    QStringLiteral("CpmUpDn"), this);
+                                    QStringLiteral("CpmUpDn"), this, context.sounds);
     const Stepper def = MakeStepper(QStringLiteral("Defensive Modifier"), QStringLiteral("DefLbl"),
-                                    QStringLiteral("DefUpDn"), this);
+                                    QStringLiteral("DefUpDn"), this, context.sounds);
     ElvLbl_ = elv.label;
     CpmLbl_ = cpm.label;
     DefLbl_ = def.label;

@@ -1,6 +1,7 @@
 #include "TAddUnit.h"
 
 #include "ListRowChoice.h"
+#include "TypedValueEntry.h"
 #include "UpDownArrows.h"
 
 #include <QCheckBox>
@@ -71,6 +72,13 @@ TAddUnit::TAddUnit(EditorContext& context, QWidget* parent)
     setPalette(p);
     setAutoFillBackground(true);
     BuildLayout();
+    // Every figure the arrows step also takes a typed value; the ammunition steps through
+    // words, not numbers.
+    const std::pair<QLabel*, UpDownArrows*> figures[] = {
+        {MenLbl_, MenUD_},  {MorLbl_, MorUD_}, {MvpLbl_, MvpUD_},   {VptLbl_, VpUD_},
+        {ActLbl_, AtrnUD_}, {SplLbl_, SplUD_}, {RateLbl_, RateUD_}, {RngLbl_, RangeUD_}};
+    for (const auto& [label, arrows] : figures)
+        TypedValueEntry::Attach(label, arrows, &context.sounds);
 }
 
 QGroupBox* TAddUnit::Group(const QString& title) {

@@ -46,7 +46,8 @@ TEST(NewMapWindow, ShowsItsControlsWithTheirCaptions) {
     EXPECT_EQ(dialog.windowTitle(), "Create Battle");
     EXPECT_EQ(GroupTitles(dialog),
               QStringList({"Battle Description", "Battle Icon", "Battle Name", "Eastern Forces",
-                           "Game Turns", "Map Size", "Symbol Set", "Western Forces"}));
+                           "Game Turns", "Map Size", "Symbol Set", "Terrain Attributes",
+                           "Western Forces"}));
     EXPECT_EQ(LabelText(dialog, "MpRw"), "Rows: 35");
     EXPECT_EQ(LabelText(dialog, "MpCl"), "Cols: 65");
     EXPECT_EQ(LabelText(dialog, "TotHex"), "Total Hexes: 2275");

@@ -1,8 +1,11 @@
 // The new-battle dialog's rules: what it offers, its arrows, its refusals and the battle
 // it makes, and that a refused or cancelled dialog leaves the battle shown untouched.
 
+#include "BattleFile.h"
 #include "DialogTestSupport.h"
 #include "NewMapLogic.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -274,6 +277,45 @@ TEST_F(NewMap, SideNamesDescriptionAndSizeCarryOverButTheBattleNameDoesNot) {
     EXPECT_EQ(logic.entries.sideBName, "Blue");
     EXPECT_EQ(logic.entries.history, "Story");
     EXPECT_EQ(logic.rows, 36);
+}
+
+TEST_F(NewMap, ImportedTerrainAttributesReplaceTheShownBattlesOnlyByOk) {
+    bench.WriteSet("old");
+    bench.battle.terrainAttrs[0].name = "Shown";
+    bench.battle.terrainAttrs[4].name = "Beyond";
+    Battle source;
+    source.settings.mapCols = 12;
+    source.settings.mapRows = 10;
+    ASSERT_TRUE(source.InitNewBattle({}));
+    source.terrainAttrs[0].name = "Meadow";
+    source.terrainAttrs[0].costPerMove = 2;
+    source.terrainAttrs[1].name = "Ford";
+    const QString path = bench.folder + "/Battles/source.scn";
+    ASSERT_TRUE(WriteBattleFile(path, source, Definitions{}, 2, {}));
+
+    OpenWithNames();
+    EXPECT_EQ(logic.attrsText(), "From the battle shown");
+    ASSERT_TRUE(logic.ImportAttrsClick(path));
+    EXPECT_EQ(logic.attrsText(), "source.scn");
+    EXPECT_EQ(bench.battle.terrainAttrs[0].name.text(), "Shown") << "not before OK";
+    // A file that cannot be read is refused with its message and keeps the choice.
+    QFile bad(bench.folder + "/Battles/bad.scn");
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("no battle");
+    bad.close();
+    EXPECT_FALSE(logic.ImportAttrsClick(bad.fileName()));
+    EXPECT_EQ(bench.messages.size(), 1u);
+    EXPECT_EQ(logic.attrsText(), "source.scn");
+
+    logic.symbolSetName = "old";
+    ASSERT_TRUE(logic.OKClick());
+    EXPECT_EQ(bench.battle.terrainAttrs[0].name.text(), "Meadow");
+    EXPECT_EQ(bench.battle.terrainAttrs[0].costPerMove, 2);
+    EXPECT_EQ(bench.battle.terrainAttrs[1].name.text(), "Ford");
+    EXPECT_EQ(bench.battle.terrainAttrs[4].name.text(), "Beyond") << "past the file's records";
+    // The choice is for one opening.
+    logic.FormActivate();
+    EXPECT_EQ(logic.attrsText(), "From the battle shown");
 }
 
 } // namespace

@@ -56,6 +56,7 @@ protected:
         const QPoint p = HexOrigin(form->renderer().metrics(), hex, form->renderer().originHex());
         form->MapWinMouseMove(p.x() + 6, p.y() + 6);
         form->MapWinMouseDown(button);
+        form->MapWinMouseUp(button);
     }
     // A menu command by its object name; a missing one fails the test instead of crashing.
     QAction* Act(const char* name) {

@@ -205,8 +205,9 @@ TEST_F(Painting, KeysAreShownAndDoNotClash) {
             const QString key = k.toString();
             EXPECT_TRUE(owner.emplace(key, a->objectName()).second)
                 << key.toStdString() << " twice: " << a->objectName().toStdString();
-            if (!QStringList{"OpenMapFile1", "CreateNewMap1", "SaveMapFile", "Exit1"}.contains(
-                    a->objectName())) {
+            if (!QStringList{"OpenMapFile1", "CreateNewMap1", "SaveMapFile", "Exit1", "Undo1",
+                             "Redo1"}
+                     .contains(a->objectName())) {
                 EXPECT_FALSE(reserved.contains(key)) << key.toStdString();
             }
         }
@@ -284,4 +285,63 @@ TEST_F(Painting, ImportTakesTheTerrainAttributesOfAnotherBattle) {
     EXPECT_EQ(form->battle().terrainAttrs[2].costPerMove, 4);
     EXPECT_EQ(form->battle().terrainAttrs[2].defenceModifier, -2);
     EXPECT_TRUE(form->battle().modified);
+}
+
+TEST_F(Painting, AWholeDragIsOneUndoStep) {
+    OpenBattle();
+    Act("PlaceLv1Ter")->trigger();
+    form->context().terrainSelection = 5;
+    Drag({4 * kCols + 2, 4 * kCols + 9});
+    Drag({8 * kCols + 3, 9 * kCols + 3});
+    QAction* undo = Act("Undo1");
+    EXPECT_EQ(undo->text(), "Undo Place Primary Terrain");
+    undo->trigger();
+    EXPECT_EQ(HexesWithPrimary(5).size(), 8u) << "only the second drag is taken back";
+    undo->trigger();
+    EXPECT_TRUE(HexesWithPrimary(5).empty());
+    EXPECT_FALSE(form->battle().modified) << "back at the state opened";
+    EXPECT_FALSE(undo->isEnabled());
+    Act("Redo1")->trigger();
+    EXPECT_EQ(HexesWithPrimary(5).size(), 8u);
+    EXPECT_TRUE(form->battle().modified);
+
+    for (int h : {40, 41})
+        form->battle().SetTerrainSlot(h, 1, 3);
+    Act("PlaceLv2Ter")->trigger();
+    Drag({40, 41}, Qt::RightButton);
+    EXPECT_EQ(undo->text(), "Undo Remove Secondary Terrain");
+    undo->trigger();
+    EXPECT_EQ(form->battle().hex(41).secondaryTerrain[0], 3);
+}
+
+TEST_F(Painting, UndoWhileTheButtonIsHeldEndsTheStrokeFirst) {
+    OpenBattle();
+    Act("PlaceLv1Ter")->trigger();
+    form->context().terrainSelection = 5;
+    Send(QEvent::MouseMove, At(50), Qt::NoButton, Qt::NoButton);
+    Send(QEvent::MouseButtonPress, At(50), Qt::LeftButton, Qt::LeftButton);
+    Send(QEvent::MouseMove, At(53), Qt::NoButton, Qt::LeftButton);
+    Act("Undo1")->trigger();
+    EXPECT_TRUE(HexesWithPrimary(5).empty());
+    // The rest of the drag paints nothing, and the history is whole.
+    Send(QEvent::MouseMove, At(56), Qt::NoButton, Qt::LeftButton);
+    Send(QEvent::MouseButtonRelease, At(56), Qt::LeftButton, Qt::NoButton);
+    EXPECT_TRUE(HexesWithPrimary(5).empty());
+    Act("Redo1")->trigger();
+    EXPECT_EQ(HexesWithPrimary(5), (std::set<int>{50, 51, 52, 53}));
+}
+
+TEST_F(Painting, ImportedTerrainAttributesAreOneUndoStep) {
+    OpenBattle();
+    const QString source = WriteBattle("source.scn", 1, "Marsh");
+    form->chooseOpenPath = [&source](const QString&, const QString&, const QString&) {
+        return source;
+    };
+    Act("ImportTerrainAttrs")->trigger();
+    EXPECT_EQ(form->battle().terrainAttrs[2].name.text(), "Marsh");
+    QAction* undo = Act("Undo1");
+    EXPECT_EQ(undo->text(), "Undo Import Terrain Attributes");
+    undo->trigger();
+    EXPECT_EQ(form->battle().terrainAttrs[2].name.text(), "");
+    EXPECT_FALSE(form->battle().modified);
 }

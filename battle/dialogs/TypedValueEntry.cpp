@@ -1,0 +1,97 @@
+#include "TypedValueEntry.h"
+
+#include "SoundEffects.h"
+#include "UpDownArrows.h"
+#include "ValueSteps.h"
+
+#include <QEvent>
+#include <QIntValidator>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+TypedValueEntry* TypedValueEntry::Attach(QLabel* valueLabel, UpDownArrows* arrows,
+                                         SoundEffects* sounds) {
+    return new TypedValueEntry(valueLabel, arrows, sounds);
+}
+
+TypedValueEntry::TypedValueEntry(QLabel* valueLabel, UpDownArrows* arrows, SoundEffects* sounds)
+    : QObject(valueLabel), label_(valueLabel), arrows_(arrows), sounds_(sounds) {
+    label_->setCursor(Qt::IBeamCursor);
+    label_->setToolTip(QStringLiteral("Click to type a value"));
+    label_->installEventFilter(this);
+}
+
+bool TypedValueEntry::Open() {
+    const std::optional<int> value = LastNumberIn(label_->text());
+    if (editor_ || !value || !label_->isEnabled())
+        return false;
+    editor_ = new QLineEdit(label_);
+    editor_->setObjectName(label_->objectName() + QStringLiteral("Typed"));
+    editor_->setValidator(new QIntValidator(-999999, 999999, editor_));
+    editor_->setText(QString::number(*value));
+    editor_->selectAll();
+    editor_->setGeometry(label_->rect());
+    editor_->installEventFilter(this);
+    editor_->show();
+    editor_->setFocus(Qt::MouseFocusReason);
+    return true;
+}
+
+void TypedValueEntry::Commit() {
+    bool ok = false;
+    const int target = editor_->text().toInt(&ok);
+    Close();
+    if (!ok)
+        return;
+    const auto shown = [this, target] { return LastNumberIn(label_->text()).value_or(target); };
+    const auto step = [this](bool up) { arrows_->Step(up); };
+    int taken = 0;
+    if (sounds_) {
+        sounds_->SetQuiet(true);
+        taken = ReachTypedValue(target, shown, step);
+        sounds_->SetQuiet(false);
+        if (taken > 0)
+            sounds_->Play(SoundClick);
+    } else {
+        ReachTypedValue(target, shown, step);
+    }
+}
+
+void TypedValueEntry::Close() {
+    if (!editor_)
+        return;
+    QLineEdit* editor = editor_;
+    editor_ = nullptr;
+    editor->removeEventFilter(this);
+    editor->hide();
+    editor->setParent(nullptr); // gone from the label at once, deleted when idle
+    editor->deleteLater();
+}
+
+bool TypedValueEntry::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == label_ && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        return Open();
+    if (watched != editor_ || !editor_)
+        return false;
+    if (event->type() == QEvent::KeyPress) {
+        // Enter and Escape belong to the entry, not to the dialog's default and cancel
+        // buttons.
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            Commit();
+            return true;
+        case Qt::Key_Escape:
+            Close();
+            return true;
+        default:
+            return false;
+        }
+    }
+    if (event->type() == QEvent::FocusOut)
+        Close();
+    return false;
+}
