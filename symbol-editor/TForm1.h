@@ -43,6 +43,11 @@ public:
 
     // File ---------------------------------------------------------------------------------
     void LoadClick();
+    // Opens the set at `path` as "Open" does once a file is chosen; a path naming no file
+    // is reported when `reportMissing` (a name from the command line).
+    void OpenSetFile(const QString& path, bool reportMissing);
+    // The set named on the command line, opened after the start-up questions.
+    QString openAtStart;
     void NewSetClick();
     void SaveSymbolSet1Click();
     void SaveSymbolSetAs1Click();

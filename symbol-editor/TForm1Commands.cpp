@@ -74,14 +74,20 @@ void TForm1::LoadClick() {
         AskOpenFileName(this, "Select Set to Open", session_.battlesFolder(), kSetFilter);
     if (name.isEmpty() || ShouldSave(1) == 3)
         return;
+    OpenSetFile(name, false);
+}
+
+void TForm1::OpenSetFile(const QString& path, bool reportMissing) {
     SetResult result;
     EditorSession::OpenOutcome outcome;
     {
         WaitCursor wait;
-        outcome = session_.OpenSet(name, result);
+        outcome = session_.OpenSet(path, result);
     }
     Refresh();
-    if (outcome == EditorSession::OpenOutcome::Failed)
+    if (outcome == EditorSession::OpenOutcome::Ignored && reportMissing)
+        ShowError(SetResult::Failure(kNotReadableMessage));
+    else if (outcome == EditorSession::OpenOutcome::Failed)
         ShowError(result);
     else if (outcome == EditorSession::OpenOutcome::Opened)
         ChooseKindAndEdit();

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QWindow>
 
+#include <utility>
+
 void TForm1::UpdateRecovery() {
     if (!session_.hasUnsavedSymbol()) {
         // Saved, discarded or nothing open: the copy would only offer old work.
@@ -42,6 +44,8 @@ void TForm1::StartUpQuestions() {
     }
     FormShow();
     OfferRecovery();
+    if (!openAtStart.isEmpty() && ShouldSave(1) != 3)
+        OpenSetFile(std::exchange(openAtStart, QString()), true);
 }
 
 void TForm1::OfferRecovery() {

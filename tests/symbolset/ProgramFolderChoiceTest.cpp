@@ -1,0 +1,163 @@
+// The folder the programs work in: a program folder as the current directory is used as
+// it is; elsewhere the user's own folder is made from the installed stock data, and a
+// later start adds only what is missing.
+#include "ProgramFolderChoice.h"
+#include "StartArguments.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void Put(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// Every file below `folder`, relative and sorted.
+QStringList FilesBelow(const QString& folder) {
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(folder).relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
+
+// An installation below prefix/ (bin/ and share/fieldmark/) and a directory to start in
+// that is no program folder.
+class Installed : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(root.isValid());
+        stock = root.filePath("prefix/share/fieldmark");
+        Put(stock + "/Battles/sample.scn", "battle v1");
+        Put(stock + "/Battles/varnholm.set", "set v1");
+        Put(stock + "/bmps/ketpal.bmp", "palette");
+        Put(stock + "/help/fmbattle/index.html", "<html>");
+        QDir().mkpath(root.filePath("prefix/bin"));
+        QDir().mkpath(root.filePath("elsewhere"));
+        around = {root.filePath("elsewhere"), root.filePath("prefix/bin"), root.filePath("data"),
+                  root.filePath("home")};
+    }
+    QString User() const { return root.filePath("data/fieldmark"); }
+
+    QTemporaryDir root;
+    QString stock;
+    FolderSurroundings around;
+};
+
+TEST_F(Installed, FirstStartMakesTheUserFolderFromTheStock) {
+    const ProgramFolderChoice choice = ChooseProgramFolder(around);
+    EXPECT_TRUE(choice.perUser);
+    EXPECT_EQ(choice.folder, User());
+    EXPECT_EQ(choice.stockFolder, stock);
+    ASSERT_TRUE(choice.copy.ok) << qPrintable(choice.copy.error);
+    const QStringList all = {"Battles/sample.scn", "Battles/varnholm.set", "bmps/ketpal.bmp",
+                             "help/fmbattle/index.html"};
+    EXPECT_EQ(choice.copy.copied, all);
+    EXPECT_EQ(FilesBelow(User()), all); // no temporary file left behind
+    EXPECT_EQ(Read(User() + "/Battles/sample.scn"), "battle v1");
+    EXPECT_EQ(Read(User() + "/help/fmbattle/index.html"), "<html>");
+    EXPECT_TRUE(IsProgramFolder(choice.folder));
+}
+
+TEST_F(Installed, LaterStartKeepsTheDesignersFilesAndAddsMissingOnes) {
+    ASSERT_TRUE(ChooseProgramFolder(around).copy.ok);
+    Put(User() + "/Battles/sample.scn", "changed by the designer");
+    Put(User() + "/Battles/mine.scn", "own battle");
+    QFile::remove(User() + "/bmps/ketpal.bmp");
+    // A later version: every stock file changed, one added.
+    Put(stock + "/Battles/sample.scn", "battle v2");
+    Put(stock + "/Battles/varnholm.set", "set v2");
+    Put(stock + "/wavs/fx00.wav", "sound");
+
+    const ProgramFolderChoice again = ChooseProgramFolder(around);
+    ASSERT_TRUE(again.copy.ok);
+    EXPECT_EQ(again.copy.copied, QStringList({"bmps/ketpal.bmp", "wavs/fx00.wav"}));
+    EXPECT_EQ(Read(User() + "/Battles/sample.scn"), "changed by the designer");
+    EXPECT_EQ(Read(User() + "/Battles/varnholm.set"), "set v1");
+    EXPECT_EQ(Read(User() + "/Battles/mine.scn"), "own battle");
+    EXPECT_EQ(Read(User() + "/bmps/ketpal.bmp"), "palette");
+}
+
+TEST_F(Installed, AProgramFolderAsCurrentDirectoryIsUsedAsItIs) {
+    // Any letter case counts, as the programs find their folders in any case.
+    QDir().mkpath(root.filePath("elsewhere/bATTLES"));
+    const ProgramFolderChoice choice = ChooseProgramFolder(around);
+    EXPECT_FALSE(choice.perUser);
+    EXPECT_EQ(choice.folder, root.filePath("elsewhere"));
+    EXPECT_TRUE(choice.copy.copied.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(User())); // nothing written elsewhere
+}
+
+TEST_F(Installed, AFileNamedBattlesMakesNoProgramFolder) {
+    Put(root.filePath("elsewhere/Battles"), "not a folder");
+    EXPECT_FALSE(IsProgramFolder(root.filePath("elsewhere")));
+    EXPECT_TRUE(ChooseProgramFolder(around).perUser);
+}
+
+TEST_F(Installed, WithoutStockTheUserFolderIsStillMade) {
+    around.executableDir = root.filePath("elsewhere"); // a program not installed
+    const ProgramFolderChoice choice = ChooseProgramFolder(around);
+    EXPECT_TRUE(choice.copy.ok);
+    EXPECT_TRUE(choice.stockFolder.isEmpty());
+    EXPECT_TRUE(QFileInfo(User()).isDir());
+    EXPECT_TRUE(FilesBelow(User()).isEmpty());
+}
+
+TEST_F(Installed, AFolderThatCannotBeMadeIsReported) {
+    Put(root.filePath("data"), "a file where the data home should be");
+    const ProgramFolderChoice choice = ChooseProgramFolder(around);
+    EXPECT_FALSE(choice.copy.ok);
+    EXPECT_TRUE(choice.copy.error.contains(User())) << qPrintable(choice.copy.error);
+    EXPECT_TRUE(choice.copy.copied.isEmpty());
+}
+
+TEST(UserProgramFolder, FollowsAnAbsoluteDataHomeOnly) {
+    EXPECT_EQ(UserProgramFolder("/x/data", "/home/d"), "/x/data/fieldmark");
+    EXPECT_EQ(UserProgramFolder("", "/home/d"), "/home/d/.local/share/fieldmark");
+    EXPECT_EQ(UserProgramFolder("relative/data", "/home/d"), "/home/d/.local/share/fieldmark");
+    EXPECT_EQ(InstalledStockFolder("/usr/bin"), "/usr/share/fieldmark");
+    EXPECT_EQ(InstalledStockFolder("/opt/fm/bin/"), "/opt/fm/share/fieldmark");
+}
+
+TEST(StartArguments, AcceptNothingOrOnePath) {
+    const QString usage = "usage: fmbattle [BATTLE.scn]";
+    StartArguments none = ParseStartArguments({"fmbattle"}, "/work", usage);
+    EXPECT_TRUE(none.ok);
+    EXPECT_TRUE(none.openPath.isEmpty());
+
+    EXPECT_EQ(ParseStartArguments({"fmbattle", "Battles/a.scn"}, "/work", usage).openPath,
+              "/work/Battles/a.scn");
+    EXPECT_EQ(ParseStartArguments({"fmbattle", "../b.scn"}, "/work/x", usage).openPath,
+              "/work/b.scn");
+    EXPECT_EQ(ParseStartArguments({"fmbattle", "/data/c d.scn"}, "/work", usage).openPath,
+              "/data/c d.scn");
+}
+
+TEST(StartArguments, RefuseMoreAndOptionsWithTheUsage) {
+    const QString usage = "usage: fmsymbol [SET.set]";
+    for (const QStringList& args :
+         {QStringList{"fmsymbol", "a.set", "b.set"}, QStringList{"fmsymbol", "--zoom"},
+          QStringList{"fmsymbol", ""}}) {
+        const StartArguments parsed = ParseStartArguments(args, "/work", usage);
+        EXPECT_FALSE(parsed.ok) << qPrintable(args.join(' '));
+        EXPECT_TRUE(parsed.openPath.isEmpty());
+        EXPECT_TRUE(parsed.error.endsWith(usage + "\n")) << qPrintable(parsed.error);
+    }
+    EXPECT_TRUE(ParseStartArguments({"fmsymbol", "--zoom"}, "/", usage).error.contains("--zoom"));
+}
+
+} // namespace
