@@ -3,8 +3,9 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 GENERATOR  := -G Ninja
+PREFIX     ?= /usr/local
 
-.PHONY: all deps configure build app run test test-asan bench clean format
+.PHONY: all deps configure build app run test test-asan bench clean format install package
 
 all: app
 
@@ -27,6 +28,16 @@ run: app
 	else \
 	    echo "The program folder $(BUILD)/app is assembled, but the battle editor fmbattle is not built yet."; \
 	fi
+
+# The programs, the stock data, the desktop entries, their icons and the battle file type
+# under PREFIX; DESTDIR stages the whole tree below another folder.
+install: app
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# The Debian package fieldmark_<version>_<arch>.deb in $(BUILD).
+package: app
+	@cd $(BUILD) && cpack -G DEB
+	@ls $(BUILD)/*.deb
 
 # Library tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps

@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang
+    desktop-file-utils dpkg-dev file
 )
 
 missing=()

@@ -8,6 +8,7 @@
 #include "Definitions.h"
 #include "LoadedSymbolSet.h"
 #include "MessageSink.h"
+#include "PaletteColour.h"
 #include "SoundEffects.h"
 
 #include <QImage>
@@ -43,11 +44,5 @@ struct EditorContext {
     // floating terrain picker); modal dialogs are recorded whole by the main window.
     BattleHistory* history = nullptr;
 
-    QColor PaletteColour(int index) const {
-        const int col = index % 16;
-        const int row = index / 16;
-        if (!palette.valid(col, row)) // no palette, or a picture too small
-            return QColor(Qt::black);
-        return palette.pixelColor(col, row);
-    }
+    QColor PaletteColour(int index) const { return ::PaletteColour(palette, index); }
 };

@@ -12,6 +12,7 @@ struct MainFormActions {
     QAction* createNewMap = nullptr;
     QAction* saveMapFile = nullptr;
     QAction* saveMapAs = nullptr;
+    QAction* exportMapPicture = nullptr;
     QAction* exit = nullptr;
     std::array<QAction*, 5> recent{}; // MapA1 … MapE1
     // Edit

@@ -2,6 +2,7 @@
 
 #include "Battle.h"
 #include "LoadedSymbolSet.h"
+#include "MapTextLayout.h"
 
 #include <QPainter>
 
@@ -255,63 +256,16 @@ void MapRenderer::DrawMapText(int hex, const QRect& clip) {
     const int n = battle_.hex(hex).mapTextNo;
     if (!battle_.mapTexts().valid(n))
         return;
-    const MapTextRecord& t = battle_.mapTexts()[n];
-    const int z = zoomLevel();
-    if (t.text.empty() || t.fontSize[size_t(z)] < 6)
-        return;
-    QFont font(t.fontName.text());
-    font.setPointSize(t.fontSize[size_t(z)]);
-    font.setBold(t.style & 16);
-    font.setItalic(t.style & 32);
-    font.setUnderline(t.style & 64);
-    // Without smoothing, drawing a text again over itself changes nothing, which the
-    // overlay redraws after scrolling and editing rely on.
-    font.setStyleStrategy(QFont::NoAntialias);
-    const QString text = t.text.text();
-    const QFontMetrics fm(font);
-    const int tw = fm.horizontalAdvance(text), th = fm.height();
-    const int s = metrics().cellWidth;
-    const QPoint origin = hexPixel_[size_t(hex)];
-    const int x = origin.x(), y = origin.y(), cx = x + s / 2, cy = y + s / 2;
-    QPoint topLeft;
-    switch (t.orientation[size_t(z)]) {
-    case 1:
-        topLeft = {cx - tw / 2, y + s};
-        break;
-    case 2:
-        topLeft = {cx - tw / 2, y - th};
-        break;
-    case 3:
-        topLeft = {x + s, y + s};
-        break;
-    case 4:
-        topLeft = {x + s, y - th};
-        break;
-    case 5:
-        topLeft = {x - tw, y - th};
-        break;
-    case 6:
-        topLeft = {x - tw, y + s};
-        break;
-    case 7:
-        topLeft = {x - tw, cy - th / 2};
-        break;
-    case 8:
-        topLeft = {x + s, cy - th / 2};
-        break;
-    default:
-        return;
-    }
-    const QRect box(topLeft, QSize(tw, th)); // the text is cut to its box
-    if (!box.intersects(clip))
+    const auto layout = LayOutMapText(battle_.mapTexts()[n], zoomLevel(), hexPixel_[size_t(hex)],
+                                      metrics().cellWidth);
+    if (!layout || !layout->box.intersects(clip))
         return;
     QPainter painter(&buffer_);
     if (clip != buffer_.rect())
         painter.setClipRect(clip);
-    painter.setFont(font);
-    painter.setPen(
-        QColor(int(t.colour & 0xff), int((t.colour >> 8) & 0xff), int((t.colour >> 16) & 0xff)));
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    painter.setFont(layout->font);
+    painter.setPen(layout->colour);
+    painter.drawText(layout->box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, layout->text);
 }
 
 void MapRenderer::RedrawHex(int hex) {

@@ -2,11 +2,12 @@
 
 #include "AboveToolWindows.h"
 #include "BattleList.h"
+#include "BattlePreferences.h"
 #include "BattleRecovery.h"
 #include "ChooseFile.h"
-#include "BattlePreferences.h"
 #include "Cursors.h"
 #include "HelpWindow.h"
+#include "MapPictureExport.h"
 #include "MapScaleMenu.h"
 #include "MapWidget.h"
 #include "ProgramFolder.h"
@@ -116,6 +117,7 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
     defStats_ = std::make_unique<TDefStats>(context_, this);
     addUnit_->logic().showWeaponTable = [this](int kind) { defStats_->ShowTable(kind); };
     recovery_ = std::make_unique<BattleRecovery>(*this, RecoveryFolder());
+    mapPictureExport_ = std::make_unique<MapPictureExport>(this);
     chooseOpenPath = [this](const QString& title, const QString& folder, const QString& filter) {
         return ChooseFileIn(this, QFileDialog::AcceptOpen, title, folder, filter);
     };
@@ -230,6 +232,8 @@ void TMainForm::CreateMenus() {
     a.saveMapAs =
         AddAction(file, "SaveMapAs", "Save Battle As...", &TMainForm::SaveMapAsClick, false);
     a.saveMapAs->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    a.exportMapPicture = AddAction(file, "ExportMapPicture", "Export Map Picture...",
+                                   &TMainForm::ExportMapPictureClick, false);
     a.exit = AddAction(file, "Exit1", "Exit", &TMainForm::Exit1Click);
     a.exit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
     recentSeparator_ = file->addSeparator();
@@ -499,7 +503,8 @@ void TMainForm::EnableBattleCommands(bool enable) {
                           a.placeSecondary,
                           a.fillPrimary,
                           a.mapText,
-                          a.saveMapAs})
+                          a.saveMapAs,
+                          a.exportMapPicture})
         item->setEnabled(enable);
     zoomIn_->setEnabled(enable);
     zoomOut_->setEnabled(enable);

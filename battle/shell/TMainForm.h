@@ -49,6 +49,7 @@ class TRForceRoster;
 class TVicHexes;
 class TDefStats;
 class BattleRecovery;
+class MapPictureExport;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -136,6 +137,9 @@ public:
     void CreateNewMap1Click();
     void SavMapClick();
     void SaveMapAsClick();
+    // The whole map as a PNG picture, at a zoom level the designer chooses.
+    void ExportMapPictureClick();
+    MapPictureExport& mapPictureExport() { return *mapPictureExport_; }
     void Exit1Click();
     void OpenRecent(int index);
     void ModifyScenario1Click();
@@ -271,4 +275,5 @@ private:
     std::unique_ptr<TDefStats> defStats_;
     std::unique_ptr<HelpWindow> help_;
     std::unique_ptr<BattleRecovery> recovery_; // the recovery copy of unsaved changes
+    std::unique_ptr<MapPictureExport> mapPictureExport_;
 };

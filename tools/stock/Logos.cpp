@@ -122,13 +122,12 @@ QImage BattleEditorLogo() {
     return image;
 }
 
-QImage SymbolEditorLogo() {
-    QImage image(120, 120, QImage::Format_RGB32);
-    QPainter p(&image);
+// The symbol editor's logo on a 120 by 120 square of the painter's coordinates.
+static void PaintSymbolEditorLogo(QPainter& p) {
     QLinearGradient parchment(0, 0, 120, 120);
     parchment.setColorAt(0, QColor(244, 232, 200));
     parchment.setColorAt(1, QColor(214, 192, 146));
-    p.fillRect(image.rect(), parchment);
+    p.fillRect(QRect(0, 0, 120, 120), parchment);
     // A tree drawn pixel by pixel on a magnified grid: the symbol editor at work.
     static const char* const kTree[] = {
         "...GGG...", "..GGgGG..", ".GGgGGgG.", ".GgGGGgG.", "GGGGgGGGG",
@@ -165,5 +164,34 @@ QImage SymbolEditorLogo() {
     QFont f = SerifFont(17, true);
     EngravedText(p, QPointF(60 - QFontMetricsF(f).horizontalAdvance("Symbols") / 2, 108),
                  QStringLiteral("Symbols"), f, QColor(140, 30, 30), QColor(90, 16, 16));
+}
+
+QImage SymbolEditorLogo() {
+    QImage image(120, 120, QImage::Format_RGB32);
+    QPainter p(&image);
+    PaintSymbolEditorLogo(p);
     return image;
+}
+
+// A square picture of `size` pixels on a transparent ground, drawn by `paint` on a square of
+// `logical` units of its own coordinates.
+template <class Paint> static QImage ScaledIcon(int size, double logical, Paint paint) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(size / logical, size / logical);
+    paint(p);
+    return image;
+}
+
+QImage BattleEditorIcon(int size) {
+    // The logo's map cluster alone: seven hexes reach 62.5 units across and 65 down from
+    // the middle hex's centre.
+    return ScaledIcon(size, 136, [](QPainter& p) { PaintMapCluster(p, QPointF(68, 68), 25); });
+}
+
+QImage SymbolEditorIcon(int size) {
+    return ScaledIcon(size, 120, [](QPainter& p) { PaintSymbolEditorLogo(p); });
 }

@@ -1,0 +1,23 @@
+// The main window's "Export Map Picture..." command.
+#include "MapPictureExport.h"
+#include "TMainForm.h"
+
+#include <QFileInfo>
+
+void TMainForm::ExportMapPictureClick() {
+    if (!battleActive)
+        return;
+    MapPictureExport& exporter = *mapPictureExport_;
+    exporter.messages = context_.messages;
+    MapPictureOptions view;
+    view.prefs = prefs;
+    view.tableColour = renderer_.tableColour;
+    view.hexMask = renderer_.hexMask;
+    // Offered beside the battle file, named after it; an untitled battle after its name.
+    const QFileInfo file(battlePath);
+    const bool saved = !untitled && !battlePath.isEmpty();
+    const QString name = saved ? file.completeBaseName() : battle_.settings.battleName.text();
+    exporter.Run(battle_, symbols_, view, renderer_.zoomLevel(),
+                 saved ? file.absolutePath() : BattlesFolder(),
+                 name.isEmpty() ? QStringLiteral("map") : name);
+}

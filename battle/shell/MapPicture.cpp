@@ -1,0 +1,141 @@
+#include "MapPicture.h"
+
+#include "Battle.h"
+#include "LoadedSymbolSet.h"
+#include "MapTextLayout.h"
+
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace {
+
+bool Drawable(const Battle& battle, const LoadedSymbolSet& set) {
+    const BattleSettings& s = battle.settings;
+    return set.loaded() && s.mapCols > 0 && s.mapRows > 0 &&
+           battle.hexCount() == s.mapCols * s.mapRows;
+}
+
+int RoundUpToEven(int n) {
+    return n + (n & 1);
+}
+
+// How far anything drawn for a hex can reach from its square's top left, in any
+// direction: its square, a unit piece larger than the square, a map text beside it.
+int DrawingReach(const Battle& battle, const LoadedSymbolSet& set, const MapMetrics& m, int zoom) {
+    int reach = m.cellWidth;
+    for (int n = 1; n <= battle.unitCount(); ++n) {
+        const int symbol = battle.unit(n).symbol;
+        if (symbol >= 0 && symbol < set.unitCount()) {
+            const QRect cell =
+                set.table(SymbolKind::Unit)[size_t(symbol)].cells[size_t(zoom)].rect();
+            reach = std::max({reach, cell.width(), cell.height()});
+        }
+    }
+    for (int n = 1; n <= battle.mapTexts().count(); ++n) {
+        const auto layout = LayOutMapText(battle.mapTexts()[n], zoom, QPoint(0, 0), m.cellWidth);
+        if (layout) {
+            const QRect b = layout->box;
+            reach = std::max({reach, -b.left(), b.right() + 1, -b.top(), b.bottom() + 1});
+        }
+    }
+    return reach;
+}
+
+} // namespace
+
+QSize MapPictureSize(const Battle& battle, const LoadedSymbolSet& set, int zoom) {
+    if (!Drawable(battle, set))
+        return {};
+    const MapMetrics m = MetricsFor(battle.settings, set, zoom);
+    // The last two columns and rows hold the squares farthest right and down, whichever
+    // of them the odd columns' or rows' shift moves.
+    int width = 0, height = 0;
+    for (int row = std::max(0, m.mapRows - 2); row < m.mapRows; ++row)
+        for (int col = std::max(0, m.mapCols - 2); col < m.mapCols; ++col) {
+            const QPoint at = HexOrigin(m, m.hexAt(row, col), 0);
+            width = std::max(width, at.x() + m.cellWidth);
+            height = std::max(height, at.y() + m.cellWidth);
+        }
+    return {width, height};
+}
+
+MapPicture RenderMapPicture(const Battle& battle, const LoadedSymbolSet& set,
+                            const MapPictureOptions& options) {
+    MapPicture result;
+    const QSize size = MapPictureSize(battle, set, options.zoom);
+    if (size.isEmpty()) {
+        result.error = QStringLiteral("There is no map to draw.");
+        return result;
+    }
+    result.picture = QImage(size, QImage::Format_RGB32);
+    if (result.picture.isNull()) {
+        result.error = QStringLiteral("The map picture of %1 × %2 pixels is too large to be made.")
+                           .arg(size.width())
+                           .arg(size.height());
+        return result;
+    }
+
+    // The renderer moves its battle's view; the battle shown elsewhere keeps its own.
+    Battle copy = battle;
+    copy.settings.zoomLevel = uint8_t(options.zoom);
+    copy.settings.viewOriginHex = 0;
+    MapRenderer renderer(copy, set, options.prefs);
+    renderer.tableColour = options.tableColour;
+    renderer.hexMask = options.hexMask;
+    const MapMetrics m = renderer.metrics();
+
+    // A tile of whole column and row pairs, drawn with a margin of hexes around it wide
+    // enough that everything reaching into the tile is drawn too. Origins on even columns
+    // and rows keep every hex where the whole map has it.
+    const int reach = DrawingReach(copy, set, m, options.zoom);
+    const int marginCols = RoundUpToEven((reach + m.columnStep - 1) / m.columnStep + 1);
+    const int marginRows = RoundUpToEven((reach + m.rowStep - 1) / m.rowStep + 1);
+    const int tileCols = RoundUpToEven(std::max(2, options.tilePixels / m.columnStep));
+    const int tileRows = RoundUpToEven(std::max(2, options.tilePixels / m.rowStep));
+    const int viewWidth = (tileCols + 2 * marginCols) * m.columnStep;
+    const int viewHeight = (tileRows + 2 * marginRows) * m.rowStep;
+    if (!renderer.RebuildMapBuffer(viewWidth, viewHeight, {})) {
+        result.picture = QImage();
+        result.error = QStringLiteral("Map Buffer Mem Allocation Error.");
+        return result;
+    }
+    result.tileBufferBytes = renderer.buffer().sizeInBytes();
+
+    for (int tileRow = 0; tileRow * m.rowStep < size.height(); tileRow += tileRows)
+        for (int tileCol = 0; tileCol * m.columnStep < size.width(); tileCol += tileCols) {
+            const int originCol = std::max(0, tileCol - marginCols);
+            const int originRow = std::max(0, tileRow - marginRows);
+            copy.settings.viewOriginHex = m.hexAt(originRow, originCol);
+            renderer.RenderMap(RenderFull);
+            const QPoint to(tileCol * m.columnStep, tileRow * m.rowStep);
+            const QRect tile = QRect(to, QSize(tileCols * m.columnStep, tileRows * m.rowStep))
+                                   .intersected(result.picture.rect());
+            const QPoint from = renderer.viewRect().topLeft() + to -
+                                QPoint(originCol * m.columnStep, originRow * m.rowStep);
+            const QImage& buffer = renderer.buffer();
+            const size_t rowBytes = size_t(tile.width()) * sizeof(QRgb);
+            for (int y = 0; y < tile.height(); ++y)
+                std::copy_n(buffer.constScanLine(from.y() + y) + from.x() * qsizetype(sizeof(QRgb)),
+                            rowBytes,
+                            result.picture.scanLine(tile.top() + y) +
+                                tile.left() * qsizetype(sizeof(QRgb)));
+        }
+    return result;
+}
+
+QString SaveMapPicture(const QImage& picture, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("Could not write the file %1:\r%2").arg(path, file.errorString());
+    QImageWriter writer(&file, "png");
+    if (!writer.write(picture)) {
+        const QString reason = writer.errorString();
+        file.cancelWriting();
+        return QStringLiteral("Could not write the file %1:\r%2").arg(path, reason);
+    }
+    if (!file.commit())
+        return QStringLiteral("Could not write the file %1:\r%2").arg(path, file.errorString());
+    return {};
+}
