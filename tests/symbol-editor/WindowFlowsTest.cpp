@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QTemporaryDir>
@@ -268,3 +269,36 @@ TEST(NewSetDialogWindow, EscapeRestoresTheSizesAsCancelDoes) {
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_EQ(sizes, (std::array<int, kLevelCount>{5, 15, 25}));
 }
+
+namespace {
+
+TEST_F(SymbolMainWindow, ASetNamedAtStartOpensAfterTheStartQuestions) {
+    window->openAtStart = dir.filePath("Battles/HOUSE.set"); // found in any case
+    {
+        // The kind question follows, as after "Open".
+        DialogScript script({DialogScript::Click("Cancel")});
+        window->StartUpQuestions();
+        EXPECT_TRUE(script.finished());
+        EXPECT_EQ(script.seen(), QStringList{"Edit/Create Symbols"});
+    }
+    EXPECT_TRUE(session().setOpen);
+    EXPECT_EQ(window->windowTitle(), "Fieldmark Symbols: house");
+    EXPECT_TRUE(window->openAtStart.isEmpty());
+}
+
+TEST_F(SymbolMainWindow, ASetNamedAtStartThatIsMissingIsReported) {
+    window->openAtStart = dir.filePath("Battles/gone.set");
+    QString shown;
+    {
+        DialogScript script({DialogScript::Inspect([&shown](QWidget* box) {
+            for (QLabel* label : box->findChildren<QLabel*>())
+                shown += label->text();
+        })});
+        window->StartUpQuestions();
+        EXPECT_TRUE(script.finished());
+    }
+    EXPECT_TRUE(shown.contains("This Symbol Set is Not Readable.")) << qPrintable(shown);
+    EXPECT_FALSE(session().setOpen);
+}
+
+} // namespace
