@@ -82,6 +82,9 @@ void ActAndCheck(EditingSession& s, std::vector<Snapshot>& at, int& saved, int i
     KindCounts& kind = tally[what.section(QLatin1Char(','), 0, 0)];
 
     ASSERT_TRUE(LinksConsistent(b));
+    if (s.untouchedExit()) {
+        ASSERT_TRUE(StateBytes(b) == before) << "a dialog left at once changed the battle";
+    }
     if (StateBytes(b) == before) {
         ++kind.unchanged;
         ASSERT_EQ(h.position(), position) << "a step without a change";
@@ -92,10 +95,11 @@ void ActAndCheck(EditingSession& s, std::vector<Snapshot>& at, int& saved, int i
     ++kind.changed;
     ASSERT_FALSE(s.fillDeclined()) << "a fill the designer did not keep changed the battle";
     ASSERT_EQ(h.stepCount(), h.position()) << "the redo steps outlived a new step";
-    if (s.mayJoin())
+    if (s.mayJoin()) {
         ASSERT_LE(std::abs(h.position() - position), 1);
-    else
+    } else {
         ASSERT_EQ(h.position(), position + 1) << "a change that is not one step";
+    }
     const int p = h.position();
     if (p >= position && saved >= p)
         saved = -1; // the saved battle was on the redo side, now dropped

@@ -20,15 +20,18 @@ QString EditingSession::VisitUnitEditor() {
     return Recorded(TMainForm::MapStepCaption(mode, Qt::LeftButton), [&] {
         AddUnitLogic& d = unitEditor_;
         d.FormActivate();
-        for (int n = Below(7); n > 0; --n) {
+        const int actions = Below(7);
+        for (int n = actions; n > 0; --n) {
             if (OneIn(12) && d.controls().removeEnabled) {
                 d.RemBtnClick(); // the dialog then closes
                 return;
             }
             UnitEditorAction();
         }
-        if (Below(4) != 0)
+        if (Below(4) != 0) {
+            untouchedExit_ = actions == 0;
             d.ExitBtnClick(); // refused with a full wing list: then closed
+        }
     });
 }
 
@@ -117,7 +120,8 @@ QString EditingSession::VisitStructures() {
     return Recorded(TMainForm::MapStepCaption(ModeStructures, Qt::LeftButton), [&] {
         AddBaseLogic& d = structures_;
         d.FormActivate();
-        for (int n = Below(6); n > 0; --n) {
+        const int actions = Below(6);
+        for (int n = actions; n > 0; --n) {
             const int what = Below(8);
             if (what == 0) {
                 if (d.addEnabled())
@@ -150,9 +154,10 @@ QString EditingSession::VisitStructures() {
                 break;
             }
         }
-        if (const int out = Below(3); out == 0)
+        if (const int out = Below(3); out == 0) {
+            untouchedExit_ = actions == 0;
             d.Button1Click();
-        else if (out == 1 && d.removeEnabled())
+        } else if (out == 1 && d.removeEnabled())
             d.RemBtnClick();
     });
 }
@@ -165,7 +170,8 @@ QString EditingSession::VisitObjective() {
     return Recorded(TMainForm::MapStepCaption(ModeObjective, Qt::LeftButton), [&] {
         AddVHexLogic& d = objective_;
         d.FormActivate();
-        for (int n = Below(5); n > 0; --n) {
+        const int actions = Below(5);
+        for (int n = actions; n > 0; --n) {
             const int what = Below(3);
             if (what == 0 && d.addEnabled())
                 d.AddBtnClick();
@@ -174,9 +180,10 @@ QString EditingSession::VisitObjective() {
             else if (what == 2 && d.groupEnabled())
                 d.VpUDClick(Up());
         }
-        if (const int out = Below(3); out == 0)
+        if (const int out = Below(3); out == 0) {
+            untouchedExit_ = actions == 0;
             d.ExitClick();
-        else if (out == 1 && d.removeEnabled())
+        } else if (out == 1 && d.removeEnabled())
             d.RemBtnClick();
     });
 }
@@ -187,7 +194,8 @@ QString EditingSession::VisitMapText() {
     return Recorded(TMainForm::MapStepCaption(ModeMapText, Qt::LeftButton), [&] {
         AddLocationLogic& d = mapText_;
         d.FormActivate();
-        for (int n = Below(8); n > 0; --n) {
+        const int actions = Below(8);
+        for (int n = actions; n > 0; --n) {
             const int what = Below(10);
             if (what == 0) {
                 if (d.addEnabled())
@@ -226,9 +234,10 @@ QString EditingSession::VisitMapText() {
                 break;
             }
         }
-        if (const int out = Below(3); out == 0)
+        if (const int out = Below(3); out == 0) {
+            untouchedExit_ = actions == 0;
             d.ExitBtnClick();
-        else if (out == 1 && d.removeEnabled())
+        } else if (out == 1 && d.removeEnabled())
             d.RemveBtnClick();
     });
 }
@@ -237,7 +246,8 @@ QString EditingSession::VisitMarkers() {
     return Recorded(QStringLiteral("Special Hex Markers"), [&] {
         SelectHxMrkLogic& d = markers_;
         d.FormActivate();
-        for (int n = Below(5); n > 0; --n) {
+        const int actions = Below(5);
+        for (int n = actions; n > 0; --n) {
             if (Up())
                 d.MarkerButtonClick(
                     SelectHxMrkLogic::kFirstSlot +
@@ -245,8 +255,10 @@ QString EditingSession::VisitMarkers() {
             else
                 d.TerListClick(TerrainRow());
         }
-        if (Up())
+        if (Up()) {
+            untouchedExit_ = actions == 0;
             d.OkBtnClick();
+        }
     });
 }
 
@@ -257,11 +269,13 @@ QString EditingSession::VisitFillPicker() {
         picker_.kind = SelectTerLogic::KindFill;
         picker_.modal = true;
         picker_.FormActivate();
-        for (int n = Below(6); n > 0; --n)
+        const int actions = Below(6);
+        for (int n = actions; n > 0; --n)
             PickerAction();
-        if (const int out = Below(3); out == 0)
+        if (const int out = Below(3); out == 0) {
+            untouchedExit_ = actions == 0;
             picker_.Button1Click();
-        else if (out == 1)
+        } else if (out == 1)
             picker_.Button2Click();
         else
             picker_.Button3Click();
@@ -315,7 +329,8 @@ QString EditingSession::VisitSettings() {
     return Recorded(QStringLiteral("Battle Settings"), [&] {
         ModifyBattleLogic& d = settings_;
         d.FormActivate();
-        for (int n = Below(5); n > 0; --n) {
+        const int actions = Below(5);
+        for (int n = actions; n > 0; --n) {
             switch (Below(6)) {
             case 0:
                 d.entries.battleName = Name("Battle", kNameTypedChars);
@@ -343,6 +358,7 @@ QString EditingSession::VisitSettings() {
         }
         if (OneIn(4))
             return; // cancelled
+        untouchedExit_ = actions == 0;
         if (!d.OKClick() && Up()) {
             // Refused for a missing name: the designer types one and tries again.
             d.entries.battleName = QStringLiteral("Long Ford");

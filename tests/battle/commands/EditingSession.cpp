@@ -16,8 +16,9 @@ EditingSession::EditingSession(unsigned seed, int cols, int rows, int gridLayout
     MakeBattle(battle, cols, rows);
     battle.AddWingName("Left");
     battle.AddWingName("Right");
+    battle.AddWingName("Left"); // files may repeat a name: the wings stay apart
     for (int i = 0; i < 30; ++i) {
-        UnitRecord u = Unit(1 + i % 2, i % 3, 100 + 17 * i);
+        UnitRecord u = Unit(1 + i % 2, i % 4, 100 + 17 * i);
         u.symbol = i % 2;
         u.unitType = 1 + i % 3;
         u.wingLeader = i % 7 == 0 ? 1 : 0;
@@ -71,6 +72,7 @@ EditingSession::EditingSession(unsigned seed, int cols, int rows, int gridLayout
 QString EditingSession::Act() {
     fillDeclined_ = false;
     mayJoin_ = false;
+    untouchedExit_ = false;
     // While the floating picker is shown the designer turns to it often.
     if (pickerFloating_ && OneIn(4))
         return FloatingPickerEdit();

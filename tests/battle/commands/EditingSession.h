@@ -32,6 +32,8 @@ public:
     // The last action was an edit in the floating terrain picker, which may join the
     // step before it (or cancel it) rather than add one.
     bool mayJoin() const { return mayJoin_; }
+    // The last action opened a dialog and left it at once by its exit or OK button.
+    bool untouchedExit() const { return untouchedExit_; }
 
     BattleHistory history{battle};
 
@@ -89,6 +91,7 @@ private:
     bool keepFill_ = true; // the answer to "Keep Terrain Fill Changes?"
     bool fillDeclined_ = false;
     bool mayJoin_ = false;
+    bool untouchedExit_ = false;
     bool unitCopied_ = false; // "Paste Unit" is offered once a unit was copied or cut
     QString icons_[2];
 };
