@@ -66,8 +66,8 @@ QByteArray WrittenFile(const EditingSession& s) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// How often each kind of action (the text before its first comma) changed the battle and
-// how often it left it as it was.
+// How often each kind of action changed the battle and how often it left it as it was. The
+// kind is the text before the first comma of what the action was: its step's caption.
 struct KindCounts {
     int changed = 0;
     int unchanged = 0;
@@ -85,7 +85,8 @@ void ActAndCheck(EditingSession& s, std::vector<Snapshot>& at, int& saved, int i
     const int steps = h.stepCount();
     const QString what = s.Act();
     SCOPED_TRACE(QStringLiteral("action %1: %2").arg(i).arg(what).toStdString());
-    KindCounts& kind = tally[what.section(QLatin1Char(','), 0, 0)];
+    const QString caption = what.section(QLatin1Char(','), 0, 0);
+    KindCounts& kind = tally[caption];
 
     ASSERT_TRUE(LinksConsistent(b));
     const std::vector<uint8_t> after = StateBytes(b);
@@ -106,6 +107,7 @@ void ActAndCheck(EditingSession& s, std::vector<Snapshot>& at, int& saved, int i
         ASSERT_LE(std::abs(h.position() - position), 1);
     } else {
         ASSERT_EQ(h.position(), position + 1) << "a change that is not one step";
+        ASSERT_EQ(h.UndoCaption(), caption); // what the Edit menu offers to undo
     }
     const int p = h.position();
     if (p >= position && saved >= p)

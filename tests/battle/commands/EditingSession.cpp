@@ -22,6 +22,7 @@ EditingSession::EditingSession(unsigned seed, int cols, int rows, int gridLayout
         u.symbol = i % 2;
         u.unitType = 1 + i % 3;
         u.wingLeader = i % 7 == 0 ? 1 : 0;
+        u.name.assign(QStringLiteral("Huscarl%1 %2").arg(QChar(0xe9)).arg(i)); // a Latin-1 byte
         const int h = (i * 37 + 5) % battle.hexCount();
         if (i % 5 == 4) {
             u.activationTurn = 3 + i % 4;
@@ -34,7 +35,8 @@ EditingSession::EditingSession(unsigned seed, int cols, int rows, int gridLayout
         r.name.assign(QStringLiteral("Keep %1").arg(i));
         r.side = 1 + i % 2;
         r.height = i;
-        battle.AddStructure(r, (i * 53 + 11) % battle.hexCount());
+        // The first stands under the first unit, of the unit's side.
+        battle.AddStructure(r, i == 0 ? battle.unit(1).hex : (i * 53 + 11) % battle.hexCount());
     }
     for (int i = 0; i < 4; ++i) {
         ObjectiveRecord r;
@@ -47,6 +49,7 @@ EditingSession::EditingSession(unsigned seed, int cols, int rows, int gridLayout
         r.text.assign(QStringLiteral("Ford %1").arg(i));
         r.fontSize = {8, 12, 16};
         r.orientation = {1, 2, 3};
+        r.style = uint8_t(AddLocationLogic::kNewRemainder + AddLocationLogic::kBold * i);
         battle.AddMapText(r, (i * 29 + 17) % battle.hexCount());
     }
     for (int t = 0; t < symbols.terrainCount(); ++t) {
