@@ -61,7 +61,7 @@ clean:
 # Fuzzing with libFuzzer (clang): each target runs FUZZ_SECONDS over its corpus. New
 # inputs go to build-fuzz/corpus/<target>; crashes to build-fuzz/findings/<target>.
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := SetFile OrderFile BattleFile BattleList Definitions SetDirectory Preferences
+FUZZ_TARGETS := SetFile OrderFile BattleFile BattleList Definitions SetDirectory Preferences BattlePreferences
 .PHONY: fuzz
 fuzz: deps
 	@cmake -S . -B build-fuzz $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DFM_FUZZ=ON >/dev/null

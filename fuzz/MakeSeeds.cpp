@@ -148,6 +148,10 @@ int main(int argc, char** argv) {
     Seed(corpus, "Preferences", "default.prf", "16711935\n");
     Seed(corpus, "Preferences", "junk.prf", "-5\r\n99999999999999999999\n");
     Seed(corpus, "Preferences", "empty.prf", "");
+    Seed(corpus, "BattlePreferences", "scale2.prf", "MapScale=2\n");
+    Seed(corpus, "BattlePreferences", "mixed.prf",
+         "junk\r\n MapScale = 3 \r\nMapScale=9\nMapScale=-1\nMapScale=\n=\n");
+    Seed(corpus, "BattlePreferences", "empty.prf", "");
 
     Seed(corpus, "SetDirectory", "small.set", JoinParts(files));
     QList<QByteArray> noOrder = files;

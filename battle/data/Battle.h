@@ -85,8 +85,8 @@ public:
     void DeleteMapText(int n);
 
 private:
-    friend struct BattleFileAccess;  // the battle file reader fills a fresh battle
-    friend struct BattleStateAccess; // the undo history restores a state exactly
+    // The battle file reader fills a fresh battle; the undo history restores a state.
+    friend struct BattleTableAccess;
 
     template <class Table>
     int AddLinked(Table& table, typename Table::value_type r, int h, int HexRecord::*link);

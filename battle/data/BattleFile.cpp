@@ -2,22 +2,13 @@
 
 #include "Battle.h"
 #include "BattleBytes.h"
+#include "BattleTableAccess.h"
 
 #include <QFile>
 #include <QSaveFile>
 
 #include <algorithm>
 #include <memory>
-
-// The reader fills a fresh battle's tables directly and checks the links afterwards.
-struct BattleFileAccess {
-    static std::vector<HexRecord>& hexes(Battle& b) { return b.hexes_; }
-    static UnitTable& units(Battle& b) { return b.units_; }
-    static std::vector<WingName>& wings(Battle& b) { return b.wingNames_; }
-    static StructureTable& structures(Battle& b) { return b.structures_; }
-    static ObjectiveTable& objectives(Battle& b) { return b.objectives_; }
-    static MapTextTable& mapTexts(Battle& b) { return b.mapTexts_; }
-};
 
 namespace {
 
@@ -133,7 +124,7 @@ template <class Table> bool RecordsOnMap(const Table& table, const std::vector<H
 
 // Every hex link names a record of its table and the records stand on the map.
 bool LinksInRange(Battle& b) {
-    const auto& hexes = BattleFileAccess::hexes(b);
+    const auto& hexes = BattleTableAccess::hexes(b);
     const int units = b.unitCount(), structures = b.structures().count();
     const int objectives = b.objectives().count(), texts = b.mapTexts().count();
     for (const HexRecord& x : hexes) {
@@ -157,7 +148,7 @@ void LinkHexesTo(const Table& table, std::vector<HexRecord>& hexes, int HexRecor
 }
 
 void RelinkHexes(Battle& b) {
-    auto& hexes = BattleFileAccess::hexes(b);
+    auto& hexes = BattleTableAccess::hexes(b);
     LinkHexesTo(b.units(), hexes, &HexRecord::unitNo);
     LinkHexesTo(b.structures(), hexes, &HexRecord::structureNo);
     LinkHexesTo(b.objectives(), hexes, &HexRecord::objectiveNo);
@@ -236,26 +227,26 @@ BattleDecodeResult DecodeBattle(const QByteArray& bytes, Battle& b, const Messag
     for (auto& line : s.history)
         r.fileText(line);
 
-    auto& wings = BattleFileAccess::wings(b);
+    auto& wings = BattleTableAccess::wings(b);
     wings.assign(size_t(ReadCount(r, kMaxWings)), WingName());
     for (WingName& name : wings)
         r.fileText(name);
 
-    UnitTable& units = BattleFileAccess::units(b);
+    UnitTable& units = BattleTableAccess::units(b);
     units.clear();
     for (int i = 0; i < unitCount && r.ok(); ++i) {
         UnitRecord u;
         ReadUnit(r, u);
         units.append(u);
     }
-    StructureTable& structures = BattleFileAccess::structures(b);
+    StructureTable& structures = BattleTableAccess::structures(b);
     structures.clear();
     for (int i = 0; i < structureCount && r.ok(); ++i) {
         StructureRecord st;
         ReadStructure(r, st);
         structures.append(st);
     }
-    ObjectiveTable& objectives = BattleFileAccess::objectives(b);
+    ObjectiveTable& objectives = BattleTableAccess::objectives(b);
     objectives.clear();
     for (int i = 0; i < objectiveCount && r.ok(); ++i) {
         ObjectiveRecord o;
@@ -275,10 +266,10 @@ BattleDecodeResult DecodeBattle(const QByteArray& bytes, Battle& b, const Messag
     s.hexCount = s.mapCols * s.mapRows;
     if (!b.AllocateHexArray(s.hexCount, sink))
         return BattleDecodeResult::NoHexArray;
-    for (HexRecord& x : BattleFileAccess::hexes(b))
+    for (HexRecord& x : BattleTableAccess::hexes(b))
         ReadHex(r, x);
 
-    MapTextTable& texts = BattleFileAccess::mapTexts(b);
+    MapTextTable& texts = BattleTableAccess::mapTexts(b);
     texts.clear();
     const int textCount = ReadCount(r, kMaxMapTexts);
     for (int i = 0; i < textCount && r.ok(); ++i) {
@@ -310,8 +301,8 @@ BattleDecodeResult DecodeBattle(const QByteArray& bytes, Battle& b, const Messag
 }
 
 void RemoveEmptyWingNames(Battle& b) {
-    auto& wings = BattleFileAccess::wings(b);
-    UnitTable& units = BattleFileAccess::units(b);
+    auto& wings = BattleTableAccess::wings(b);
+    UnitTable& units = BattleTableAccess::units(b);
     for (int i = 0; i < int(wings.size());) {
         if (!wings[size_t(i)].empty()) {
             ++i;

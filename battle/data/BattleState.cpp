@@ -1,20 +1,11 @@
 #include "BattleState.h"
 
 #include "Battle.h"
+#include "BattleTableAccess.h"
 
 #include <algorithm>
 #include <cstring>
 #include <iterator>
-
-// The history restores the battle's tables in place.
-struct BattleStateAccess {
-    static std::vector<HexRecord>& hexes(Battle& b) { return b.hexes_; }
-    static UnitTable& units(Battle& b) { return b.units_; }
-    static std::vector<WingName>& wings(Battle& b) { return b.wingNames_; }
-    static StructureTable& structures(Battle& b) { return b.structures_; }
-    static ObjectiveTable& objectives(Battle& b) { return b.objectives_; }
-    static MapTextTable& mapTexts(Battle& b) { return b.mapTexts_; }
-};
 
 namespace {
 
@@ -334,11 +325,11 @@ bool ReadFront(const std::vector<uint8_t>& bytes, Battle& b) {
     int hexCount = 0;
     r.i32(hexCount);
     FrontPart(r, b);
-    ReadTable(r, BattleStateAccess::wings(b), kMaxWings, kWingFields);
-    ReadRecordTable(r, BattleStateAccess::units(b), kUnitFields);
-    ReadRecordTable(r, BattleStateAccess::structures(b), kStructureFields);
-    ReadRecordTable(r, BattleStateAccess::objectives(b), kObjectiveFields);
-    ReadRecordTable(r, BattleStateAccess::mapTexts(b), kMapTextFields);
+    ReadTable(r, BattleTableAccess::wings(b), kMaxWings, kWingFields);
+    ReadRecordTable(r, BattleTableAccess::units(b), kUnitFields);
+    ReadRecordTable(r, BattleTableAccess::structures(b), kStructureFields);
+    ReadRecordTable(r, BattleTableAccess::objectives(b), kObjectiveFields);
+    ReadRecordTable(r, BattleTableAccess::mapTexts(b), kMapTextFields);
     return r.ok();
 }
 
@@ -358,7 +349,7 @@ bool DecodeBattleState(const std::vector<uint8_t>& bytes, Battle& b) {
     const int hexCount = HexCountOf(bytes);
     if (hexCount < 0 || !ReadFront(bytes, b))
         return false;
-    auto& hexes = BattleStateAccess::hexes(b);
+    auto& hexes = BattleTableAccess::hexes(b);
     hexes.resize(size_t(hexCount));
     const uint8_t* p = bytes.data() + FrontBytes();
     for (HexRecord& x : hexes) {
@@ -374,7 +365,7 @@ bool DecodeBattleStateChanges(const std::vector<uint8_t>& bytes, Battle& b,
         return DecodeBattleState(bytes, b);
     if (!ReadFront(bytes, b))
         return false;
-    auto& hexes = BattleStateAccess::hexes(b);
+    auto& hexes = BattleTableAccess::hexes(b);
     const size_t start = FrontBytes();
     size_t next = 0; // hexes below have been read
     diff.ForEachRun([&](size_t at, size_t n, const uint8_t*) {

@@ -2,10 +2,9 @@
 // The map shown enlarged on high-density screens: the buffer is drawn at a fraction of the
 // window's size and each of its pixels shown as a square of scale × scale window pixels.
 
-#include <QImage>
+#include "BattlePreferences.h" // the scales offered
 
-constexpr int kMinMapScale = 1;
-constexpr int kMaxMapScale = 3;
+#include <QImage>
 
 // `view` of `buffer` enlarged `scale` times into `window`, which is made
 // view.size() × scale when it has another size.

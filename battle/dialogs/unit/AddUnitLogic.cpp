@@ -191,6 +191,11 @@ int AddUnitLogic::ResolveWing() {
         return controls_.wingIndex >= 0 ? controls_.wingIndex : Shown().wing;
     const QByteArray typed = controls_.wingText.toLatin1();
     const std::vector<WingName>& wings = context_.battle.wingNames();
+    // Names may repeat (a file can hold two "Left" wings): the selected entry stands
+    // when the text is its name, so the unit does not move to the first of them.
+    const int selected = controls_.wingIndex;
+    if (selected >= 0 && selected < int(wings.size()) && wings[size_t(selected)].bytes() == typed)
+        return selected;
     for (int i = 0; i < int(wings.size()); ++i) {
         if (wings[size_t(i)].bytes() == typed)
             return i;

@@ -3,6 +3,7 @@
 #include "TMainForm.h"
 
 #include "BattleFile.h"
+#include "TSelectTer.h"
 #include "WindowFixtures.h"
 
 #include <QAction>
@@ -344,4 +345,15 @@ TEST_F(Painting, ImportedTerrainAttributesAreOneUndoStep) {
     undo->trigger();
     EXPECT_EQ(form->battle().terrainAttrs[2].name.text(), "");
     EXPECT_FALSE(form->battle().modified);
+}
+
+TEST_F(Painting, LeavingThePaintingModesClosesThePickerAfterADrag) {
+    OpenBattle();
+    Act("PlaceLv2Ter")->trigger();
+    ASSERT_TRUE(form->terrainPicker().isVisible());
+    form->context().terrainSelection = 3;
+    Drag({40, 43});
+    Act("AddModifyUnit1")->trigger();
+    EXPECT_FALSE(form->terrainPicker().isVisible());
+    EXPECT_EQ(form->commandMode, ModeUnits);
 }

@@ -7,6 +7,9 @@
 #include <QByteArray>
 #include <QString>
 
+constexpr int kMinMapScale = 1;
+constexpr int kMaxMapScale = 3;
+
 struct BattlePreferences {
     int mapScale = 1; // 1 … 3: the map shown enlarged this many times
 

@@ -1,7 +1,6 @@
 #include "BattlePreferences.h"
 
 #include "AtomicWrite.h"
-#include "DisplayScale.h"
 
 #include <QFile>
 

@@ -1,0 +1,97 @@
+#pragma once
+// A designer at work, at random: every action is a click of a map command, a drag of a
+// brush or a visit to a dialog, driven through the same rule classes the main window
+// drives and recorded in the undo history the way the window records it (one step per
+// click, per drag and per modal dialog; the floating terrain picker records its own
+// edits). The logic objects live for the whole session, as the window's dialogs do.
+
+#include "AddBaseLogic.h"
+#include "AddLocationLogic.h"
+#include "AddUnitLogic.h"
+#include "AddVHexLogic.h"
+#include "DialogTestSupport.h"
+#include "DragStroke.h"
+#include "MapCommands.h"
+#include "ModifyBattleLogic.h"
+#include "SelectColorLogic.h"
+#include "SelectHxMrkLogic.h"
+#include "SelectTerLogic.h"
+
+#include <random>
+
+class EditingSession : public DialogTestBench {
+public:
+    // A battle of cols × rows hexes in the given grid arrangement with a few records of
+    // every kind, opened (not modified) with an empty history.
+    EditingSession(unsigned seed, int cols, int rows, int gridLayout);
+
+    // One random action; returns what it was, for the failure messages.
+    QString Act();
+    // The last action was a fill the designer did not keep: it must leave no step.
+    bool fillDeclined() const { return fillDeclined_; }
+    // The last action was an edit in the floating terrain picker, which may join the
+    // step before it (or cancel it) rather than add one.
+    bool mayJoin() const { return mayJoin_; }
+    // The last action opened a dialog and left it at once by its exit or OK button.
+    bool untouchedExit() const { return untouchedExit_; }
+
+    BattleHistory history{battle};
+
+private:
+    int Below(int n) { return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+    bool OneIn(int n) { return Below(n) == 0; }
+    bool Up() { return Below(2) == 0; }
+    int AnyHex() { return Below(battle.hexCount()); }
+    // Mostly a hex that holds a record of some kind, so that visits find something to edit.
+    int BusyHex();
+    // A row of the terrain list, now and then one past its end.
+    int TerrainRow() { return Below(int(symbols.terrainOrder.size()) + 1); }
+    QString Name(const char* stem, int length = 20);
+
+    // What the window does around an action: one step from BeginStep to EndStep.
+    template <class Action> QString Recorded(const QString& caption, Action action) {
+        history.BeginStep(caption);
+        action();
+        history.EndStep();
+        return caption;
+    }
+
+    // MapActions.cpp
+    QString Stroke();
+    QString Fill();
+    QString UnitClipboard();
+    QPoint PointIn(int hex);
+
+    // DialogVisits.cpp
+    QString VisitUnitEditor();
+    void UnitEditorAction();
+    QString VisitStructures();
+    QString VisitObjective();
+    QString VisitMapText();
+    QString VisitMarkers();
+    QString VisitFillPicker();
+    QString OpenFloatingPicker();
+    QString FloatingPickerEdit();
+    void PickerAction();
+    QString VisitSettings();
+    QString VisitTableColour();
+
+    std::mt19937 rng_;
+    MapCommands commands_{*context};
+    DragStroke stroke_{commands_};
+    AddUnitLogic unitEditor_{*context};
+    AddBaseLogic structures_{*context};
+    AddVHexLogic objective_{*context};
+    AddLocationLogic mapText_{*context};
+    SelectHxMrkLogic markers_{*context};
+    SelectTerLogic picker_{*context};
+    ModifyBattleLogic settings_{*context};
+    SelectColorLogic colour_{*context};
+    bool pickerFloating_ = false;
+    bool keepFill_ = true; // the answer to "Keep Terrain Fill Changes?"
+    bool fillDeclined_ = false;
+    bool mayJoin_ = false;
+    bool untouchedExit_ = false;
+    bool unitCopied_ = false; // "Paste Unit" is offered once a unit was copied or cut
+    QString icons_[2];
+};

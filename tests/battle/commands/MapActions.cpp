@@ -1,0 +1,74 @@
+// The map commands as clicks and drags in their modes.
+#include "BrushFootprint.h"
+#include "CommandModes.h"
+#include "EditingSession.h"
+#include "MapGeometry.h"
+#include "TMainForm.h"
+
+#include <algorithm>
+
+// Near the middle of the hex's square, where the hit test finds that hex.
+QPoint EditingSession::PointIn(int hex) {
+    const MapMetrics m = MetricsFor(battle.settings, symbols, 0);
+    const int half = m.cellWidth / 2;
+    return HexOrigin(m, hex, 0) + QPoint(half + Below(3) - 1, half + Below(3) - 1);
+}
+
+QString EditingSession::Stroke() {
+    static constexpr int kModes[] = {ModePlacePrimary, ModeAddSecondary, ModeAddSecondary,
+                                     ModeCaltrops};
+    const int mode = kModes[Below(4)];
+    const Qt::MouseButton button =
+        mode == ModeAddSecondary && Up() ? Qt::RightButton : Qt::LeftButton;
+    // Another terrain mode closes the floating picker; caltrops keep it open.
+    const int pickerKind =
+        mode == ModePlacePrimary ? SelectTerLogic::KindPrimary : SelectTerLogic::KindSecondary;
+    if (mode != ModeCaltrops && picker_.kind != pickerKind)
+        pickerFloating_ = false;
+    stroke_.brushRadius = Below(kMaxBrushRadius + 1);
+    const QPoint press = PointIn(AnyHex());
+    const int hex = stroke_.hexAt(press);
+    if (hex == kOffMap)
+        return QStringLiteral("a press beside the map");
+    stroke_.Begin(mode, button, hex, press);
+    // The held button moves mostly to a neighbouring hex, now and then far across the map.
+    const int cols = battle.settings.mapCols;
+    int at = hex;
+    for (int n = Below(6); n > 0; --n) {
+        at = OneIn(4)
+                 ? AnyHex()
+                 : std::clamp(at + Below(3) - 1 + (Below(3) - 1) * cols, 0, battle.hexCount() - 1);
+        stroke_.MoveTo(PointIn(at));
+    }
+    stroke_.End();
+    return DragStroke::Caption(mode, button) + QStringLiteral(", brush radius %1, %2 hexes")
+                                                   .arg(stroke_.brushRadius)
+                                                   .arg(stroke_.painted().size());
+}
+
+QString EditingSession::Fill() {
+    pickerFloating_ = false;
+    keepFill_ = !OneIn(3);
+    const int hex = AnyHex();
+    Recorded(TMainForm::MapStepCaption(ModeFillPrimary, Qt::LeftButton),
+             [&] { commands_.FillPrimary(hex); });
+    fillDeclined_ = !keepFill_;
+    return keepFill_ ? QStringLiteral("Fill Primary Terrain, kept")
+                     : QStringLiteral("Fill Primary Terrain, not kept");
+}
+
+QString EditingSession::UnitClipboard() {
+    pickerFloating_ = false;
+    const int mode = unitCopied_ ? ModeCopyUnit + Below(3) : ModeCopyUnit + Below(2);
+    const int hex = mode == ModePasteUnit ? AnyHex() : BusyHex();
+    return Recorded(TMainForm::MapStepCaption(mode, Qt::LeftButton), [&] {
+        bool taken = false;
+        if (mode == ModeCopyUnit)
+            taken = commands_.CopyUnit(hex);
+        else if (mode == ModeCutUnit)
+            commands_.CutUnit(hex, taken);
+        else
+            commands_.PasteUnit(hex);
+        unitCopied_ = unitCopied_ || taken;
+    });
+}

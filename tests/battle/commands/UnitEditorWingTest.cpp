@@ -1,0 +1,53 @@
+// The unit editor's wing when two wings share a name: the wings are told apart by their
+// place in the list, so leaving the editor must not move a unit to the first of them.
+
+#include "AddUnitLogic.h"
+#include "BattleTestSupport.h"
+#include "DialogTestSupport.h"
+#include "MapFixtures.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct RepeatedWings : testing::Test {
+    RepeatedWings() {
+        bench.symbols = MakeLoadedSet();
+        bench.definitions = SmallDefinitions();
+        MakeBattle(bench.battle, 10, 10);
+        bench.battle.AddWingName("Left");
+        bench.battle.AddWingName("Left"); // wings 1 and 2
+        unit = bench.battle.AddUnit(Unit(1, 2), kHex);
+        bench.battle.modified = false;
+        bench.context->currentHex = kHex;
+    }
+
+    static constexpr int kHex = 34;
+    DialogTestBench bench;
+    int unit = 0;
+};
+
+TEST_F(RepeatedWings, ExitWithoutAChangeLeavesTheUnitOnItsWingAndNoStep) {
+    BattleHistory history(bench.battle);
+    AddUnitLogic editor(*bench.context);
+    history.BeginStep("Unit Changes");
+    editor.FormActivate();
+    ASSERT_TRUE(editor.ExitBtnClick());
+    EXPECT_FALSE(history.EndStep());
+    EXPECT_EQ(bench.battle.unit(unit).wing, 2);
+    EXPECT_FALSE(bench.battle.modified);
+}
+
+TEST_F(RepeatedWings, EitherWingOfTheNameCanBePicked) {
+    AddUnitLogic editor(*bench.context);
+    editor.FormActivate();
+    editor.UnitGroupChange(1);
+    ASSERT_TRUE(editor.ExitBtnClick());
+    EXPECT_EQ(bench.battle.unit(unit).wing, 1);
+    editor.FormActivate();
+    editor.UnitGroupChange(2);
+    ASSERT_TRUE(editor.ExitBtnClick());
+    EXPECT_EQ(bench.battle.unit(unit).wing, 2);
+}
+
+} // namespace
