@@ -3,8 +3,8 @@
 
 #include <QAction>
 #include <QDir>
-#include <QMenuBar>
 #include <QFile>
+#include <QMenuBar>
 
 TEST_F(MainWindow, StartsWithoutABattle) {
     EXPECT_EQ(form->windowTitle(), "Field Mark Varnholm");
