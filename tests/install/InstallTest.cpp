@@ -1,9 +1,9 @@
 // The installation: `cmake --install` into a temporary DESTDIR, the tree it leaves, and the
 // installed programs run from there, finding their stock data beside them.
+#include "FileTree.h"
 #include "MapPicture.h"
 #include "ReferenceDrawing.h"
 
-#include <QDirIterator>
 #include <QFile>
 #include <QImageReader>
 #include <QProcess>
@@ -19,20 +19,6 @@
 namespace {
 
 const QString kApp = QStringLiteral(FM_APP_DIR);
-
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-QStringList FilesBelow(const QString& folder) {
-    QStringList files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << QDir(folder).relativeFilePath(it.next());
-    files.sort();
-    return files;
-}
 
 QProcessEnvironment Headless(const QString& home) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -95,7 +81,8 @@ TEST_F(Installed, PutsTheStockDataOfTheProgramFolderUnderShare) {
     expected.sort();
     EXPECT_EQ(FilesBelow(Stock()), expected);
     for (const QString& file : expected)
-        EXPECT_EQ(Read(Stock() + "/" + file), Read(kApp + "/" + file)) << qPrintable(file);
+        EXPECT_EQ(ReadFileBytes(Stock() + "/" + file), ReadFileBytes(kApp + "/" + file))
+            << qPrintable(file);
     EXPECT_GE(expected.filter("icons/").size(), 8);
     EXPECT_EQ(expected.filter("wavs/").size(), 14);
     EXPECT_EQ(expected.filter("defs/").size(), 4);
@@ -106,7 +93,7 @@ TEST_F(Installed, OffersBothProgramsInTheDesktopMenus) {
     const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
     for (const char* program : {"fmbattle", "fmsymbol"}) {
         const QString entry = applications + "/" + program + ".desktop";
-        const QStringList lines = QString::fromUtf8(Read(entry)).split('\n');
+        const QStringList lines = QString::fromUtf8(ReadFileBytes(entry)).split('\n');
         EXPECT_EQ(lines.value(0), "[Desktop Entry]") << program;
         EXPECT_TRUE(lines.contains(QString("Exec=%1 %f").arg(program))) << program;
         EXPECT_TRUE(lines.contains(QString("Icon=%1").arg(program))) << program;
@@ -120,7 +107,7 @@ TEST_F(Installed, OffersBothProgramsInTheDesktopMenus) {
         }
     }
     const QStringList battle =
-        QString::fromUtf8(Read(applications + "/fmbattle.desktop")).split('\n');
+        QString::fromUtf8(ReadFileBytes(applications + "/fmbattle.desktop")).split('\n');
     EXPECT_TRUE(battle.contains("MimeType=application/x-fieldmark-battle;"));
     if (validator.isEmpty())
         std::puts("desktop-file-validate is not installed: entries checked by their keys only");
@@ -128,7 +115,7 @@ TEST_F(Installed, OffersBothProgramsInTheDesktopMenus) {
 
 TEST_F(Installed, DeclaresTheBattleFileType) {
     const QString path = Usr("share/mime/packages/fieldmark.xml");
-    QXmlStreamReader xml(Read(path));
+    QXmlStreamReader xml(ReadFileBytes(path));
     QString type;
     QStringList globs;
     while (!xml.atEnd()) {
@@ -222,7 +209,8 @@ TEST_F(Installed, ProgramsMakeTheUserFolderAndKeepWhatTheDesignerChanged) {
     ASSERT_TRUE(StartUntil(Usr("bin/fmbattle"), home.path(), home.filePath("elsewhere"),
                            user + "/" + stock.last()));
     for (const QString& file : stock)
-        EXPECT_EQ(Read(user + "/" + file), Read(Stock() + "/" + file)) << qPrintable(file);
+        EXPECT_EQ(ReadFileBytes(user + "/" + file), ReadFileBytes(Stock() + "/" + file))
+            << qPrintable(file);
 
     QFile changed(user + "/Battles/sample.scn");
     ASSERT_TRUE(changed.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -232,8 +220,8 @@ TEST_F(Installed, ProgramsMakeTheUserFolderAndKeepWhatTheDesignerChanged) {
     // The symbol editor chooses its folder the same way.
     ASSERT_TRUE(StartUntil(Usr("bin/fmsymbol"), home.path(), home.filePath("elsewhere"),
                            user + "/wavs/fx05.wav"));
-    EXPECT_EQ(Read(user + "/Battles/sample.scn"), "the designer's own");
-    EXPECT_EQ(Read(user + "/wavs/fx05.wav"), Read(Stock() + "/wavs/fx05.wav"));
+    EXPECT_EQ(ReadFileBytes(user + "/Battles/sample.scn"), "the designer's own");
+    EXPECT_EQ(ReadFileBytes(user + "/wavs/fx05.wav"), ReadFileBytes(Stock() + "/wavs/fx05.wav"));
 }
 
 } // namespace

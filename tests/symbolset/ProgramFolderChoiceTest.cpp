@@ -2,10 +2,10 @@
 // it is; elsewhere the user's own folder is made from the installed stock data, and a
 // later start adds only what is missing.
 #include "ProgramFolderChoice.h"
+#include "FileTree.h"
 #include "StartArguments.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -18,21 +18,6 @@ void Put(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
-}
-
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-// Every file below `folder`, relative and sorted.
-QStringList FilesBelow(const QString& folder) {
-    QStringList files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << QDir(folder).relativeFilePath(it.next());
-    files.sort();
-    return files;
 }
 
 // An installation below prefix/ (bin/ and share/fieldmark/) and a directory to start in
@@ -68,8 +53,8 @@ TEST_F(Installed, FirstStartMakesTheUserFolderFromTheStock) {
                              "help/fmbattle/index.html"};
     EXPECT_EQ(choice.copy.copied, all);
     EXPECT_EQ(FilesBelow(User()), all); // no temporary file left behind
-    EXPECT_EQ(Read(User() + "/Battles/sample.scn"), "battle v1");
-    EXPECT_EQ(Read(User() + "/help/fmbattle/index.html"), "<html>");
+    EXPECT_EQ(ReadFileBytes(User() + "/Battles/sample.scn"), "battle v1");
+    EXPECT_EQ(ReadFileBytes(User() + "/help/fmbattle/index.html"), "<html>");
     EXPECT_TRUE(IsProgramFolder(choice.folder));
 }
 
@@ -86,10 +71,10 @@ TEST_F(Installed, LaterStartKeepsTheDesignersFilesAndAddsMissingOnes) {
     const ProgramFolderChoice again = ChooseProgramFolder(around);
     ASSERT_TRUE(again.copy.ok);
     EXPECT_EQ(again.copy.copied, QStringList({"bmps/ketpal.bmp", "wavs/fx00.wav"}));
-    EXPECT_EQ(Read(User() + "/Battles/sample.scn"), "changed by the designer");
-    EXPECT_EQ(Read(User() + "/Battles/varnholm.set"), "set v1");
-    EXPECT_EQ(Read(User() + "/Battles/mine.scn"), "own battle");
-    EXPECT_EQ(Read(User() + "/bmps/ketpal.bmp"), "palette");
+    EXPECT_EQ(ReadFileBytes(User() + "/Battles/sample.scn"), "changed by the designer");
+    EXPECT_EQ(ReadFileBytes(User() + "/Battles/varnholm.set"), "set v1");
+    EXPECT_EQ(ReadFileBytes(User() + "/Battles/mine.scn"), "own battle");
+    EXPECT_EQ(ReadFileBytes(User() + "/bmps/ketpal.bmp"), "palette");
 }
 
 TEST_F(Installed, AProgramFolderAsCurrentDirectoryIsUsedAsItIs) {
