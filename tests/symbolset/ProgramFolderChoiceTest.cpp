@@ -197,4 +197,38 @@ TEST(StartArguments, RefuseMoreAndOptionsWithTheUsage) {
     EXPECT_TRUE(ParseStartArguments({"fmsymbol", "--zoom"}, "/", usage).error.contains("--zoom"));
 }
 
+TEST(StartArguments, HelpVersionAndRefusalsAreAnsweredBeforeTheToolkitStarts) {
+    const ProgramHelp help = {"fmsymbol", "usage: fmsymbol [SET.set]", "Draws sets.\n"};
+    struct Case {
+        QStringList raw;
+        bool done;
+        int status;
+        const char* out; // contained in standard output ("" for none)
+        const char* err; // contained in standard error
+    };
+    const Case cases[] = {
+        {{"fmsymbol"}, false, 0, "", ""},
+        {{"fmsymbol", "a.set"}, false, 0, "", ""},
+        {{"fmsymbol", "--help"}, true, 0, "usage: fmsymbol [SET.set]\n\nDraws sets.", ""},
+        {{"fmsymbol", "a.set", "-h"}, true, 0, "--version", ""},
+        {{"fmsymbol", "--version"}, true, 0, "fmsymbol 1.", ""},
+        {{"fmsymbol", "--bogus"}, true, 2, "", "Unknown option \"--bogus\".\nusage: fmsymbol"},
+        {{"fmsymbol", "a.set", "b.set"}, true, 2, "", "usage: fmsymbol [SET.set]\n"},
+        // The toolkit's options, with their values, are the toolkit's.
+        {{"fmsymbol", "-platform", "offscreen", "a.set"}, false, 0, "", ""},
+        {{"fmsymbol", "--style=fusion", "-reverse", "--display", ":3"}, false, 0, "", ""},
+        {{"fmsymbol", "-platform", "offscreen", "-x"}, true, 2, "", "\"-x\""},
+    };
+    for (const Case& c : cases) {
+        const EarlyAnswer answer = AnswerBeforeStart(c.raw, help);
+        const QString line = c.raw.join(' ');
+        EXPECT_EQ(answer.done, c.done) << qPrintable(line);
+        EXPECT_EQ(answer.status, c.status) << qPrintable(line);
+        EXPECT_EQ(answer.out.isEmpty(), !*c.out) << qPrintable(line);
+        EXPECT_EQ(answer.err.isEmpty(), !*c.err) << qPrintable(line);
+        EXPECT_TRUE(answer.out.contains(c.out)) << qPrintable(line + ": " + answer.out);
+        EXPECT_TRUE(answer.err.contains(c.err)) << qPrintable(line + ": " + answer.err);
+    }
+}
+
 } // namespace
