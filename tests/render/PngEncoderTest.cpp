@@ -1,7 +1,8 @@
 // The band-parallel PNG encoder: whatever the bands, threads, level and filter, the file
 // is one valid PNG that reads back as the picture, pixel for pixel.
-#include "PictureFile.h"
 #include "PngEncoder.h"
+#include "PictureFile.h"
+#include "StockScenes.h"
 
 #include <QImage>
 #include <QRandomGenerator>
@@ -20,8 +21,8 @@ QImage Picture(int width, int height, QImage::Format format, quint32 seed) {
             const QRgb flat = qRgba(40, 90, 40, 255);
             const QRgb pattern = qRgba(x * 7, y * 3, (x ^ y) & 0xff, 128 + (x & 127));
             const QRgb chosen = (x / 8 + y / 8) % 3 == 0 ? noise : (x % 5 ? flat : pattern);
-            picture.setPixel(x, y, format == QImage::Format_RGB32 ? (chosen | 0xff000000u)
-                                                                   : chosen);
+            picture.setPixel(x, y,
+                             format == QImage::Format_RGB32 ? (chosen | 0xff000000u) : chosen);
         }
     return picture;
 }
@@ -39,12 +40,13 @@ TEST(PngEncoder, EveryWayOfSplittingGivesThePictureBack) {
         int level, threads, bandRows;
         PngFilter filter;
     } ways[] = {
-        {1, 1, 0, PngFilter::Up},   {2, 2, 0, PngFilter::Up},  {9, 3, 0, PngFilter::Up},
-        {2, 2, 1, PngFilter::Sub},  {3, 4, 7, PngFilter::None}, {1, 2, 1000, PngFilter::Up},
-        {6, 8, 2, PngFilter::Up},
+        {1, 1, 0, PngFilter::Up},  {2, 2, 0, PngFilter::None}, {9, 3, 0, PngFilter::Up},
+        {2, 2, 1, PngFilter::Sub}, {3, 4, 7, PngFilter::None}, {1, 2, 1000, PngFilter::Up},
+        {6, 8, 2, PngFilter::Sub},
     };
     for (const auto& w : ways) {
-        const PngSettings settings{w.level, w.filter, w.threads, w.bandRows};
+        const PngSettings settings{
+            .level = w.level, .filter = w.filter, .threads = w.threads, .bandRows = w.bandRows};
         for (const QImage& picture : {opaque, translucent}) {
             const QByteArray png = EncodePng(picture, settings);
             ASSERT_TRUE(png.startsWith("\x89PNG\r\n\x1a\n"));
@@ -52,8 +54,8 @@ TEST(PngEncoder, EveryWayOfSplittingGivesThePictureBack) {
             const QImage::Format format = picture.format();
             EXPECT_EQ(back.hasAlphaChannel(), picture.hasAlphaChannel());
             EXPECT_TRUE(back.convertToFormat(format) == picture)
-                << "level " << w.level << " threads " << w.threads << " bands of "
-                << w.bandRows << " filter " << int(w.filter);
+                << "level " << w.level << " threads " << w.threads << " bands of " << w.bandRows
+                << " filter " << int(w.filter);
         }
     }
 }
@@ -61,8 +63,9 @@ TEST(PngEncoder, EveryWayOfSplittingGivesThePictureBack) {
 TEST(PngEncoder, TakesTheSmallestPicturesAndRefusesNone) {
     for (const QSize size : {QSize(1, 1), QSize(1, 9), QSize(9, 1)}) {
         const QImage picture = Picture(size.width(), size.height(), QImage::Format_RGB32, 3);
-        EXPECT_TRUE(Decoded(EncodePng(picture, {1, PngFilter::Up, 4, 1})) ==
-                    picture.convertToFormat(QImage::Format_RGB32));
+        EXPECT_TRUE(
+            Decoded(EncodePng(picture, {.filter = PngFilter::Up, .threads = 4, .bandRows = 1})) ==
+            picture.convertToFormat(QImage::Format_RGB32));
     }
     EXPECT_TRUE(EncodePng(QImage()).isEmpty());
 }
@@ -84,3 +87,32 @@ TEST(PictureFile, WritesEachFormatThatReadsBackAsThePicture) {
 }
 
 } // namespace
+
+// fmrender's PNG: the map drawn band by band on several threads while it is encoded is the
+// map the renderer draws in one go, pixel for pixel.
+TEST(PictureFile, ThePngDrawnInBandsIsTheWholeMapPicture) {
+    static LoadedSymbolSet set;
+    ASSERT_TRUE(set.loaded() || LoadStockSet(set));
+    Battle battle;
+    MakeStockBattle(battle, 40, 30, SceneDensity::EveryLayer);
+    for (const int zoom : {0, 2}) {
+        MapPictureOptions options;
+        options.zoom = zoom;
+        options.tilePixels = 40; // many bands of a few rows each
+        options.tableColour = QColor(40, 90, 40);
+        const QImage whole = RenderMapPicture(battle, set, options).picture;
+        ASSERT_FALSE(whole.isNull());
+        ASSERT_GT(whole.height(), 3 * MapPictureBandRows(battle, set, options));
+        for (const PictureFormat format : {PictureFormat::Png, PictureFormat::Bmp}) {
+            QString error;
+            const QByteArray file = DrawPictureFile(battle, set, options, format, error);
+            ASSERT_FALSE(file.isEmpty()) << qPrintable(error);
+            QImage back;
+            ASSERT_TRUE(back.loadFromData(file));
+            EXPECT_TRUE(back.convertToFormat(QImage::Format_RGB32) == whole) << "zoom " << zoom;
+        }
+    }
+    QString error;
+    EXPECT_TRUE(DrawPictureFile(Battle{}, set, {}, PictureFormat::Png, error).isEmpty());
+    EXPECT_FALSE(error.isEmpty());
+}

@@ -7,12 +7,11 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <functional>
 #include <thread>
 #include <vector>
 
 namespace {
-
-constexpr int kWindow = 32768; // deflate's window: what a band may refer back to
 
 void PutU32(QByteArray& out, uint32_t v) {
     const char bytes[4] = {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
@@ -61,7 +60,8 @@ private:
     int channels_ = 3;
 };
 
-// Row y filtered as PNG stores it: the filter type, then the filtered bytes.
+// The rows of one band filtered as PNG stores them: the filter type, then the filtered
+// bytes. The band's first row is stored unfiltered, so no band needs another's rows.
 class Filter {
 public:
     Filter(const RowSource& rows, PngFilter type)
@@ -69,23 +69,17 @@ public:
           out_(rows.rowBytes() + 1) {}
 
     const std::vector<uint8_t>& Row(int y) {
-        if (y == 0 || y != lastRow_ + 1) {
-            if (y == 0)
-                std::fill(above_.begin(), above_.end(), uint8_t(0));
-            else
-                rows_.Read(y - 1, above_.data());
-        } else {
-            std::swap(above_, current_);
-        }
+        const PngFilter type = y == lastRow_ + 1 ? type_ : PngFilter::None;
+        std::swap(above_, current_);
         rows_.Read(y, current_.data());
-        out_[0] = uint8_t(type_);
+        out_[0] = uint8_t(type);
         const size_t n = current_.size();
         const uint8_t* in = current_.data();
         uint8_t* out = out_.data() + 1;
-        if (type_ == PngFilter::Up) {
+        if (type == PngFilter::Up) {
             for (size_t i = 0; i < n; ++i)
                 out[i] = uint8_t(in[i] - above_[i]);
-        } else if (type_ == PngFilter::Sub) {
+        } else if (type == PngFilter::Sub) {
             const size_t left = rows_.alpha() ? 4 : 3;
             std::memcpy(out, in, std::min(left, n));
             for (size_t i = left; i < n; ++i)
@@ -119,17 +113,6 @@ void Deflate(const RowSource& rows, Band& band, const PngSettings& settings, boo
         return;
     Filter filter(rows, settings.filter);
     const size_t rowSize = rows.rowBytes() + 1;
-    if (band.first > 0) {
-        // The end of the band before: what a single stream would have in its window.
-        const int before = int(std::min<size_t>(size_t(band.first), kWindow / rowSize + 1));
-        std::vector<uint8_t> dictionary;
-        for (int y = band.first - before; y < band.first; ++y) {
-            const std::vector<uint8_t>& row = filter.Row(y);
-            dictionary.insert(dictionary.end(), row.begin(), row.end());
-        }
-        const size_t from = dictionary.size() > kWindow ? dictionary.size() - kWindow : 0;
-        deflateSetDictionary(&z, dictionary.data() + from, uInt(dictionary.size() - from));
-    }
     band.deflated.resize(
         qsizetype(deflateBound(&z, uLong(rowSize) * uLong(band.end - band.first))) + 64);
     z.next_out = reinterpret_cast<Bytef*>(band.deflated.data());
@@ -154,8 +137,9 @@ void Deflate(const RowSource& rows, Band& band, const PngSettings& settings, boo
 
 } // namespace
 
-QByteArray EncodePng(const QImage& picture, const PngSettings& settings) {
-    if (picture.isNull())
+QByteArray EncodePng(const QImage& picture, const PngSettings& settings,
+                     const std::function<bool(int top, int bottom)>& drawRows) {
+    if (picture.isNull() || (drawRows && picture.format() != QImage::Format_RGB32))
         return {};
     const RowSource rows(picture);
     const int threads =
@@ -169,7 +153,8 @@ QByteArray EncodePng(const QImage& picture, const PngSettings& settings) {
     std::atomic<size_t> next{0};
     const auto work = [&] {
         for (size_t b = next++; b < bands.size(); b = next++)
-            Deflate(rows, bands[b], settings, b + 1 == bands.size());
+            if (!drawRows || drawRows(bands[b].first, bands[b].end))
+                Deflate(rows, bands[b], settings, b + 1 == bands.size());
     };
     std::vector<std::thread> helpers;
     for (int t = 1; t < std::min<int>(threads, int(bands.size())); ++t)

@@ -2,7 +2,6 @@
 
 #include "Battle.h"
 #include "LoadedSymbolSet.h"
-#include "MapPicture.h"
 #include "OpenBattle.h"
 #include "PaletteColour.h"
 #include "PictureFile.h"
@@ -86,14 +85,15 @@ int RenderBattleFile(const RenderRequest& request, const RenderFolders& folders,
                            "is black."));
     options.tableColour = PaletteColour(palette, battle.settings.tableColour);
 
-    const MapPicture drawn = RenderMapPicture(battle, set, options);
-    if (drawn.picture.isNull()) {
-        say(QStringLiteral("fmrender: %1").arg(drawn.error));
+    QString failed;
+    const QByteArray file = DrawPictureFile(battle, set, options, request.format, failed);
+    if (file.isEmpty()) {
+        say(QStringLiteral("fmrender: ") + failed);
         return 1;
     }
-    if (const QString failed = WritePicture(drawn.picture, request.format, request.outputPath);
-        !failed.isEmpty()) {
-        say(QStringLiteral("fmrender: ") + failed);
+    if (const QString unwritten = WritePictureFile(file, request.outputPath);
+        !unwritten.isEmpty()) {
+        say(QStringLiteral("fmrender: ") + unwritten);
         return 1;
     }
     return 0;

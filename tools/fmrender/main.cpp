@@ -10,11 +10,21 @@
 
 #include <cstdio>
 
+namespace {
+
+// The toolkit's notes about what a desktop session would have (a runtime folder, fonts
+// settings) are not the user's business on the terminal; its errors still are.
+void KeepToolkitNotesQuiet(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "fmrender: %s\n", qPrintable(text));
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    // The renderer needs fonts and pictures, not a screen: never ask for one, and keep the
-    // toolkit's notes about the missing desktop off the terminal.
+    // The renderer needs fonts and pictures, not a screen: never ask for one.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
+    qInstallMessageHandler(KeepToolkitNotesQuiet);
     QGuiApplication app(argc, argv);
     const auto say = [](const QString& line) { std::fprintf(stderr, "%s\n", qPrintable(line)); };
     const RenderRequest request = ParseRenderArguments(QGuiApplication::arguments().mid(1));
