@@ -23,14 +23,15 @@ const QString kApp = QStringLiteral(FM_APP_DIR);
 // The programs the build installs: fmbattle, fmsymbol, fmrender, and fmcheck when built.
 const QStringList kPrograms = QStringLiteral(FM_INSTALLED_PROGRAMS).split(',');
 
-struct Run {
+struct ProgramRun {
     int status = -1;
     QString out, err;
 };
 
 // Runs `program` with no display at all and no platform chosen: what --help and --version
 // must survive.
-Run RunWithoutDisplay(const QString& program, const QStringList& arguments, const QString& home) {
+ProgramRun RunWithoutDisplay(const QString& program, const QStringList& arguments,
+                             const QString& home) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove("DISPLAY");
@@ -121,7 +122,7 @@ TEST_F(Installed, EveryProgramAnswersHelpAndVersionWithoutADisplay) {
     QTemporaryDir home;
     for (const QString& program : kPrograms) {
         const QString path = Usr("bin/" + program);
-        Run run = RunWithoutDisplay(path, {"--help"}, home.path());
+        ProgramRun run = RunWithoutDisplay(path, {"--help"}, home.path());
         EXPECT_EQ(run.status, 0) << qPrintable(program + ": " + run.err);
         EXPECT_TRUE(run.out.contains("usage: " + program)) << qPrintable(run.out);
         EXPECT_TRUE(run.out.contains("--version")) << qPrintable(run.out);
@@ -186,8 +187,8 @@ TEST_F(Installed, OffersBothProgramsInTheDesktopMenusAndSoftwareCentres) {
         EXPECT_TRUE(text.contains(">" + id + ".desktop</launchable>")) << qPrintable(metainfo);
         EXPECT_TRUE(text.contains(QString("<binary>%1</binary>").arg(program)));
         EXPECT_TRUE(text.contains(QString("<mediatype>%1</mediatype>").arg(type)));
-        EXPECT_TRUE(CheckedBy("appstreamcli", {"validate", "--no-net", "--pedantic", metainfo},
-                              said))
+        EXPECT_TRUE(
+            CheckedBy("appstreamcli", {"validate", "--no-net", "--pedantic", metainfo}, said))
             << qPrintable(said);
     }
 }
@@ -207,8 +208,7 @@ TEST_F(Installed, TellsBattlesAndSetsFromOtherProgramsFilesOfTheSameName) {
     QTemporaryDir share;
     const QString packages = share.filePath("mime/packages");
     ASSERT_TRUE(QDir().mkpath(packages));
-    ASSERT_TRUE(QFile::copy(Usr("share/mime/packages/fieldmark.xml"),
-                            packages + "/fieldmark.xml"));
+    ASSERT_TRUE(QFile::copy(Usr("share/mime/packages/fieldmark.xml"), packages + "/fieldmark.xml"));
     QFile other(packages + "/other.xml");
     ASSERT_TRUE(other.open(QIODevice::WriteOnly));
     other.write("<?xml version=\"1.0\"?>\n"
@@ -286,6 +286,40 @@ TEST_F(Installed, FmRenderDrawsTheSampleBattleAsTheMapViewDoes) {
     }
 }
 
+// Installed straight into a prefix (no DESTDIR, as `make install` does), the desktop entry,
+// file type and icon caches are made there, so menus and file managers see the programs.
+TEST(InstalledWithoutDestdir, RefreshesTheDesktopCaches) {
+    QTemporaryDir prefix;
+    QProcess install;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DESTDIR");
+    install.setProcessEnvironment(environment);
+    install.setProcessChannelMode(QProcess::MergedChannels);
+    install.start(FM_CMAKE_COMMAND, {"--install", FM_BUILD_DIR, "--prefix", prefix.path()});
+    ASSERT_TRUE(install.waitForFinished(120000));
+    const QString log = QString::fromLocal8Bit(install.readAll());
+    ASSERT_EQ(install.exitCode(), 0) << qPrintable(log);
+    const struct {
+        const char* tool;
+        const char* cache;
+    } caches[] = {{"update-desktop-database", "share/applications/mimeinfo.cache"},
+                  {"update-mime-database", "share/mime/mime.cache"},
+                  {"gtk-update-icon-cache", "share/icons/hicolor/icon-theme.cache"}};
+    for (const auto& [tool, cache] : caches) {
+        if (QStandardPaths::findExecutable(tool).isEmpty()) {
+            std::printf("%s is not installed: its cache is not checked\n", tool);
+            continue;
+        }
+        EXPECT_TRUE(QFileInfo(prefix.filePath(cache)).isFile()) << cache << "\n" << qPrintable(log);
+    }
+    const QString mimeinfo = QString::fromUtf8(ReadFileBytes(prefix.filePath(caches[0].cache)));
+    if (!QStandardPaths::findExecutable(caches[0].tool).isEmpty()) {
+        EXPECT_TRUE(
+            mimeinfo.contains("application/x-fieldmark-battle=org.fieldmark.fmbattle.desktop"))
+            << qPrintable(mimeinfo);
+    }
+}
+
 // Starts an installed program offscreen in `cwd`, waits until `file` exists (at most 60
 // seconds) and ends it. False when the file never came.
 bool StartUntil(const QString& program, const QString& home, const QString& cwd,
@@ -317,8 +351,7 @@ TEST_F(Installed, ProgramsMakeTheUserFolderAndKeepWhatTheDesignerChanged) {
     const QString user = home.filePath("data/fieldmark");
     // Files are copied in sorted order, the manifest last: it says the copy is complete.
     const QStringList stock = FilesBelow(Stock());
-    ASSERT_TRUE(StartUntil(Usr("bin/fmbattle"), home.path(), home.path(),
-                           user + "/stock.sha256"));
+    ASSERT_TRUE(StartUntil(Usr("bin/fmbattle"), home.path(), home.path(), user + "/stock.sha256"));
     EXPECT_TRUE(FilesBelow(home.filePath("Battles")).isEmpty());
     for (const QString& file : stock)
         EXPECT_EQ(ReadFileBytes(user + "/" + file), ReadFileBytes(Stock() + "/" + file))
