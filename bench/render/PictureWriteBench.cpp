@@ -12,6 +12,7 @@
 #include "StockScenes.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QImageWriter>
@@ -123,8 +124,19 @@ void RegisterAll() {
                              "/threads" + std::to_string(threads),
                          [settings] { return EncodePng(TheScene().picture, settings).size(); });
             }
-    // Everything fmrender does once the battle is read: draw, encode, write the file.
-    Register("DrawAndWritePng/zoom2", [] {
+    // Everything fmrender did before once the battle was read: draw the whole picture, then
+    // write it with the toolkit's PNG writer (as the editor's export still does).
+    Register("Before/RenderAndSaveMapPicture/zoom2", [] {
+        Scene& s = TheScene();
+        static QTemporaryDir dir;
+        const MapPicture drawn = RenderMapPicture(s.battle, s.set, s.options);
+        const QString path = dir.filePath("map.png");
+        if (!SaveMapPicture(drawn.picture, path).isEmpty())
+            return qsizetype(-1);
+        return qsizetype(QFileInfo(path).size());
+    });
+    // Everything fmrender does now once the battle is read: draw, encode, write the file.
+    Register("After/DrawAndWritePng/zoom2", [] {
         Scene& s = TheScene();
         static QTemporaryDir dir;
         QString error;
