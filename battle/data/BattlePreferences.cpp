@@ -19,8 +19,8 @@ BattlePreferences ParseBattlePreferences(const QByteArray& text) {
             continue;
         bool ok = false;
         const int value = line.mid(equals + 1).trimmed().toInt(&ok);
-        if (line.left(equals).trimmed() == kMapScaleKey && ok && value >= kMinMapScale &&
-            value <= kMaxMapScale)
+        if (line.left(equals).trimmed() == kMapScaleKey && ok &&
+            (value == kDesktopMapScale || value >= kMinMapScale) && value <= kMaxMapScale)
             prefs.mapScale = value;
     }
     return prefs;

@@ -9,9 +9,12 @@
 
 constexpr int kMinMapScale = 1;
 constexpr int kMaxMapScale = 3;
+constexpr int kDesktopMapScale = 0; // the scale follows the desktop's own scaling
 
 struct BattlePreferences {
-    int mapScale = 1; // 1 … 3: the map shown enlarged this many times
+    // 1 … 3: each map pixel shown as this many screen pixels square; kDesktopMapScale: as
+    // the desktop scales the rest of the window.
+    int mapScale = kDesktopMapScale;
 
     bool operator==(const BattlePreferences&) const = default;
 };
