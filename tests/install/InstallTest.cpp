@@ -57,12 +57,12 @@ protected:
     static inline bool installed = false;
 };
 
-TEST_F(Installed, PutsTheThreeProgramsInBin) {
-    for (const char* program : {"fmbattle", "fmsymbol", "fmrender"}) {
+TEST_F(Installed, PutsTheFourProgramsInBin) {
+    for (const char* program : {"fmbattle", "fmsymbol", "fmrender", "fmcheck"}) {
         const QFileInfo info(Usr(QString("bin/") + program));
         EXPECT_TRUE(info.isFile() && info.isExecutable()) << program;
     }
-    EXPECT_EQ(QDir(Usr("bin")).entryList(QDir::Files).size(), 3);
+    EXPECT_EQ(QDir(Usr("bin")).entryList(QDir::Files).size(), 4);
 }
 
 TEST_F(Installed, PutsTheStockDataOfTheProgramFolderUnderShare) {
@@ -176,6 +176,19 @@ TEST_F(Installed, FmRenderDrawsTheSampleBattleAsTheMapViewDoes) {
         EXPECT_EQ(written.size(), expected.size()) << "zoom " << zoom;
         EXPECT_TRUE(written == expected) << "zoom " << zoom;
     }
+}
+
+TEST_F(Installed, FmCheckFindsTheDefinitionsAndIconsOfTheInstallation) {
+    QTemporaryDir elsewhere;
+    QProcess check;
+    check.setWorkingDirectory(elsewhere.path());
+    check.setProcessEnvironment(Headless(elsewhere.path()));
+    check.start(Usr("bin/fmcheck"), {Stock() + "/Battles/sample.scn"});
+    ASSERT_TRUE(check.waitForFinished(60000));
+    const QString errors = QString::fromLocal8Bit(check.readAllStandardError());
+    EXPECT_EQ(check.exitCode(), 0) << qPrintable(errors);
+    EXPECT_TRUE(errors.isEmpty()) << qPrintable(errors);
+    EXPECT_FALSE(QString::fromLocal8Bit(check.readAllStandardOutput()).contains(": error:"));
 }
 
 // Starts an installed program offscreen in `cwd`, waits until `file` exists (at most 60

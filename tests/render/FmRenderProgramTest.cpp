@@ -1,10 +1,10 @@
 // fmrender run as a program, as build scripts run it: without a display, with clear
 // messages and an exit status for every way it can fail.
+#include "HeadlessRun.h"
 #include "ReferenceDrawing.h"
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -17,17 +17,8 @@ struct RenderRun {
 };
 
 RenderRun RunRender(const QStringList& arguments) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove("DISPLAY");
-    environment.remove("WAYLAND_DISPLAY");
-    environment.remove("QT_QPA_PLATFORM");
-    process.setProcessEnvironment(environment);
-    process.start(FM_RENDER_PROGRAM, arguments);
-    if (!process.waitForFinished(120000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardError())};
+    const HeadlessRun run = RunHeadless(FM_RENDER_PROGRAM, arguments);
+    return {run.status, run.errors};
 }
 
 const QString kFolder = QStringLiteral(FM_TEST_PROGRAM_FOLDER);

@@ -30,9 +30,7 @@ QImage FindPalette(const QStringList& programFolders) {
 
 QStringList PaletteFolders(const QString& battlePath, const QString& currentDir,
                            const QString& executableDir) {
-    const QString battles = QFileInfo(battlePath).absolutePath();
-    return {QDir::cleanPath(battles + QStringLiteral("/..")), currentDir,
-            InstalledStockFolder(executableDir), executableDir};
+    return ProgramFoldersAround(battlePath, currentDir, executableDir);
 }
 
 int RenderBattleFile(const RenderRequest& request, const QStringList& programFolders,
