@@ -28,10 +28,16 @@ std::vector<PathPiece> FindPathPieces(const std::vector<QByteArray>& names) {
     std::vector<PathPiece> pieces(names.size());
     QHash<QByteArray, std::array<int, 6>> families;
     std::vector<QByteArray> familyOf(names.size());
+    static const std::array<QByteArray, 6> suffixes = [] {
+        std::array<QByteArray, 6> words;
+        for (size_t d = 0; d < 6; ++d)
+            words[d] = QByteArray(" ") + kDirectionNames[d];
+        return words;
+    }();
     for (size_t s = 0; s < names.size(); ++s) {
         const QByteArray name = names[s].trimmed();
         for (int d = 0; d < 6; ++d) {
-            const QByteArray suffix = QByteArray(" ") + kDirectionNames[d];
+            const QByteArray& suffix = suffixes[size_t(d)];
             if (name.size() > suffix.size() && name.endsWith(suffix)) {
                 familyOf[s] = name.left(name.size() - suffix.size()).trimmed();
                 pieces[s].direction = d + 1;

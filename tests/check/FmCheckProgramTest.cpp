@@ -153,10 +153,10 @@ TEST_F(FmCheck, AFileItCannotReadGivesStatusTwoAndSaysWhy) {
 
 TEST_F(FmCheck, AMissingIconIsAWarning) {
     const QString renamed =
-        SampleWith("noicon.scn", [](Battle& b) { b.settings.iconName = "banner"; });
+        SampleWith("noicon.scn", [](Battle& b) { b.settings.iconName = "trumpet"; });
     const HeadlessRun run = RunCheck({renamed}, dir.path());
     EXPECT_EQ(run.status, 0);
-    EXPECT_TRUE(run.out.contains(renamed + ": warning: Battle: The icon \"banner.bmp\" is not in"))
+    EXPECT_TRUE(run.out.contains(renamed + ": warning: Battle: The icon \"trumpet.bmp\" is not in"))
         << qPrintable(run.out);
 }
 
