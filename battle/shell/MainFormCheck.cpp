@@ -1,0 +1,31 @@
+// Battle > "Check Battle": the list of the battle's mistakes docked beside the map, checked
+// again after every change; a double click on a line shows its hex.
+#include "TMainForm.h"
+
+#include "BrushFootprint.h"
+#include "CheckDock.h"
+#include "MapWidget.h"
+
+void TMainForm::CreateCheckDock() {
+    checkDock_ =
+        new CheckDock([this]() -> const Battle* { return battleActive ? &battle_ : nullptr; },
+                      [this]() -> const LoadedSymbolSet& { return symbols_; }, definitions_,
+                      programFolder_, this);
+    addDockWidget(Qt::RightDockWidgetArea, checkDock_);
+    checkDock_->hide();
+    connect(checkDock_, &CheckDock::hexChosen, this, &TMainForm::ShowCheckedHex);
+}
+
+void TMainForm::CheckBattleClick() {
+    checkDock_->show();
+    checkDock_->raise();
+}
+
+void TMainForm::ShowCheckedHex(int hex) {
+    if (!battleActive || !battle_.IsHex(hex))
+        return;
+    ScrollToHex(hex);
+    ShowHexInfo(hex);
+    // Outlined until the pointer moves over the map.
+    mapWin_->SetOverlay(BrushOutline(renderer_.metrics(), renderer_.originHex(), {hex}));
+}
