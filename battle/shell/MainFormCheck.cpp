@@ -11,14 +11,19 @@ void TMainForm::CreateCheckDock() {
         new CheckDock([this]() -> const Battle* { return battleActive ? &battle_ : nullptr; },
                       [this]() -> const LoadedSymbolSet& { return symbols_; }, definitions_,
                       programFolder_, this);
-    addDockWidget(Qt::RightDockWidgetArea, checkDock_);
+    // Below the map, where the messages have the window's width; it can be moved to a side
+    // or float.
+    addDockWidget(Qt::BottomDockWidgetArea, checkDock_);
     checkDock_->hide();
     connect(checkDock_, &CheckDock::hexChosen, this, &TMainForm::ShowCheckedHex);
 }
 
 void TMainForm::CheckBattleClick() {
+    const bool first = checkDock_->isHidden() && !checkDock_->isFloating();
     checkDock_->show();
     checkDock_->raise();
+    if (first)
+        resizeDocks({checkDock_}, {height() / 4}, Qt::Vertical);
 }
 
 void TMainForm::ShowCheckedHex(int hex) {
