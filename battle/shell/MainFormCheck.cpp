@@ -7,10 +7,10 @@
 #include "MapWidget.h"
 
 void TMainForm::CreateCheckDock() {
-    checkDock_ =
-        new CheckDock([this]() -> const Battle* { return battleActive ? &battle_ : nullptr; },
-                      [this]() -> const LoadedSymbolSet& { return symbols_; }, definitions_,
-                      programFolder_, this);
+    checkDock_ = new CheckDock(
+        [this]() -> const Battle* { return document_.shown() ? &document_.battle() : nullptr; },
+        [this]() -> const LoadedSymbolSet& { return document_.symbols(); }, definitions_,
+        programFolder_, this);
     // Below the map, where the messages have the window's width; it can be moved to a side
     // or float.
     addDockWidget(Qt::BottomDockWidgetArea, checkDock_);
@@ -27,7 +27,7 @@ void TMainForm::CheckBattleClick() {
 }
 
 void TMainForm::ShowCheckedHex(int hex) {
-    if (!battleActive || !battle_.IsHex(hex))
+    if (!battleActive() || !document_.battle().IsHex(hex))
         return;
     ScrollToHex(hex);
     ShowHexInfo(hex);

@@ -36,7 +36,7 @@ TEST_F(MainWindow, CheckBattleFollowsEditsUndoAndTheBattleShown) {
     const QString before = count->text();
     EXPECT_EQ(before, ProblemCountText(CountProblems(dock.problems())));
 
-    form->RecordStep("Battle Settings", [this] { form->battle().settings.maxTurns = 20; });
+    form->document().Edit("Battle Settings", [](Battle& b) { b.settings.maxTurns = 20; });
     EXPECT_FALSE(Lists(dock, CheckId::NoTurns));
     EXPECT_NE(count->text(), before);
     Act("Undo1")->trigger();
