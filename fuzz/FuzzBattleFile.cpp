@@ -1,6 +1,7 @@
 // The battle file reader, and everything the editor computes from a battle it accepted:
-// the derived hex values, the reports, the canonical order and the writer.
+// the derived hex values, the reports, the checker, the canonical order and the writer.
 #include "Battle.h"
+#include "BattleCheck.h"
 #include "BattleFile.h"
 #include "BattleStandings.h"
 #include "Definitions.h"
@@ -41,6 +42,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ArmyStatisticsReport(battle, defs);
     ReinforcementReport(battle, defs, 1);
     ObjectiveStatusReport(battle);
+    // A set with path pieces and fewer symbols than the battle may name.
+    static const SymbolSetSummary set = [] {
+        SymbolSetSummary s;
+        s.terrainCount = 12;
+        s.unitCount = 4;
+        for (const char* d : {"North", "North-East", "South-East", "South", "South-West"})
+            s.terrainNames.push_back(QByteArray("Road ") + d);
+        s.cellWidth = {15, 30, 45};
+        s.columnStep = {11, 23, 35};
+        s.rowStep = {13, 28, 43};
+        return s;
+    }();
+    CheckBattle(battle, set, defs, QString());
     OrderOfBattleReport(battle, defs, 2);
     const QByteArray written = EncodeBattle(battle, battle.settings.saveCount, 0);
     Battle again;

@@ -1,5 +1,7 @@
 #include "ProgramFolder.h"
 
+#include "ProgramFolderChoice.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -14,4 +16,11 @@ QString FindEntry(const QString& folder, const QString& name) {
             return folder + QLatin1Char('/') + entry;
     }
     return exact;
+}
+
+QStringList ProgramFoldersAround(const QString& battlePath, const QString& currentDir,
+                                 const QString& executableDir) {
+    const QString battles = QFileInfo(battlePath).absolutePath();
+    return {QDir::cleanPath(battles + QStringLiteral("/..")), currentDir,
+            InstalledStockFolder(executableDir), executableDir};
 }

@@ -4,6 +4,7 @@
 // letter case.
 
 #include <QString>
+#include <QStringList>
 
 // The path of name inside folder: the existing entry matching it ignoring case, or
 // folder + "/" + name when there is none.
@@ -15,3 +16,9 @@ inline QString BattlesFolder(const QString& programFolder) {
 inline QString DefsFolder(const QString& programFolder) {
     return FindEntry(programFolder, QStringLiteral("defs"));
 }
+
+// Where the command-line tools look for a battle's program data (palette, definitions,
+// icons), in order: the program folder holding the battle's folder, the current directory,
+// the installed stock data beside the tool, the tool's own folder.
+QStringList ProgramFoldersAround(const QString& battlePath, const QString& currentDir,
+                                 const QString& executableDir);

@@ -34,6 +34,7 @@ struct MainFormActions {
     QAction* information = nullptr;
     QAction* objectiveList = nullptr;
     QAction* mapInformation = nullptr;
+    QAction* checkBattle = nullptr;
     // Terrain
     QAction* placePrimary = nullptr;
     QAction* fillPrimary = nullptr;

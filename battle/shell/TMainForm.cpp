@@ -4,6 +4,7 @@
 #include "BattleList.h"
 #include "BattlePreferences.h"
 #include "BattleRecovery.h"
+#include "CheckDock.h"
 #include "ChooseFile.h"
 #include "Cursors.h"
 #include "HelpWindow.h"
@@ -139,6 +140,7 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
         return box.exec() == QMessageBox::Yes;
     };
 
+    CreateCheckDock();
     CreatePanels();
     CreateMenus();
     CreatePaintCommands();
@@ -258,7 +260,10 @@ void TMainForm::CreateMenus() {
     a.redo = AddAction(edit, "Redo1", "Redo", &TMainForm::RedoClick, false);
     a.redo->setShortcuts(
         {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
-    document_.changed = [this] { UpdateEditMenu(); };
+    document_.changed = [this] {
+        UpdateEditMenu();
+        checkDock_->Refresh();
+    };
 
     QMenu* battle = menuBar()->addMenu(QStringLiteral("Battle"));
     a.battleMenu = battle;
@@ -270,6 +275,8 @@ void TMainForm::CreateMenus() {
                                 &TMainForm::ObjectiveListClick, false);
     a.mapInformation =
         AddAction(battle, "BtlMapInfo", "Map Information", &TMainForm::InformationClick, false);
+    a.checkBattle =
+        AddAction(battle, "CheckBattle", "Check Battle", &TMainForm::CheckBattleClick, false);
 
     QMenu* terrain = menuBar()->addMenu(QStringLiteral("Terrain"));
     a.terrainMenu = terrain;
@@ -420,6 +427,7 @@ void TMainForm::CreatePanels() {
     connect(refusalTimer_, &QTimer::timeout, this,
             [this] { infLbl_->setText(statusBeforeRefusal_); });
     infoLayout->addWidget(infLbl_);
+    infoLayout->addWidget(checkDock_->countLabel(), 0, Qt::AlignRight);
 
     auto* grid = new QGridLayout(mPanel_);
     grid->setContentsMargins(2, 2, 2, 2);
@@ -529,6 +537,7 @@ void TMainForm::EnableBattleCommands(bool enable) {
     a.saveMapFile->setEnabled(enable && !untitled());
     // No paste without a battle; the next battle may take the unit copied before.
     a.pasteUnit->setEnabled(enable && unitCopied_);
+    a.checkBattle->setEnabled(enable);
     UpdateEditMenu();
 }
 

@@ -52,6 +52,7 @@ class TVicHexes;
 class TDefStats;
 class BattleRecovery;
 class MapPictureExport;
+class CheckDock;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -156,6 +157,9 @@ public:
     TSelectTer& terrainPicker() { return *selectTer_; }
     TAddUnit& unitEditor() { return *addUnit_; }
     void InformationClick();
+    // Battle > "Check Battle": shows the dockable list of the battle's mistakes.
+    void CheckBattleClick();
+    CheckDock& checkDock() { return *checkDock_; }
     void SideReportClick(int side, bool reinforcements);
     void PlaceCaltrops1Click();
     // A display preference's menu item: its name, its action and the captions it shows.
@@ -188,6 +192,9 @@ protected:
 
 private:
     void CreateMenus();
+    void CreateCheckDock();
+    // A line of the check list chosen: the map scrolls to its hex and outlines it.
+    void ShowCheckedHex(int hex);
     void CreatePanels();
     void FormActivate();
     void FormResize();
@@ -278,4 +285,5 @@ private:
     std::unique_ptr<HelpWindow> help_;
     std::unique_ptr<BattleRecovery> recovery_; // the recovery copy of unsaved changes
     std::unique_ptr<MapPictureExport> mapPictureExport_;
+    CheckDock* checkDock_ = nullptr; // owned by the window as its dock
 };

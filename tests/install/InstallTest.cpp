@@ -320,6 +320,19 @@ TEST(InstalledWithoutDestdir, RefreshesTheDesktopCaches) {
     }
 }
 
+TEST_F(Installed, FmCheckFindsTheDefinitionsAndIconsOfTheInstallation) {
+    QTemporaryDir elsewhere;
+    QProcess check;
+    check.setWorkingDirectory(elsewhere.path());
+    check.setProcessEnvironment(Headless(elsewhere.path()));
+    check.start(Usr("bin/fmcheck"), {Stock() + "/Battles/sample.scn"});
+    ASSERT_TRUE(check.waitForFinished(60000));
+    const QString errors = QString::fromLocal8Bit(check.readAllStandardError());
+    EXPECT_EQ(check.exitCode(), 0) << qPrintable(errors);
+    EXPECT_TRUE(errors.isEmpty()) << qPrintable(errors);
+    EXPECT_FALSE(QString::fromLocal8Bit(check.readAllStandardOutput()).contains(": error:"));
+}
+
 // Starts an installed program offscreen in `cwd`, waits until `file` exists (at most 60
 // seconds) and ends it. False when the file never came.
 bool StartUntil(const QString& program, const QString& home, const QString& cwd,

@@ -1,6 +1,8 @@
 #include "Battle.h"
+#include "BattleCheck.h"
 #include "BattleFile.h"
 #include "GeneratedFolder.h"
+#include "HexSteps.h"
 #include "HexValues.h"
 #include "LoadedSymbolSet.h"
 #include "MapPreview.h"
@@ -349,4 +351,58 @@ TEST(BattleAwayFromItsSet, IsDrawnWithTheSetOfTheOtherFoldersOrSaysWhereItLooked
     // Each folder once, the battle's own first.
     EXPECT_TRUE(said.endsWith(away.filePath("Downloads") + "\n" + elsewhere)) << qPrintable(said);
     EXPECT_FALSE(none.loaded());
+}
+
+// The battle checker finds no error in the sample. Its warnings are all by design: roads,
+// the river and a track leave the battlefield at its edges, the stream rises in the mere,
+// the keep's walls and the camp's palisade stand inside their own hexes only, and the ford
+// is a second objective, which the reports do not count.
+TEST_F(SampleBattle, TheCheckerFindsNoErrorsAndOnlyWarningsByDesign) {
+    const QString folder = GeneratedProgramFolder();
+    const auto problems = CheckBattle(battle(), SummaryOf(set()), defs(), folder);
+    const auto inFamily = [](int symbol, int first) {
+        return symbol >= first && symbol < first + 6;
+    };
+    int offMap = 0, inside = 0;
+    for (const BattleProblem& p : problems) {
+        const std::string what = (p.hexLabel + " " + p.message).toStdString();
+        ASSERT_EQ(p.severity, Severity::Warning) << what;
+        const QPoint cell = Cell(p.hex);
+        switch (p.check) {
+        case CheckId::PathOffMap: {
+            const bool edge = cell.x() == 0 || cell.y() == 0 ||
+                              cell.x() == battle().settings.mapCols - 1 ||
+                              cell.y() == battle().settings.mapRows - 1;
+            EXPECT_TRUE(edge) << what;
+            ++offMap;
+            break;
+        }
+        case CheckId::PathWithoutOpposite: {
+            const HexRecord& x = battle().hex(p.hex);
+            bool edgePieces = false, stream = false;
+            for (int slot = 1; slot <= kSecondarySlots; ++slot) {
+                const int s = x.terrainSlot(slot);
+                edgePieces = edgePieces || inFamily(s, VhWallFirst) || inFamily(s, VhPalisadeFirst);
+                stream = stream || inFamily(s, VhStreamFirst);
+            }
+            bool besideTheMere = false;
+            for (int d = 1; d <= 6; ++d) {
+                const int n = HexNeighbour(battle(), d, p.hex);
+                besideTheMere =
+                    besideTheMere || (n != kNoHex && battle().hex(n).primaryTerrain == VhLake);
+            }
+            const bool intoTheMere = stream && besideTheMere && p.message.startsWith("\"Stream");
+            EXPECT_TRUE(edgePieces != intoTheMere) << what;
+            inside += edgePieces;
+            break;
+        }
+        case CheckId::ObjectiveNotCounted:
+            EXPECT_EQ(p.record, "Objective 2 \"Ebbing Ford\"");
+            break;
+        default:
+            ADD_FAILURE() << "unexpected warning " << what;
+        }
+    }
+    EXPECT_GE(offMap, 4); // the river at both ends, the roads out of the map
+    EXPECT_GT(inside, 0);
 }
