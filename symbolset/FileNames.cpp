@@ -1,5 +1,7 @@
 #include "FileNames.h"
 
+#include "SetFormat.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -31,4 +33,15 @@ QString SetPathForTypedName(const QString& typed) {
         name += QLatin1String(".set");
     const QString folder = typed.contains(QLatin1Char('/')) ? info.path() : QString();
     return folder.isEmpty() ? name : folder + QLatin1Char('/') + name;
+}
+
+QStringList SetFileNames(const QString& setPath) {
+    QString base = QFileInfo(setPath).fileName();
+    if (base.endsWith(kSetSuffix, Qt::CaseInsensitive))
+        base.chop(kSetSuffix.size());
+    QStringList names{base + kSetSuffix, base + kOrderSuffix};
+    for (int k = 0; k < kKindCount; ++k)
+        for (int level = 1; level <= kLevelCount; ++level)
+            names << base + BitmapSuffix(KindAt(k), level);
+    return names;
 }
