@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <map>
+#include <utility>
 
 class EditorPicture {
 public:
@@ -30,6 +32,31 @@ public:
         for (UndoRing& ring : rings_)
             ring.InitUndo();
     }
+    // Another symbol is opened: the history of the one left is kept, and the new one's own
+    // history (from an earlier visit while the set stayed open) comes back.
+    void OpenHistoryOf(int kind, int symbol) {
+        if (key_.first != 0)
+            kept_[key_] = rings_;
+        key_ = {kind, symbol};
+        const auto it = kept_.find(key_);
+        if (it == kept_.end()) {
+            InitUndo();
+        } else {
+            rings_ = std::move(it->second);
+            kept_.erase(it);
+        }
+    }
+    // The set closed, or records were renumbered: no history of any symbol is kept.
+    void DropHistories() {
+        kept_.clear();
+        key_ = {0, 0};
+        InitUndo();
+    }
+    // Records of a kind were renumbered: the histories of that kind no longer fit.
+    void DropHistoriesOfKind(int kind) {
+        std::erase_if(kept_, [kind](const auto& entry) { return entry.first.first == kind; });
+    }
+    int keptHistories() const { return int(kept_.size()); }
     // The zoom level changed: its own history applies (1 .. kLevels).
     void SelectLevel(int level) { level_ = std::clamp(level, 1, kLevels) - 1; }
     // "Undo" and "Redo"; without a step nothing happens.
@@ -64,4 +91,6 @@ private:
 
     std::array<UndoRing, kLevels> rings_;
     int level_ = 0;
+    std::pair<int, int> key_{0, 0}; // kind and record number of the open symbol's history
+    std::map<std::pair<int, int>, std::array<UndoRing, kLevels>> kept_;
 };

@@ -8,6 +8,7 @@
 #include "EditorPicture.h"
 #include "RecoveryStore.h"
 
+#include <SetLock.h>
 #include <SymbolSet.h>
 #include <SymbolStorage.h>
 
@@ -45,6 +46,17 @@ struct SavePrompt {
     QString question;
 };
 
+// Where "Save Symbol Set As..." would write, and what the window must ask or say first.
+struct SaveAsPlan {
+    QString path;          // the normalised ".set" path
+    bool ownSet = false;   // the open set's own file: an ordinary save
+    bool replaces = false; // another set of that name exists: ask before replacing it
+    QString refusal;       // the name cannot be used, and why
+};
+
+// The answer to "the set is open in another window".
+enum class LockAnswer { ReadOnly, OpenAnyway, Cancel };
+
 inline SymbolKind KindOf(int kind) {
     return kind == 2 ? SymbolKind::Unit : SymbolKind::Terrain;
 }
@@ -73,14 +85,25 @@ public:
     SetResult InitSet(bool read);
     // The open flow after the file dialog and the save question. A name whose file does
     // not exist is ignored without a message; a file that is no set leaves the open set.
-    enum class OpenOutcome { Ignored, Failed, Opened };
+    // A set open in another window is opened as askLocked answers (Cancel: Cancelled).
+    enum class OpenOutcome { Ignored, Failed, Opened, Cancelled };
     OpenOutcome OpenSet(const QString& typed, SetResult& result);
+    static QString MissingSetMessage(const QString& path);
+
+    // Asked when the set to open is locked by another window; without it: read-only.
+    std::function<LockAnswer(const QString& question)> askLocked;
+    // Asked before replacing set files another window or program changed since they were
+    // read; without it such a write fails.
+    std::function<bool(const QString& question)> confirmOverwrite;
+    bool readOnly() const { return setOpen && set.readOnly; }
     // "Create a New Set": the set "new" in the program folder, with the hex sizes.
     SetResult CreateNewImageSet(int layout, bool realHex);
     // "Copy an Existing Set": copied to "new" in the program folder and opened.
     OpenOutcome CopyExistingSet(const QString& typed, SetResult& result);
     SetResult SaveSymbolSet();
+    SaveAsPlan PlanSaveSetAs(const QString& typed) const;
     // Copies the set under `typed` (normalised) and adopts it; its own name just saves.
+    // The copy and the open symbol are written as one.
     SetResult SaveSetAs(const QString& typed);
     SetResult ResetSymbolOrder();
 
@@ -147,6 +170,16 @@ public:
     SetResult RestoreRecoveryCopy(const RecoveryCopy& copy);
 
 private:
+    // Takes `read`'s lock, asking when another window holds it; false when cancelled.
+    bool TakeLockFor(SymbolSet& read);
+    // Locks the program folder's "new" set for a new or copied set.
+    SetResult LockNewSet();
+    // The open symbol's pictures into the set (pending in the caller's write scope).
+    SetResult StoreOpenSymbol();
+    // After the set holds the symbol: clean flags, the stored pictures remembered.
+    void MarkSymbolStored();
+    SetLock lock_;
+    std::array<int, 2> countsBeforeList_{}; // terrain and unit counts when the list opened
     void MarkDirty();
     // After undo or redo: dirty exactly when the pictures differ from the stored ones.
     void RecheckDirty();

@@ -17,6 +17,7 @@ QString EditorSession::symbolName() const {
 
 SymbolSelection EditorSession::BeginEditSymbols(int kind) {
     const SymbolSelection before = selection;
+    countsBeforeList_ = {set.count(SymbolKind::Terrain), set.count(SymbolKind::Unit)};
     if (kind != selection.kind) {
         selection.symbol = 0;
         selection.position = 0;
@@ -26,6 +27,11 @@ SymbolSelection EditorSession::BeginEditSymbols(int kind) {
 }
 
 SetResult EditorSession::FinishEditSymbols(bool ok, const SymbolSelection& before) {
+    // A removal renumbers the later records of its kind; their histories would be misplaced.
+    if (set.count(SymbolKind::Terrain) < countsBeforeList_[0])
+        work.DropHistoriesOfKind(1);
+    if (set.count(SymbolKind::Unit) < countsBeforeList_[1])
+        work.DropHistoriesOfKind(2);
     if (!ok) {
         selection = before;
         return SetResult::Success();
@@ -55,7 +61,7 @@ SetResult EditorSession::LoadCurrentSymbol() {
     dirty_[0] = dirty_[1] = false;
     controls.saveImage = false;
     RememberStored();
-    work.InitUndo();
+    work.OpenHistoryOf(selection.kind, selection.symbol);
     zoomLevel = 1;
     SetImgSize();
     controls.next = true;
@@ -65,19 +71,30 @@ SetResult EditorSession::LoadCurrentSymbol() {
 SetResult EditorSession::SaveActiveImage() {
     if (!symbolOpen())
         return SetResult::Success();
+    if (SetResult r = StoreOpenSymbol(); !r)
+        return r;
+    MarkSymbolStored();
+    return SetResult::Success();
+}
+
+SetResult EditorSession::StoreOpenSymbol() {
+    if (!symbolOpen())
+        return SetResult::Success();
     Pic2Master();
     LevelPictures stored = levels;
     if (transparent) {
         for (QImage& picture : stored)
             SwitchColour(picture, transparentColour, kPureBlack);
     }
-    SetResult r = StoreSymbol(set, KindOf(selection.kind), selection.symbol, stored, transparent);
-    if (!r)
-        return r;
+    return StoreSymbol(set, KindOf(selection.kind), selection.symbol, stored, transparent);
+}
+
+void EditorSession::MarkSymbolStored() {
+    if (!symbolOpen())
+        return;
     dirty_[selection.kind - 1] = false;
     controls.saveImage = false;
     RememberStored();
-    return r;
 }
 
 void EditorSession::RememberStored() {
@@ -120,6 +137,7 @@ void EditorSession::ZapWorkArea() {
 void EditorSession::ZmLvPlsClick() {
     if (zoomLevel < 1 || zoomLevel >= kLevelCount)
         return;
+    tools.EndDrag(); // the stroke belongs to the level it began on
     Pic2Master();
     ++zoomLevel;
     SetImgSize();
@@ -128,6 +146,7 @@ void EditorSession::ZmLvPlsClick() {
 void EditorSession::ZmLvMinClick() {
     if (zoomLevel <= 1)
         return;
+    tools.EndDrag();
     Pic2Master();
     --zoomLevel;
     SetImgSize();
@@ -150,6 +169,11 @@ void EditorSession::SetImgSize() {
     Pic2Grid();
     // Each level keeps its own history across zoom changes.
     work.SelectLevel(zoomLevel);
+    tools.clip = nullptr;
+    if (selection.kind == 1 && set.realHex()) {
+        const QImage shape = set.hexShapes[zoomLevel - 1];
+        tools.clip = [shape](QImage& picture) { ClipToHexShape(picture, shape); };
+    }
 }
 
 void EditorSession::Pic2Master() {
@@ -212,6 +236,9 @@ SetResult EditorSession::SetTransparentColour(QRgb colour) {
         for (QImage& picture : stored_)
             SwitchColour(picture, old, colour);
         Pic2Grid();
+        // Every kept picture holds the old colour.
+        work.DropHistoriesOfKind(1);
+        work.DropHistoriesOfKind(2);
         work.InitUndo();
     }
     if (!kept)

@@ -21,9 +21,15 @@ public:
     NamePromptLogic(const SymbolSet& set, SymbolKind kind) : set_(set), kind_(kind) {}
     QString buffer; // the name being entered; shown when the prompt opens
 
-    // Whether `typed` is taken (then it is in the buffer and the prompt closes with OK).
+    // Whether `typed` is taken (then it is in the buffer and the prompt closes with OK). A
+    // name the file cannot hold (outside Latin-1) is refused with `refusal` set; a name
+    // left as the prompt showed it is taken whole, however long it was stored.
     bool OKBtnClick(const QString& typed, const DuplicateQuestion& ask);
+    QString refusal;
     void CancelBtnClick() { buffer.clear(); }
+
+    // The name the prompt opened with (a rename), or empty.
+    QString original;
 
 private:
     const SymbolSet& set_;

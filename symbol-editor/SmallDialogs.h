@@ -12,6 +12,10 @@
 class QLabel;
 class QLineEdit;
 
+// Makes `edit` refuse characters a set file cannot hold; the returned label (to be placed
+// below the field) says why while a refused character was the last thing typed.
+QLabel* RefuseOutsideLatin1(QLineEdit* edit);
+
 // A question answered by one of several buttons; exec() returns the button's value.
 class ButtonChoiceDialog : public QDialog {
     Q_OBJECT

@@ -44,6 +44,7 @@ TGetSze::TGetSze(QWidget* parent, UnitSizeLogic& logic) : QDialog(parent), logic
     name_->setMaxLength(NamePromptLogic::kMaxLength);
     nameRow->addWidget(name_);
     layout->addLayout(nameRow);
+    layout->addWidget(RefuseOutsideLatin1(name_));
     auto* levels = new QHBoxLayout;
     for (int level = 1; level <= kLevelCount; ++level) {
         auto* box = new QGroupBox(QStringLiteral("Level %1").arg(level));

@@ -45,6 +45,8 @@ ListButtons SymbolListLogic::SymSelect() const {
     b.edit = b.rename = n > 0;
     b.up = selection_.position > 1;
     b.down = selection_.position != n;
+    if (set_.readOnly) // viewing only: every button that changes the set is off
+        b.remove = b.copy = b.create = b.rename = b.up = b.down = false;
     return b;
 }
 
@@ -157,8 +159,8 @@ void SymbolListLogic::RenSymClick(SymbolListPrompts& prompts) {
     if (r == 0)
         return;
     NamePromptLogic prompt(set_, kind_);
-    prompt.buffer = QString::fromLatin1(set_.record(kind_, r).name);
-    if (!prompts.AskName(prompt))
+    prompt.buffer = prompt.original = QString::fromLatin1(set_.record(kind_, r).name);
+    if (!prompts.AskName(prompt) || prompt.buffer == prompt.original)
         return;
     const QByteArray before = set_.record(kind_, r).name;
     set_.record(kind_, r).name = prompt.buffer.toLatin1().left(kMaxNameLength);
@@ -217,5 +219,7 @@ void SymbolListLogic::CancelSymClick() {
 }
 
 SetResult SymbolListLogic::FormClose() {
+    if (set_.readOnly)
+        return SetResult::Success(); // nothing could be reordered
     return set_.WriteOrder();
 }

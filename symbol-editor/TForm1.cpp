@@ -4,6 +4,7 @@
 #include "ColourRules.h"
 #include "DialogPlacement.h"
 #include "GridViews.h"
+#include "SmallDialogs.h"
 
 #include <FileNames.h>
 
@@ -20,6 +21,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -56,6 +58,24 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(central);
     BuildMenus();
     ConnectMouse();
+    readOnlyLabel_ = new QLabel("Viewing only: save under another name to keep changes");
+    statusBar()->addPermanentWidget(readOnlyLabel_);
+    readOnlyLabel_->hide();
+    session_.askLocked = [this](const QString& question) {
+        ButtonChoiceDialog ask(this, "Symbol Set In Use", QString(question).replace('\r', '\n'),
+                               {{"View Only", 1}, {"Open Anyway", 2}, {"Cancel", 3}}, 3);
+        ask.setObjectName("SetInUse");
+        const int answer = ask.Ask();
+        return answer == 1   ? LockAnswer::ReadOnly
+               : answer == 2 ? LockAnswer::OpenAnyway
+                             : LockAnswer::Cancel;
+    };
+    session_.confirmOverwrite = [this](const QString& question) {
+        ButtonChoiceDialog ask(this, "Symbol Set Changed On Disk",
+                               QString(question).replace('\r', '\n'),
+                               {{"Replace", 1}, {"Cancel", 2}}, 2);
+        return ask.Ask() == 1;
+    };
     recoveryTimer_.setSingleShot(true);
     recoveryTimer_.setInterval(kRecoveryDelayMs);
     connect(&recoveryTimer_, &QTimer::timeout, this, &TForm1::WriteRecoveryCopy);
@@ -290,7 +310,8 @@ void TForm1::Refresh() {
     undoAction_->setEnabled(c.tools && session_.work.undo().canUndo());
     redoAction_->setEnabled(c.tools && session_.work.undo().canRedo());
     next_->setEnabled(c.next);
-    saveImage_->setEnabled(c.saveImage);
+    saveImage_->setEnabled(c.saveImage && !session_.readOnly());
+    readOnlyLabel_->setVisible(session_.readOnly());
     zoomPlus_->setEnabled(c.zoomPlus);
     zoomMinus_->setEnabled(c.zoomMinus);
     for (QWidget* w : toolWidgets_)

@@ -149,4 +149,5 @@ private:
     QLabel* gridCell_ = nullptr;
     QLabel* zoomLevel_ = nullptr;
     QLabel* modeLabel_ = nullptr;
+    QLabel* readOnlyLabel_ = nullptr;
 };

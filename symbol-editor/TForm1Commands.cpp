@@ -24,6 +24,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QMessageBox>
+#include <QStatusBar>
 
 namespace {
 const QString kSetFilter = QStringLiteral("Fieldmark Symbol Sets (*.set);;All Files (*)");
@@ -86,11 +87,15 @@ void TForm1::OpenSetFile(const QString& path, bool reportMissing) {
     }
     Refresh();
     if (outcome == EditorSession::OpenOutcome::Ignored && reportMissing)
-        ShowError(SetResult::Failure(kNotReadableMessage));
+        ShowError(SetResult::Failure(
+            EditorSession::MissingSetMessage(FindFileAnyCase(SetPathForTypedName(path)))));
     else if (outcome == EditorSession::OpenOutcome::Failed)
         ShowError(result);
-    else if (outcome == EditorSession::OpenOutcome::Opened)
-        ChooseKindAndEdit();
+    if (outcome != EditorSession::OpenOutcome::Opened)
+        return;
+    if (!session_.set.readNotice.isEmpty())
+        statusBar()->showMessage(session_.set.readNotice);
+    ChooseKindAndEdit();
 }
 
 void TForm1::ChooseKindAndEdit() {
@@ -153,8 +158,13 @@ void TForm1::SaveSymbolSetAs1Click() {
 
 bool TForm1::RunSaveSetAs() {
     const QString name =
-        AskSaveFileName(this, "Save Symbol Set As...", session_.battlesFolder(), kSetFilter);
+        AskSaveFileName(this, "Save Symbol Set As...", session_.battlesFolder(), kSetFilter, "set");
     if (name.isEmpty())
+        return false;
+    const SaveAsPlan plan = session_.PlanSaveSetAs(name);
+    if (!plan.refusal.isEmpty())
+        return Reported(SetResult::Failure(plan.refusal));
+    if (plan.replaces && !AskReplace(this, "Save Symbol Set As...", plan.path))
         return false;
     SetResult result;
     {
@@ -309,10 +319,12 @@ void TForm1::SaveBrushClick() {
     if (session_.tools.region().isNull())
         return;
     const QString name =
-        AskSaveFileName(this, "Save Image Region", session_.programFolder, kBmpFilter);
+        AskSaveFileName(this, "Save Image Region", session_.programFolder, kBmpFilter, "bmp");
     if (name.isEmpty())
         return;
     const QString path = RegionPathForTypedName(name);
+    if (QFileInfo::exists(path) && !AskReplace(this, "Save Image Region", path))
+        return;
     ShowError(SaveRegion(path, session_.tools.region()));
 }
 

@@ -1,5 +1,6 @@
 #include "FileNames.h"
 
+#include "Latin1Text.h"
 #include "SetFormat.h"
 
 #include <QDir>
@@ -44,4 +45,20 @@ QStringList SetFileNames(const QString& setPath) {
         for (int level = 1; level <= kLevelCount; ++level)
             names << base + BitmapSuffix(KindAt(k), level);
     return names;
+}
+
+QString SetNameRefusal(const QString& setPath) {
+    constexpr int kLongestSetName = 255;
+    QString base = QFileInfo(setPath).fileName();
+    if (base.endsWith(kSetSuffix, Qt::CaseInsensitive))
+        base.chop(kSetSuffix.size());
+    if (base.isEmpty())
+        return QStringLiteral("A symbol set needs a name before \".set\".");
+    if (!IsLatin1(base))
+        return QStringLiteral("The battle editor cannot name the set \"%1\": ").arg(base) +
+               Latin1RefusalReason(base);
+    if (base.size() > kLongestSetName)
+        return QStringLiteral("The battle editor cannot name a set of more than %1 characters.")
+            .arg(kLongestSetName);
+    return {};
 }

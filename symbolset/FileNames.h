@@ -15,3 +15,7 @@ QString SetPathForTypedName(const QString& typed);
 // The names (without folder) of the eleven files of the set whose ".set" is `setPath`: the
 // ".set", the ".sdx", then the nine bitmaps.
 QStringList SetFileNames(const QString& setPath);
+
+// Why the battle editor could not name a set saved at `setPath` (its battles store the
+// base name in a field of 255 Latin-1 characters); empty when it can.
+QString SetNameRefusal(const QString& setPath);

@@ -5,7 +5,9 @@
 #include "EditorFixtures.h"
 
 #include <FileSizeLimit.h>
+#include <FileTree.h>
 #include <GridViews.h>
+#include <SetMaintenance.h>
 #include <SymbolDialogs.h>
 #include <TForm1.h>
 
@@ -156,6 +158,38 @@ TEST_F(SymbolMainWindow, OpenDialogsTakeANameTypedWithoutItsExtension) {
     EXPECT_EQ(session().tools.region().size(), QSize(3, 2));
 }
 
+TEST_F(SymbolMainWindow, SaveAsAndExportAskBeforeReplacingANameTypedWithoutItsSuffix) {
+    OpenPikes();
+    SymbolSet castle = NewTestSet(dir.filePath("Battles"), true);
+    ASSERT_TRUE(SaveSetTo(castle, castle.setPath, dir.filePath("Battles/castle.set")).ok);
+    const QByteArray before = ReadFileBytes(dir.filePath("Battles/castle.set"));
+    {
+        DialogScript script({DialogScript::TypeFile("Castle"), DialogScript::Click("No")});
+        window->SaveSymbolSetAs1Click();
+        EXPECT_TRUE(script.finished());
+        EXPECT_EQ(script.seen().size(), 2) << "the replace question";
+    }
+    EXPECT_EQ(ReadFileBytes(dir.filePath("Battles/castle.set")), before);
+    EXPECT_EQ(session().set.baseName(), "house");
+    {
+        DialogScript script({DialogScript::TypeFile("castle"), DialogScript::Click("Yes")});
+        window->SaveSymbolSetAs1Click();
+        EXPECT_TRUE(script.finished());
+    }
+    EXPECT_EQ(session().set.baseName(), "castle");
+    EXPECT_NE(ReadFileBytes(dir.filePath("Battles/castle.set")), before);
+
+    session().tools.SetRegion(Plain(3, 2, kGreen));
+    ASSERT_TRUE(Plain(1, 1, kGreen).save(dir.filePath("stamp.bmp")));
+    const QByteArray stamp = ReadFileBytes(dir.filePath("stamp.bmp"));
+    {
+        DialogScript script({DialogScript::TypeFile("stamp"), DialogScript::Click("No")});
+        window->SaveBrushClick();
+        EXPECT_EQ(script.seen(), (QStringList{"Save Image Region", "Save Image Region"}));
+    }
+    EXPECT_EQ(ReadFileBytes(dir.filePath("stamp.bmp")), stamp);
+}
+
 TEST_F(SymbolMainWindow, DialogsOpenAboveTheProgramsStayOnTopWindows) {
     OpenPikes();
     Paint({1, 1});
@@ -297,7 +331,9 @@ TEST_F(SymbolMainWindow, ASetNamedAtStartThatIsMissingIsReported) {
         window->StartUpQuestions();
         EXPECT_TRUE(script.finished());
     }
-    EXPECT_TRUE(shown.contains("This Symbol Set is Not Readable.")) << qPrintable(shown);
+    // Not "not readable": the file is missing, and the message names it.
+    EXPECT_TRUE(shown.contains("does not exist")) << qPrintable(shown);
+    EXPECT_TRUE(shown.contains(dir.filePath("Battles/gone.set"))) << qPrintable(shown);
     EXPECT_FALSE(session().setOpen);
 }
 

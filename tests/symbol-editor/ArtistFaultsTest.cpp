@@ -1,0 +1,203 @@
+// Faults an artist met while making a set: strokes cut by undo or a level change, a colour
+// grab that marked the symbol changed, histories lost on opening another symbol, a paste
+// that could not be taken back on real-hex terrain, names outside Latin-1, and two windows
+// on one set.
+#include "EditorFixtures.h"
+
+#include <EditorSession.h>
+#include <NamePrompts.h>
+#include <SetMaintenance.h>
+#include <SymbolStorage.h>
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kGreen = qRgb(0, 160, 0);
+const QRgb kRed = qRgb(200, 0, 0);
+
+// The program folder of MakeProgramFolder with a second unit "Lances", opened on "Pikes".
+struct Artist : ::testing::Test {
+    QTemporaryDir dir;
+    EditorSession session;
+
+    void SetUp() override {
+        MakeProgramFolder(dir.path());
+        SymbolSet set;
+        ASSERT_TRUE(set.Read(SetPath()).ok);
+        ASSERT_TRUE(AddSymbol(set, SymbolKind::Unit, "Lances",
+                              {QSize(4, 3), QSize(8, 6), QSize(12, 9)}, kWhite)
+                        .ok);
+        session.SetUp(dir.path());
+        Open(session, 2, 1);
+    }
+    QString SetPath() const { return dir.filePath("Battles/house.set"); }
+    void Open(EditorSession& s, int kind, int symbol) {
+        if (!s.setOpen) {
+            SetResult r;
+            ASSERT_EQ(s.OpenSet(SetPath(), r), EditorSession::OpenOutcome::Opened);
+        }
+        const SymbolSelection before = s.BeginEditSymbols(kind);
+        s.selection.symbol = symbol;
+        ASSERT_TRUE(s.FinishEditSymbols(true, before).ok);
+    }
+    void Dot(QPoint p, QRgb colour) {
+        session.tools.SetPrimary(colour);
+        session.tools.DrwGrdMouseDown(Qt::LeftButton, p);
+        session.tools.DrwGrdMouseUp(p);
+    }
+};
+
+} // namespace
+
+TEST_F(Artist, UndoOrRedoDuringADragEndsTheDragFirst) {
+    session.ZmLvPlsClick(); // 8 by 6
+    Dot({0, 0}, kGreen);
+    const QImage afterDot = session.work.picture.copy();
+    session.tools.SetDrawMode(ModeRectangle);
+    session.tools.SetPrimary(kRed);
+    session.tools.DrwGrdMouseDown(Qt::LeftButton, {2, 2});
+    session.tools.DrwGrdMouseMove({5, 4});
+    const QImage rectangle = session.work.picture.copy();
+    session.tools.UndoWrkClick(); // the button is still held
+    EXPECT_EQ(session.work.picture, afterDot);
+    // The rest of the drag no longer draws, and the dot is still there.
+    session.tools.DrwGrdMouseMove({6, 5});
+    session.tools.DrwGrdMouseUp({6, 5});
+    EXPECT_EQ(session.work.picture, afterDot);
+    session.tools.RedoClick();
+    EXPECT_EQ(session.work.picture, rectangle) << "redo brings back the whole rectangle";
+    session.tools.UndoWrkClick();
+    session.tools.UndoWrkClick();
+    EXPECT_EQ(CountColour(session.work.picture, kGreen), 0) << "the dot was its own step";
+}
+
+TEST_F(Artist, ALevelChangeEndsTheStrokeOnItsOwnLevel) {
+    session.ZmLvPlsClick(); // level 2, 8 by 6
+    session.tools.SetPrimary(kGreen);
+    session.tools.DrwGrdMouseDown(Qt::LeftButton, {0, 0});
+    session.tools.DrwGrdMouseMove({1, 0});
+    session.ZmLvPlsClick(); // Ctrl+wheel while the button is held
+    session.tools.DrwGrdMouseMove({11, 8});
+    session.tools.DrwGrdMouseUp({11, 8});
+    EXPECT_EQ(CountColour(session.work.picture, kGreen), 0) << "no stray line on level 3";
+    EXPECT_EQ(CountColour(session.levels[1], kGreen), 2);
+    session.ZmLvMinClick();
+    session.tools.UndoWrkClick();
+    EXPECT_EQ(CountColour(session.work.picture, kGreen), 0) << "the stroke is one step";
+}
+
+TEST_F(Artist, GrabbingAColourChangesNothing) {
+    session.tools.SetDrawMode(ModeGrabColour);
+    session.tools.DrwGrdMouseDown(Qt::LeftButton, {1, 1});
+    session.tools.DrwGrdMouseUp({1, 1});
+    EXPECT_EQ(session.tools.primary(), kWhite);
+    EXPECT_FALSE(session.dirty(2));
+    EXPECT_FALSE(session.controls.saveImage);
+    EXPECT_FALSE(session.work.undo().canUndo());
+}
+
+TEST_F(Artist, EachSymbolKeepsItsHistoryWhileTheSetIsOpen) {
+    Dot({1, 1}, kGreen);
+    Dot({2, 1}, kRed);
+    ASSERT_TRUE(session.SaveActiveImage().ok);
+    Open(session, 2, 2); // "Lances"
+    Dot({0, 0}, kRed);
+    ASSERT_TRUE(session.SaveActiveImage().ok);
+    Open(session, 2, 1); // back to "Pikes": both steps can be undone
+    session.tools.UndoWrkClick();
+    EXPECT_EQ(CountColour(session.work.picture, kRed), 0);
+    session.tools.UndoWrkClick();
+    EXPECT_EQ(CountColour(session.work.picture, kGreen), 0);
+    Open(session, 2, 2);
+    EXPECT_TRUE(session.work.undo().canUndo());
+    // Another set: nothing of this one's histories is kept.
+    SetResult r;
+    ASSERT_EQ(session.OpenSet(SetPath(), r), EditorSession::OpenOutcome::Opened);
+    Open(session, 2, 2);
+    EXPECT_FALSE(session.work.undo().canUndo());
+}
+
+TEST(RealHexPaste, RightClickTakesBackAPasteReachingOutsideTheHexagon) {
+    QTemporaryDir dir;
+    EditorSession session;
+    session.SetUp(dir.path());
+    session.hexSizes = {5, 15, 25};
+    ASSERT_TRUE(session.CreateNewImageSet(LayoutVertical, true).ok);
+    const SymbolSelection before = session.BeginEditSymbols(1);
+    session.selection.symbol = 1;
+    ASSERT_TRUE(session.FinishEditSymbols(true, before).ok);
+    session.ZmLvPlsClick(); // 15 by 15
+    session.RedrawGrid();
+    const QImage start = session.work.picture.copy();
+    session.tools.SetRegion(Plain(6, 6, kGreen));
+    session.tools.SetDrawMode(ModePasteRegion);
+    session.tools.DrwGrdMouseDown(Qt::LeftButton, {0, 0}); // the corner lies outside
+    session.tools.DrwGrdMouseUp({0, 0});
+    session.RedrawGrid(); // clips the corner to the hexagon
+    ASSERT_NE(session.work.picture, start);
+    session.tools.DrwGrdMouseDown(Qt::RightButton, {3, 3});
+    EXPECT_EQ(session.work.picture, start);
+}
+
+TEST_F(Artist, NamesOutsideLatin1AreRefusedWithAReason) {
+    NamePromptLogic prompt(session.set, SymbolKind::Unit);
+    EXPECT_FALSE(prompt.OKBtnClick(QString::fromUtf8("Pike \xce\xa9"), {}));
+    EXPECT_TRUE(prompt.refusal.contains("Latin-1")) << prompt.refusal.toStdString();
+    EXPECT_TRUE(prompt.buffer.isEmpty());
+    EXPECT_TRUE(prompt.OKBtnClick(QString::fromUtf8("Pike \xc3\xa9"), {})); // é is Latin-1
+}
+
+TEST_F(Artist, ARenamedNameLeftAsShownKeepsAll25Bytes) {
+    NamePromptLogic prompt(session.set, SymbolKind::Unit);
+    prompt.buffer = prompt.original = "abcdefghijklmnopqrstuvwxy";
+    EXPECT_TRUE(prompt.OKBtnClick(prompt.buffer, {}));
+    EXPECT_EQ(prompt.buffer.size(), 25);
+}
+
+TEST_F(Artist, ASecondWindowOnTheSetIsToldAndChoosesViewingOnly) {
+    EditorSession second;
+    second.SetUp(dir.path());
+    QString asked;
+    second.askLocked = [&asked](const QString& question) {
+        asked = question;
+        return LockAnswer::ReadOnly;
+    };
+    Open(second, 2, 1);
+    EXPECT_TRUE(asked.contains("open in another window")) << asked.toStdString();
+    EXPECT_TRUE(second.readOnly());
+    EXPECT_FALSE(second.controls.saveSet);
+    second.tools.SetPrimary(kGreen);
+    second.tools.DrwGrdMouseDown(Qt::LeftButton, {0, 0});
+    second.tools.DrwGrdMouseUp({0, 0});
+    EXPECT_FALSE(second.SaveActiveImage().ok) << "viewing only writes nothing";
+    second.askLocked = [](const QString&) { return LockAnswer::Cancel; };
+    SetResult r;
+    EXPECT_EQ(second.OpenSet(SetPath(), r), EditorSession::OpenOutcome::Cancelled);
+}
+
+TEST_F(Artist, ASaveOverFilesAnotherWindowChangedAsksFirst) {
+    EditorSession second;
+    second.SetUp(dir.path());
+    second.askLocked = [](const QString&) { return LockAnswer::OpenAnyway; };
+    Open(second, 2, 2);
+    // The first window adds a symbol and saves it.
+    ASSERT_TRUE(AddSymbol(session.set, SymbolKind::Unit, "Bows",
+                          {QSize(4, 3), QSize(8, 6), QSize(12, 9)}, kWhite)
+                    .ok);
+    // The second saves its symbol: asked, and refusing keeps the first window's symbol.
+    int asked = 0;
+    second.confirmOverwrite = [&asked](const QString&) { return ++asked, false; };
+    second.tools.SetPrimary(kGreen);
+    second.tools.DrwGrdMouseDown(Qt::LeftButton, {0, 0});
+    second.tools.DrwGrdMouseUp({0, 0});
+    EXPECT_FALSE(second.SaveSymbolSet().ok);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(second.dirty(2)) << "the refused save keeps the edit";
+    SymbolSet onDisk;
+    ASSERT_TRUE(onDisk.Read(SetPath()).ok);
+    EXPECT_EQ(onDisk.count(SymbolKind::Unit), 3) << "\"Bows\" is still in the set";
+}
