@@ -15,13 +15,13 @@
 #include "AtomicWrite.h"
 #include "TSymbols.h"
 
+#include <BmpFile.h>
 #include <FileNames.h>
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QLabel>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -302,11 +302,10 @@ void TForm1::LoadBrushClick() {
     const QString path = RegionPathForTypedName(name);
     if (!QFileInfo::exists(path))
         return;
-    QImageReader reader(path);
-    const QImage region = reader.read();
-    if (region.isNull()) {
-        ShowMessage(this, QMessageBox::Critical, "Error",
-                    "Could not read the image region " + path + ".");
+    QImage region;
+    QString reason;
+    if (!ReadBmpFile(path, region, reason)) {
+        ShowMessage(this, QMessageBox::Critical, "Error", reason);
         return;
     }
     session_.tools.SetRegion(region);

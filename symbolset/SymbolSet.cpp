@@ -1,5 +1,6 @@
 #include "SymbolSet.h"
 
+#include "BmpFile.h"
 #include "FileNames.h"
 #include "HexGeometry.h"
 #include "SdxFile.h"
@@ -8,7 +9,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 
 namespace {
 
@@ -113,25 +113,23 @@ SetResult SymbolSet::Read(const QString& path) {
         }
     }
     // The bitmaps are what the cells point into: a bitmap whose size the header does not
-    // know (a write interrupted between a bitmap and the ".set") is taken as it is, as long
-    // as every cell lies inside it.
+    // know is taken as it is, as long as every cell lies inside it. A bitmap that is cut
+    // short or damaged refuses the set with the file and the damage named.
     for (int k = 0; k < kKindCount; ++k) {
         for (int level = 1; level <= kLevelCount; ++level) {
-            QImageReader reader(loaded.bitmapPath(KindAt(k), level), "bmp");
-            const QSize size = reader.size();
-            if (!size.isValid() || !CellsFit(loaded.contents, KindAt(k), level, size))
+            QImage picture;
+            QString reason;
+            BmpInfo info;
+            if (!ReadBmpFile(loaded.bitmapPath(KindAt(k), level), picture, reason, &info))
+                return SetResult::Failure(kNotReadableMessage + QLatin1Char('\r') + reason);
+            if (!CellsFit(loaded.contents, KindAt(k), level, info.size))
                 return SetResult::Failure(kNotReadableMessage);
-            loaded.contents.header.bitmapSizes[k][level - 1] = size;
+            loaded.contents.header.bitmapSizes[k][level - 1] = info.size;
+            if (k == KindIndex(SymbolKind::Terrain) && level == 1 && info.bitsPerPixel == 8) {
+                loaded.imageDepth = 8;
+                loaded.colourTable8 = info.palette;
+            }
         }
-    }
-
-    QImageReader terrainReader(loaded.bitmapPath(SymbolKind::Terrain, 1), "bmp");
-    if (terrainReader.imageFormat() == QImage::Format_Indexed8) {
-        const QImage terrain = terrainReader.read();
-        if (terrain.isNull())
-            return SetResult::Failure(kNotReadableMessage);
-        loaded.imageDepth = 8;
-        loaded.colourTable8 = terrain.colorTable();
     }
 
     if (loaded.realHex()) {
@@ -212,7 +210,9 @@ bool SymbolSet::PendingBitmap(const QString& path, QImage& image) const {
         return true;
     }
     if (auto it = pending_->bytes.find(path); it != pending_->bytes.end()) {
-        image = QImage::fromData(it->second, "bmp");
+        QString reason;
+        if (!DecodeBmp(it->second, image, reason))
+            image = QImage();
         return true;
     }
     return false;
@@ -222,10 +222,9 @@ SetResult SymbolSet::LoadBitmap(SymbolKind kind, int level, QImage& image) const
     const QString path = bitmapPath(kind, level);
     QImage loaded;
     if (!PendingBitmap(path, loaded)) {
-        QImageReader reader(path, "bmp");
-        if (!reader.read(&loaded))
-            return SetResult::Failure(
-                QStringLiteral("Could not read the file %1:\r%2").arg(path, reader.errorString()));
+        QString reason;
+        if (!ReadBmpFile(path, loaded, reason))
+            return SetResult::Failure(reason);
     }
     if (loaded.isNull())
         return SetResult::Failure(QStringLiteral("Could not read the file %1.").arg(path));

@@ -207,6 +207,22 @@ TEST(SetLoadingRefusal, MissingOrSmallBitmapsGiveTheKindsMessage) {
     }
 }
 
+TEST(SetLoading, ASaveOfTheSetInterruptedAfterItsJournalIsFinished) {
+    SetFolder f;
+    WriteSet(f.dir.path(), "moors");
+    // The symbol editor wrote the new unit picture and its journal, then stopped.
+    QImage units;
+    ASSERT_TRUE(units.load(f.path("moors-u1.bmp"), "BMP"));
+    units.fill(qRgb(10, 200, 30));
+    ASSERT_TRUE(units.save(f.path("moors-u1.bmp.new"), "BMP"));
+    ASSERT_TRUE(
+        WriteBytes(f.path("moors.journal"), "fieldmark set switch\nput moors-u1.bmp\nend\n"));
+    ASSERT_TRUE(f.load()) << f.log.texts().join("|").toStdString();
+    EXPECT_EQ(f.set.picture(SymbolKind::Unit, 1).pixel(5, 5), qRgb(10, 200, 30));
+    EXPECT_FALSE(QFile::exists(f.path("moors.journal")));
+    EXPECT_FALSE(QFile::exists(f.path("moors-u1.bmp.new")));
+}
+
 TEST(SetLoadingRefusal, FailedLoadKeepsThePreviousSet) {
     SetFolder f;
     WriteSet(f.dir.path(), "moors");
