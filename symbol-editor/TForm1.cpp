@@ -336,6 +336,10 @@ void TForm1::Refresh() {
     UpdateRecovery();
 }
 
+QString TForm1::statusText() const {
+    return statusBar()->currentMessage();
+}
+
 void TForm1::BlastGrid() {
     if (!session_.setOpen && !logo_.isNull()) {
         actualImage_->setPixmap(QPixmap::fromImage(

@@ -39,6 +39,8 @@ public:
     // their questions open over it.
     void StartUpQuestions();
     RecoveryStore& recovery() { return recovery_; }
+    // The status line's current message (notices that need no answer).
+    QString statusText() const;
     static constexpr int kRecoveryDelayMs = 3000;
 
     // File ---------------------------------------------------------------------------------
@@ -95,6 +97,9 @@ private:
     bool Reported(const SetResult& result);
     void UpdateRecovery();
     void WriteRecoveryCopy();
+    // The recovery folder cannot be written: said once, in the status line.
+    void NoteRecoveryOff();
+    bool recoveryOffNoted_ = false;
     void OneShot(const std::function<void()>& command);
     void ShowColourIndex(QRgb colour);
 

@@ -201,3 +201,13 @@ TEST_F(Artist, ASaveOverFilesAnotherWindowChangedAsksFirst) {
     ASSERT_TRUE(onDisk.Read(SetPath()).ok);
     EXPECT_EQ(onDisk.count(SymbolKind::Unit), 3) << "\"Bows\" is still in the set";
 }
+
+TEST_F(Artist, SaveAsRefusesANameTheBattleEditorCannotUse) {
+    for (const QString& name : {QString::fromUtf8("Forest \xce\xa9"), QString(256, 'f')}) {
+        const SaveAsPlan plan = session.PlanSaveSetAs(dir.filePath("Battles/" + name));
+        EXPECT_FALSE(plan.refusal.isEmpty()) << name.size();
+        EXPECT_FALSE(session.SaveSetAs(dir.filePath("Battles/" + name)).ok);
+    }
+    EXPECT_EQ(session.set.baseName(), "house");
+    EXPECT_TRUE(session.PlanSaveSetAs(dir.filePath("Battles/forest")).refusal.isEmpty());
+}

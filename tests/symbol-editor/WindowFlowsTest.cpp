@@ -190,6 +190,21 @@ TEST_F(SymbolMainWindow, SaveAsAndExportAskBeforeReplacingANameTypedWithoutItsSu
     EXPECT_EQ(ReadFileBytes(dir.filePath("stamp.bmp")), stamp);
 }
 
+TEST_F(SymbolMainWindow, AnUnwritableRecoveryFolderIsSaidInTheStatusLine) {
+    QFile blocker(dir.filePath("blocked")); // a file where the folder would go
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    qputenv("XDG_STATE_HOME", dir.filePath("blocked").toUtf8());
+    TForm1 other;
+    other.SetUp(dir.path());
+    {
+        DialogScript script({});
+        other.OfferRecovery();
+    }
+    EXPECT_TRUE(other.statusText().contains("Crash protection is off"))
+        << other.statusText().toStdString();
+}
+
 TEST_F(SymbolMainWindow, DialogsOpenAboveTheProgramsStayOnTopWindows) {
     OpenPikes();
     Paint({1, 1});
