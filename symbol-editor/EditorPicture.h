@@ -27,6 +27,13 @@ public:
             onChange();
         undo().PushUndo(picture);
     }
+    // A change made to another level's picture (`before` it changed): one step of that
+    // level's history.
+    void SaveFlagOfLevel(int level, const QImage& before) {
+        if (onChange)
+            onChange();
+        rings_[std::clamp(level, 1, kLevels) - 1].PushUndo(before);
+    }
     // A new symbol or recoloured pictures: every level starts without history.
     void InitUndo() {
         for (UndoRing& ring : rings_)

@@ -6,6 +6,7 @@
 
 #include "DrawingTools.h"
 #include "EditorPicture.h"
+#include "GridGeometry.h"
 #include "RecoveryStore.h"
 
 #include <SetLock.h>
@@ -131,13 +132,23 @@ public:
     EditorPicture work;
     int cell = 8;
     bool gridOn = true;
+    // The canvas follows the window's size until the artist zooms it by hand.
+    bool fitGrid = true;
+    void SetCell(int screenPixels);
+    bool gridLinesShown() const { return gridOn && cell >= kGridLinesFrom; }
     void ZmLvPlsClick();
     void ZmLvMinClick();
     void SetImgSize();
     void Pic2Master();
     void Pic2Grid();
     void CellGridToggle();
+    // "Derive Other Levels": the two other levels made from the one being edited, each
+    // one undo step of its own level.
+    void DeriveOtherLevels();
     QString zoomLabel() const;
+    // Page Up / Page Down: the symbol `step` places before or after the open one in the
+    // list's order; the caller has asked about unsaved changes.
+    SetResult OpenNeighbourSymbol(int step);
     // Redraws: clips a real-hex terrain picture to its hexagon and returns the grid image.
     QImage RedrawGrid();
 

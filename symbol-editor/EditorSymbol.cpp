@@ -2,6 +2,7 @@
 #include "ColourRules.h"
 #include "EditorSession.h"
 #include "GridGeometry.h"
+#include "LevelDerivation.h"
 #include "PixelLayer.h"
 
 namespace {
@@ -156,7 +157,7 @@ void EditorSession::SetImgSize() {
     const QImage& level = levels[zoomLevel - 1];
     work.picture = SymbolSet::NewPicture(level.size());
     cell = SetGrdMax(level.width(), level.height());
-    overlay_ = SetCellGrid(level.size(), cell, gridOn);
+    overlay_ = SetCellGrid(level.size(), cell, gridLinesShown());
     controls.zoomPlus = zoomLevel < kLevelCount;
     controls.zoomMinus = zoomLevel > 1;
     if (set.opaque()) {
@@ -188,9 +189,47 @@ void EditorSession::Pic2Grid() {
     SetControls(true);
 }
 
+void EditorSession::DeriveOtherLevels() {
+    if (!symbolOpen())
+        return;
+    tools.EndDrag();
+    Pic2Master();
+    const Transparency seen{transparent && !set.opaque(), transparentColour};
+    const bool hexClip = selection.kind == 1 && set.realHex();
+    for (int level = 1; level <= kLevelCount; ++level) {
+        if (level == zoomLevel)
+            continue;
+        QImage& picture = levels[level - 1];
+        const QImage derived = DeriveLevel(levels[zoomLevel - 1], picture.size(), seen,
+                                           hexClip ? set.hexShapes[level - 1] : QImage());
+        work.SaveFlagOfLevel(level, picture);
+        picture = derived;
+    }
+}
+
 void EditorSession::CellGridToggle() {
     gridOn = !gridOn;
-    overlay_ = SetCellGrid(work.picture.size(), cell, gridOn);
+    overlay_ = SetCellGrid(work.picture.size(), cell, gridLinesShown());
+}
+
+void EditorSession::SetCell(int screenPixels) {
+    cell = std::clamp(screenPixels, 1, kMaxZoomCell);
+    overlay_ = SetCellGrid(work.picture.size(), cell, gridLinesShown());
+}
+
+SetResult EditorSession::OpenNeighbourSymbol(int step) {
+    if (!symbolOpen())
+        return SetResult::Success();
+    const std::vector<int>& order = set.order(KindOf(selection.kind));
+    auto at = std::find(order.begin(), order.end(), selection.symbol);
+    if (at == order.end())
+        return SetResult::Success();
+    const int position = int(at - order.begin()) + 1 + step;
+    if (position < 1 || position > int(order.size()))
+        return SetResult::Success();
+    selection.position = position;
+    selection.symbol = order[position - 1];
+    return LoadCurrentSymbol();
 }
 
 QString EditorSession::zoomLabel() const {
@@ -203,8 +242,8 @@ QImage EditorSession::RedrawGrid() {
     if (symbolOpen() && selection.kind == 1 && set.realHex())
         ClipToHexShape(work.picture, set.hexShapes[zoomLevel - 1]);
     if (overlay_.size() != work.picture.size() * cell)
-        overlay_ = SetCellGrid(work.picture.size(), cell, gridOn);
-    return BlastGrid(work.picture, cell, overlay_, gridOn);
+        overlay_ = SetCellGrid(work.picture.size(), cell, gridLinesShown());
+    return BlastGrid(work.picture, cell, overlay_, gridLinesShown());
 }
 
 void EditorSession::TransBoxClick(bool checked) {

@@ -16,6 +16,7 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QToolButton;
 
 class TForm1 : public QMainWindow {
@@ -77,8 +78,15 @@ public:
     void ShowHelp(bool keywordSearch);
     void AboutClick();
 
+    // Page Up / Page Down: the previous or next symbol of the list's order.
+    void StepSymbol(int step);
+    // The canvas: the cell size that fits the grid's area; the wheel zooming at a point.
+    void FitGridToWindow();
+    void ZoomCanvasAt(int steps, QPoint at);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenus();
@@ -127,6 +135,9 @@ private:
     QAction* flipLeftRight_ = nullptr;
     QAction* flipTopBottom_ = nullptr;
     QAction* undoAction_ = nullptr;
+    QAction* deriveLevels_ = nullptr;
+    QAction* previousSymbol_ = nullptr;
+    QAction* nextSymbol_ = nullptr;
     QAction* redoAction_ = nullptr;
 
     // Picture panel.
@@ -151,6 +162,7 @@ private:
 
     // Grid and status.
     PixelGridView* grid_ = nullptr;
+    QScrollArea* gridScroll_ = nullptr;
     QLabel* gridCell_ = nullptr;
     QLabel* zoomLevel_ = nullptr;
     QLabel* modeLabel_ = nullptr;

@@ -4,7 +4,10 @@
 // on one set.
 #include "EditorFixtures.h"
 
+#include <ColourRules.h>
 #include <EditorSession.h>
+#include <GridGeometry.h>
+#include <LevelDerivation.h>
 #include <NamePrompts.h>
 #include <SetMaintenance.h>
 #include <SymbolStorage.h>
@@ -210,4 +213,75 @@ TEST_F(Artist, SaveAsRefusesANameTheBattleEditorCannotUse) {
     }
     EXPECT_EQ(session.set.baseName(), "house");
     EXPECT_TRUE(session.PlanSaveSetAs(dir.filePath("Battles/forest")).refusal.isEmpty());
+}
+
+TEST(DeriveLevel, ShrinksByAreaWithAThresholdOnTransparencyAndGrowsByRepetition) {
+    const QRgb see = qRgb(192, 192, 192); // the transparent colour
+    QImage big = Plain(4, 4, see);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 4; ++x)
+            big.setPixel(x, y, x < 2 ? qRgb(200, 0, 0) : qRgb(0, 0, 100));
+    big.setPixel(0, 2, kVisibleBlack); // three of four drawn, in visible black
+    big.setPixel(1, 2, kVisibleBlack);
+    big.setPixel(0, 3, kVisibleBlack);
+    big.setPixel(3, 2, kGreen); // one of four drawn
+    const QImage small = DeriveLevel(big, {2, 2}, {true, see});
+    EXPECT_EQ(small.pixel(0, 0), qRgb(200, 0, 0));
+    EXPECT_EQ(small.pixel(1, 0), qRgb(0, 0, 100));
+    EXPECT_EQ(small.pixel(0, 1), kVisibleBlack) << "visible black stays visible black";
+    EXPECT_EQ(small.pixel(1, 1), see) << "mostly transparent: transparent";
+    // Without transparency every pixel counts, and an average of pure black is drawable.
+    EXPECT_EQ(DeriveLevel(Plain(3, 3, qRgb(0, 0, 0)), {1, 1}, {false, see}).pixel(0, 0),
+              kVisibleBlack);
+    QImage stripes = Plain(4, 1, qRgb(100, 0, 0));
+    stripes.setPixel(1, 0, qRgb(0, 0, 200));
+    stripes.setPixel(3, 0, qRgb(0, 0, 200));
+    EXPECT_EQ(DeriveLevel(stripes, {2, 1}, {false, see}).pixel(0, 0), qRgb(50, 0, 100));
+    const QImage grown = DeriveLevel(small, {6, 6}, {true, see});
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 6; ++x)
+            ASSERT_EQ(grown.pixel(x, y), small.pixel(x / 3, y / 3)) << x << "," << y;
+}
+
+TEST(Canvas, FitsThePictureAndZoomsByWheelSteps) {
+    EXPECT_EQ(FitCell({120, 120}, {1000, 900}), 7); // a unit at 7 screen pixels per pixel
+    EXPECT_EQ(FitCell({40, 40}, {1000, 900}), 22);
+    EXPECT_EQ(FitCell({5, 5}, {1000, 900}), kMaxZoomCell);
+    EXPECT_EQ(FitCell({120, 120}, {50, 50}), 1);
+    EXPECT_EQ(ZoomedCell(1, 1), 2);
+    EXPECT_EQ(ZoomedCell(16, 1), 18);
+    EXPECT_EQ(ZoomedCell(18, -1), 16);
+    EXPECT_EQ(ZoomedCell(kMaxZoomCell, 3), kMaxZoomCell);
+    EXPECT_EQ(ZoomedCell(2, -5), 1);
+}
+
+TEST_F(Artist, DeriveOtherLevelsMakesTwoLevelsAsOneStepEach) {
+    session.ZmLvPlsClick();
+    session.ZmLvPlsClick(); // level 3, 12 by 9
+    session.tools.SetDrawMode(ModeRectangle);
+    session.tools.SetPrimary(kGreen);
+    session.tools.SetSecondary(kGreen);
+    session.tools.DrwGrdMouseDown(Qt::LeftButton, {0, 0});
+    session.tools.DrwGrdMouseMove({5, 8});
+    session.tools.DrwGrdMouseUp({5, 8}); // the left half green
+    session.DeriveOtherLevels();
+    EXPECT_EQ(CountColour(session.levels[0], kGreen), 2 * 3); // 4 by 3: the left half
+    EXPECT_EQ(CountColour(session.levels[1], kGreen), 4 * 6);
+    EXPECT_EQ(CountColour(session.work.picture, kGreen), 6 * 9) << "the drawn level stays";
+    session.ZmLvMinClick();
+    session.tools.UndoWrkClick(); // level 2's own step
+    EXPECT_EQ(CountColour(session.work.picture, kGreen), 0);
+    session.ZmLvMinClick();
+    EXPECT_EQ(CountColour(session.work.picture, kGreen), 2 * 3);
+}
+
+TEST_F(Artist, PageKeysStepThroughTheListsOrder) {
+    session.set.unitOrder = {2, 1};
+    ASSERT_TRUE(session.OpenNeighbourSymbol(-1).ok); // "Pikes" is second in the list
+    EXPECT_EQ(session.symbolName(), "Lances");
+    ASSERT_TRUE(session.OpenNeighbourSymbol(-1).ok); // nothing before the first
+    EXPECT_EQ(session.symbolName(), "Lances");
+    ASSERT_TRUE(session.OpenNeighbourSymbol(+1).ok);
+    EXPECT_EQ(session.symbolName(), "Pikes");
+    EXPECT_EQ(session.selection.position, 2);
 }

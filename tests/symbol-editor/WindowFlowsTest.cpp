@@ -276,7 +276,7 @@ TEST_F(SymbolMainWindow, RedoHasBothKeysAndFollowsTheHistory) {
     EXPECT_EQ(session().work.picture.pixel(2, 2), kGreen);
 }
 
-TEST_F(SymbolMainWindow, CtrlWheelOnTheGridChangesTheZoomLevel) {
+TEST_F(SymbolMainWindow, CtrlWheelZoomsTheCanvasAndCtrlShiftWheelChangesTheLevel) {
     OpenPikes();
     auto* grid = window->findChild<PixelGridView*>();
     ASSERT_TRUE(grid);
@@ -285,14 +285,24 @@ TEST_F(SymbolMainWindow, CtrlWheelOnTheGridChangesTheZoomLevel) {
                           QPoint(0, delta), Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
         QApplication::sendEvent(grid, &event);
     };
+    const Qt::KeyboardModifiers level = Qt::ControlModifier | Qt::ShiftModifier;
     wheel(120, Qt::NoModifier);
     EXPECT_EQ(session().zoomLevel, 1);
-    wheel(120, Qt::ControlModifier);
+    wheel(120, level);
     EXPECT_EQ(session().zoomLevel, 2);
-    wheel(240, Qt::ControlModifier);
+    wheel(240, level);
     EXPECT_EQ(session().zoomLevel, 3);
+    wheel(-120, level);
+    EXPECT_EQ(session().zoomLevel, 2);
+
+    const int fitted = session().cell;
     wheel(-120, Qt::ControlModifier);
     EXPECT_EQ(session().zoomLevel, 2);
+    EXPECT_LT(session().cell, fitted);
+    EXPECT_FALSE(session().fitGrid);
+    EXPECT_EQ(grid->size(), session().work.picture.size() * session().cell);
+    window->FitGridToWindow();
+    EXPECT_EQ(session().cell, fitted);
 }
 
 TEST(PixelGridView, PositionsPastTheLeftAndTopEdgesArePassedOnUnclamped) {
