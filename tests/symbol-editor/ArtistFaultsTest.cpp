@@ -9,6 +9,7 @@
 #include <GridGeometry.h>
 #include <LevelDerivation.h>
 #include <NamePrompts.h>
+#include <SymbolListLogic.h>
 #include <SetMaintenance.h>
 #include <SymbolStorage.h>
 
@@ -284,4 +285,24 @@ TEST_F(Artist, PageKeysStepThroughTheListsOrder) {
     ASSERT_TRUE(session.OpenNeighbourSymbol(+1).ok);
     EXPECT_EQ(session.symbolName(), "Pikes");
     EXPECT_EQ(session.selection.position, 2);
+}
+
+TEST_F(Artist, TheListShowsEachSymbolsPictureInItsOrder) {
+    Open(session, 2, 2);
+    Dot({0, 0}, kGreen);
+    session.ZmLvPlsClick();
+    session.ZmLvPlsClick();
+    session.tools.SetDrawMode(ModeRegionFill);
+    session.tools.SetPrimary(kGreen);
+    session.tools.DrwGrdMouseDown(Qt::LeftButton, {5, 5}); // "Lances" all green at level 3
+    ASSERT_TRUE(session.SaveActiveImage().ok);
+    session.set.unitOrder = {2, 1};
+    SymbolSelection selection = session.selection;
+    SymbolListLogic list(session.set, selection, session.transparentColour);
+    const std::vector<QImage> thumbnails = list.Thumbnails(24);
+    ASSERT_EQ(thumbnails.size(), 2u);
+    // 12 by 9 drawn whole pixels: 24 by 18, centred on grey.
+    EXPECT_EQ(CountColour(thumbnails[0], kGreen), 24 * 18);
+    EXPECT_EQ(CountColour(thumbnails[1], kWhite), 24 * 18);
+    EXPECT_EQ(thumbnails[1].pixel(0, 0), qRgb(192, 192, 192));
 }
