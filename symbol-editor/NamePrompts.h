@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QString>
 
+#include <algorithm>
 #include <functional>
 
 // Asks "That symbol name already exists, use it anyway? "; returns 1 for Yes.
@@ -52,6 +53,9 @@ public:
     void WidthDown(int level) { Step(sizes[level - 1].rwidth(), -1); }
     void HeightUp(int level) { Step(sizes[level - 1].rheight(), +1); }
     void HeightDown(int level) { Step(sizes[level - 1].rheight(), -1); }
+    // A typed value: kept within 2 … 120.
+    void TypeWidth(int level, int value) { sizes[level - 1].setWidth(Clamp(value)); }
+    void TypeHeight(int level, int value) { sizes[level - 1].setHeight(Clamp(value)); }
 
     // The terrain hex footprint in green and the unit footprint in white, centred on grey.
     QImage Preview(int level) const;
@@ -61,5 +65,6 @@ public:
 
 private:
     static void Step(int& value, int by);
+    static int Clamp(int value) { return std::clamp(value, kMinSize, kMaxSize); }
     const SymbolSet& set_;
 };

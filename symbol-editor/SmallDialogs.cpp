@@ -4,6 +4,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -130,6 +131,16 @@ TGetColor::TGetColor(QWidget* parent, QRgb current) : QDialog(parent), colour_(c
 
 void TGetColor::ShowColour() {
     current_->setStyleSheet(SwatchStyle(colour_));
+}
+
+QLineEdit* MakeValueField(QWidget* parent, const std::function<void(int)>& typed) {
+    auto* field = new QLineEdit(parent);
+    field->setValidator(new QIntValidator(0, 999, field));
+    field->setMaxLength(3);
+    field->setFixedWidth(44);
+    QObject::connect(field, &QLineEdit::editingFinished, field,
+                     [field, typed] { typed(field->text().toInt()); });
+    return field;
 }
 
 QLabel* RefuseOutsideLatin1(QLineEdit* edit) {

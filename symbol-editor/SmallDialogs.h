@@ -82,5 +82,8 @@ private:
 };
 
 // An up/down arrow pair, as the dialogs' spins.
+// A three-digit value field the user can type into, as well as step with its spin; the
+// typed value goes to `typed` when the field is left or Enter is pressed.
+QLineEdit* MakeValueField(QWidget* parent, const std::function<void(int)>& typed);
 QWidget* MakeSpin(QWidget* parent, const std::function<void()>& up,
                   const std::function<void()>& down);

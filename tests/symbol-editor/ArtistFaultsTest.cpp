@@ -9,8 +9,9 @@
 #include <GridGeometry.h>
 #include <LevelDerivation.h>
 #include <NamePrompts.h>
-#include <SymbolListLogic.h>
+#include <NewSetLogic.h>
 #include <SetMaintenance.h>
+#include <SymbolListLogic.h>
 #include <SymbolStorage.h>
 
 #include <QTemporaryDir>
@@ -305,4 +306,25 @@ TEST_F(Artist, TheListShowsEachSymbolsPictureInItsOrder) {
     EXPECT_EQ(CountColour(thumbnails[0], kGreen), 24 * 18);
     EXPECT_EQ(CountColour(thumbnails[1], kWhite), 24 * 18);
     EXPECT_EQ(thumbnails[1].pixel(0, 0), qRgb(192, 192, 192));
+}
+
+TEST_F(Artist, SizesAreTypedWithinTheirBounds) {
+    UnitSizeLogic unit(session.set);
+    unit.TypeWidth(3, 120);
+    unit.TypeHeight(3, 300);
+    unit.TypeWidth(1, 0);
+    EXPECT_EQ(unit.sizes[2], QSize(120, 120));
+    EXPECT_EQ(unit.sizes[0].width(), UnitSizeLogic::kMinSize);
+
+    std::array<int, kLevelCount> sizes{3, 15, 28};
+    NewSetLogic realHex(sizes, LayoutVertical, true);
+    realHex.TypeSize(3, 47);
+    EXPECT_EQ(sizes[2], 45) << "real hexes come in steps of 5";
+    realHex.TypeSize(1, 2);
+    EXPECT_EQ(sizes[0], 5);
+    realHex.GridClick();
+    realHex.TypeSize(2, 121);
+    EXPECT_EQ(sizes[1], 120);
+    realHex.TypeSize(2, 37);
+    EXPECT_EQ(sizes[1], 37);
 }
