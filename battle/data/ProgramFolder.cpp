@@ -15,3 +15,11 @@ QString FindEntry(const QString& folder, const QString& name) {
     }
     return exact;
 }
+
+QString ExistingFileForTypedName(const QString& typed, const QString& extension) {
+    if (QFileInfo::exists(typed) || typed.endsWith(extension, Qt::CaseInsensitive))
+        return typed;
+    const QFileInfo info(typed + extension);
+    const QString found = FindEntry(info.absolutePath(), info.fileName());
+    return QFileInfo::exists(found) ? found : typed;
+}

@@ -15,3 +15,8 @@ inline QString BattlesFolder(const QString& programFolder) {
 inline QString DefsFolder(const QString& programFolder) {
     return FindEntry(programFolder, QStringLiteral("defs"));
 }
+
+// The file a name typed into an open dialog means: the name itself when it exists,
+// otherwise the name with `extension` (".scn") added when that exists in any letter case;
+// otherwise the name as typed.
+QString ExistingFileForTypedName(const QString& typed, const QString& extension);
