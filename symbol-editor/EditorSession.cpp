@@ -169,14 +169,18 @@ SetResult EditorSession::SaveSymbolSet() {
     if (!setOpen)
         return SetResult::Success();
     SetWriteScope write(set);
+    if (SetResult r = CommitSymbolAndSet(write); !r)
+        return r;
+    MarkSymbolStored();
+    return SetResult::Success();
+}
+
+SetResult EditorSession::CommitSymbolAndSet(SetWriteScope& write) {
     if (SetResult r = StoreOpenSymbol(); !r)
         return r;
     if (SetResult r = set.WriteSetFile(); !r)
         return r;
-    if (SetResult r = write.Commit(); !r)
-        return r;
-    MarkSymbolStored();
-    return SetResult::Success();
+    return write.Commit();
 }
 
 SaveAsPlan EditorSession::PlanSaveSetAs(const QString& typed) const {
@@ -212,11 +216,7 @@ SetResult EditorSession::SaveSetAs(const QString& typed) {
         SetWriteScope write(set);
         if (SetResult r = SaveSetTo(set, set.setPath, plan.path); !r)
             return r;
-        if (SetResult r = StoreOpenSymbol(); !r)
-            return r;
-        if (SetResult r = set.WriteSetFile(); !r)
-            return r;
-        if (SetResult r = write.Commit(); !r)
+        if (SetResult r = CommitSymbolAndSet(write); !r)
             return r;
     }
     lock_ = std::move(destinationLock);

@@ -48,6 +48,8 @@ struct SavePrompt {
 };
 
 // Where "Save Symbol Set As..." would write, and what the window must ask or say first.
+class SetWriteScope;
+
 struct SaveAsPlan {
     QString path;          // the normalised ".set" path
     bool ownSet = false;   // the open set's own file: an ordinary save
@@ -187,6 +189,8 @@ private:
     SetResult LockNewSet();
     // The open symbol's pictures into the set (pending in the caller's write scope).
     SetResult StoreOpenSymbol();
+    // The open symbol and the ".set" into `write`, which then commits.
+    SetResult CommitSymbolAndSet(SetWriteScope& write);
     // After the set holds the symbol: clean flags, the stored pictures remembered.
     void MarkSymbolStored();
     SetLock lock_;
