@@ -60,7 +60,7 @@ void TMainForm::OpenMapFileClick() {
     const QString path =
         chooseOpenPath(QStringLiteral("Open Battle File"), BattlesFolder(), kBattleFilter);
     if (!path.isEmpty())
-        OpenBattleFile(path);
+        OpenBattleFile(ExistingFileForTypedName(path, QStringLiteral(".scn")));
 }
 
 void TMainForm::OpenRecent(int index) {
@@ -107,12 +107,14 @@ void TMainForm::ActivateBattle(bool opened) {
     EnableBattleCommands(true);
     SetSideCaptions();
     SetStatus(QStringLiteral("Battle Active."));
+    setWatcher_.Watch(BattlesFolder(), battle_.settings.symbolSetName.text());
     SetScrollBars();
     SetZoomButtons();
     setWindowTitle(QStringLiteral("Fieldmark Varnholm:") + battle_.settings.battleName.text());
 }
 
 void TMainForm::ReturnToNoBattle() {
+    setWatcher_.Stop();
     selectTer_->close();
     battleActive = false;
     renderer_.Release();

@@ -80,6 +80,7 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
       renderer_(battle_, symbols_, prefs), commands_(context_) {
     setObjectName(QStringLiteral("MainForm"));
     context_.history = &history_;
+    connect(&setWatcher_, &SetWatcher::Changed, this, &TMainForm::OfferSetReload);
     setWindowTitle(kProgramCaption);
     setMinimumSize(kMinWidth, kMinHeight);
     if (warnings)
