@@ -10,7 +10,7 @@
 #include <QMessageBox>
 
 void TMainForm::OfferSetReload(const QString& setName) {
-    if (!battleActive || setName != battle_.settings.symbolSetName.text())
+    if (!battleActive() || setName != document_.battle().settings.symbolSetName.text())
         return;
     QMessageBox ask(QMessageBox::Question, QStringLiteral("Symbol Set Changed"),
                     SetReloadQuestion(setName), QMessageBox::Yes | QMessageBox::No, this);
@@ -18,11 +18,13 @@ void TMainForm::OfferSetReload(const QString& setName) {
     KeepAboveToolWindows(&ask);
     if (ask.exec() != QMessageBox::Yes)
         return;
-    if (!ReloadSymbolSet(BattlesFolder(), setName, battle_, symbols_, context_.messages))
+    LoadedSymbolSet set = document_.symbols();
+    if (!ReloadSymbolSet(BattlesFolder(), setName, document_.battle(), set, context_.messages))
         return;
     // The picker lists the rows of the set it was filled from.
     selectTer_->close();
-    context_.hexMask = symbols_.realHex != 0;
+    document_.ReplaceSymbols(std::move(set));
+    context_.hexMask = document_.symbols().realHex != 0;
     renderer_.hexMask = context_.hexMask;
     renderer_.RebuildMapBuffer(mapWin_->viewWidth(), mapWin_->viewHeight(), context_.messages);
     RedrawAll();

@@ -23,9 +23,8 @@ int CountColour(const QImage& picture, QRgb colour) {
 
 TEST_F(MainWindow, AChangedSetIsOfferedAndTakenInKeepingTheBattleAndItsHistory) {
     Open("ford.scn");
-    form->history().BeginStep("Place Primary Terrain");
-    form->battle().SetTerrainSlot(40, 0, 3);
-    ASSERT_TRUE(form->history().EndStep());
+    ASSERT_TRUE(form->document().Edit("Place Primary Terrain",
+                                      [](Battle& b) { b.SetTerrainSlot(40, 0, 3); }));
     form->RedrawAll();
     const int origin = form->renderer().originHex();
     const QStringList warned = warnings; // the fixture's folder has no definitions
@@ -56,8 +55,8 @@ TEST_F(MainWindow, AChangedSetIsOfferedAndTakenInKeepingTheBattleAndItsHistory) 
         QTest::qWaitFor([&] { return CountColour(form->renderer().buffer(), pink) > 0; }, 10000));
     EXPECT_EQ(question, "The symbol set test changed on disk. Reload it?");
     EXPECT_EQ(form->battle().hex(40).primaryTerrain, 3);
-    EXPECT_TRUE(form->history().CanUndo());
-    EXPECT_EQ(form->history().UndoCaption(), "Place Primary Terrain");
+    EXPECT_TRUE(form->document().CanUndo());
+    EXPECT_EQ(form->document().UndoCaption(), "Place Primary Terrain");
     EXPECT_EQ(form->renderer().originHex(), origin);
     EXPECT_EQ(warnings, warned) << "the reload warns of nothing";
 }
