@@ -24,10 +24,15 @@ int ExecAbove(QDialog& dialog) {
 namespace {
 
 QString AskFileName(QWidget* parent, const QString& title, const QString& folder,
-                    const QString& filter, QFileDialog::AcceptMode mode) {
+                    const QString& filter, QFileDialog::AcceptMode mode,
+                    const QString& defaultSuffix = {}) {
     QFileDialog dialog(parent, title, folder, filter);
     // Qt's own dialog, so that it can be kept above the program's stay-on-top windows.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // The name the program writes may differ from the typed one (letter case, a suffix),
+    // so the program asks about replacing once it knows the final name.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setDefaultSuffix(defaultSuffix);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(QFileDialog::AnyFile);
     if (ExecAbove(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -43,8 +48,16 @@ QString AskOpenFileName(QWidget* parent, const QString& title, const QString& fo
 }
 
 QString AskSaveFileName(QWidget* parent, const QString& title, const QString& folder,
-                        const QString& filter) {
-    return AskFileName(parent, title, folder, filter, QFileDialog::AcceptSave);
+                        const QString& filter, const QString& defaultSuffix) {
+    return AskFileName(parent, title, folder, filter, QFileDialog::AcceptSave, defaultSuffix);
+}
+
+bool AskReplace(QWidget* parent, const QString& caption, const QString& path) {
+    QMessageBox box(QMessageBox::Warning, caption,
+                    QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(path),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return ExecAbove(box) == QMessageBox::Yes;
 }
 
 QColor AskColour(QWidget* parent, QColor initial, const QString& title) {

@@ -20,8 +20,12 @@ int ExecAbove(QDialog& dialog);
 // extension and checks). Empty when cancelled.
 QString AskOpenFileName(QWidget* parent, const QString& title, const QString& folder,
                         const QString& filter);
+// `defaultSuffix` (without the dot) is added by the dialog to a name typed without one. The
+// dialog asks nothing about an existing file: the caller asks about the final name.
 QString AskSaveFileName(QWidget* parent, const QString& title, const QString& folder,
-                        const QString& filter);
+                        const QString& filter, const QString& defaultSuffix);
+// "<path> already exists. Do you want to replace it?"; true for Yes.
+bool AskReplace(QWidget* parent, const QString& caption, const QString& path);
 // The platform's colour chooser; an invalid colour when cancelled.
 QColor AskColour(QWidget* parent, QColor initial, const QString& title);
 // The platform's font chooser; `ok` tells whether one was chosen.

@@ -81,13 +81,15 @@ void DrawingTools::DrwGrdMouseDown(Qt::MouseButton button, QPoint pixel) {
         afterPaste_ = QImage();
         return;
     }
-    target_.SetSaveFlag();
     QImage& pic = picture();
-    switch (mode_) {
-    case ModeGrabColour:
+    if (mode_ == ModeGrabColour) {
+        // Taking a colour changes no pixel: no undo step, nothing to save.
         if (pic.valid(pixel))
             SetColourFromButton(button, pic.pixel(pixel));
         return;
+    }
+    target_.SetSaveFlag();
+    switch (mode_) {
     case ModeRegionFill:
         FloodFill(pic, pixel, left ? primary_ : secondary_);
         return;
@@ -101,13 +103,20 @@ void DrawingTools::DrwGrdMouseDown(Qt::MouseButton button, QPoint pixel) {
     if (!dragging_ && mode_ < 20)
         SetDrawStyle(left ? StyleLeft : StyleRight);
     dragging_ = true;
-    press_ = pixel;
+    press_ = pointer_ = pixel;
     HandlersFor(mode_).press(*this, pixel);
 }
 
 void DrawingTools::DrwGrdMouseMove(QPoint pixel) {
+    if (!dragging_)
+        return;
+    pointer_ = pixel;
+    HandlersFor(mode_).move(*this, pixel);
+}
+
+void DrawingTools::EndDrag() {
     if (dragging_)
-        HandlersFor(mode_).move(*this, pixel);
+        DrwGrdMouseUp(pointer_);
 }
 
 void DrawingTools::DrwGrdMouseUp(QPoint pixel) {
@@ -144,6 +153,8 @@ void DrawingTools::PaintPixels(QPoint topLeft) {
     // A second snapshot: a paste takes two steps of the ring, both before the paste.
     target_.SetSaveFlag();
     PasteRegion(picture(), region_, topLeft);
+    if (clip)
+        clip(picture());
     afterPaste_ = picture().copy();
 }
 
@@ -179,10 +190,12 @@ void DrawingTools::ApplyText(const QImage& withText) {
 }
 
 void DrawingTools::UndoWrkClick() {
+    EndDrag();
     target_.PopUndo();
 }
 
 void DrawingTools::RedoClick() {
+    EndDrag();
     target_.Redo();
 }
 

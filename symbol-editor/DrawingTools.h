@@ -10,6 +10,8 @@
 #include <QString>
 #include <Qt>
 
+#include <functional>
+
 // Mode codes; 20 and above draw in the outline style.
 enum DrawMode : int {
     ModeDraw = 1,
@@ -66,6 +68,13 @@ public:
     void DrwGrdMouseMove(QPoint pixel);
     void DrwGrdMouseUp(QPoint pixel);
     bool dragging() const { return dragging_; }
+    // Ends a drag as if the button were released where the pointer last was (before undo,
+    // redo or a level change, which must not run in the middle of a stroke).
+    void EndDrag();
+    // Applied to the picture right after a paste, as the redraw will (the hex clip of a
+    // real-hex terrain picture), so the picture kept for taking back the paste is what
+    // the artist sees.
+    std::function<void(QImage&)> clip;
 
     // One-shot commands -----------------------------------------------------------------
     void ClrClick();
@@ -108,6 +117,7 @@ private:
     QRgb fill_;
     bool dragging_ = false;
     QPoint press_;
+    QPoint pointer_; // the last pixel the pointer was on during a drag
     bool havePainted_ = false;
     QPoint lastPainted_;
     QImage region_;

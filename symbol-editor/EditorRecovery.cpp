@@ -38,6 +38,8 @@ SetResult EditorSession::RestoreRecoveryCopy(const RecoveryCopy& copy) {
                       QStringLiteral(" no longer exists."));
     if (outcome == OpenOutcome::Failed)
         return result;
+    if (outcome == OpenOutcome::Cancelled)
+        return refuse(QStringLiteral("the symbol set is open in another window."));
     newSet = copy.newSet;
     controls.saveSet = !newSet;
     const SymbolKind kind = KindOf(copy.kind);

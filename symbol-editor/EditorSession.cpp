@@ -6,6 +6,7 @@
 
 #include <FileNames.h>
 #include <SetMaintenance.h>
+#include <SetWriteScope.h>
 
 #include <QDir>
 #include <QFile>
@@ -51,9 +52,10 @@ SetResult EditorSession::InitSet(bool read) {
 }
 
 void EditorSession::AdoptReadSet() {
-    controls.symbolMenus = controls.resetOrder = controls.optimise = true;
+    controls.symbolMenus = true;
+    controls.resetOrder = controls.optimise = !set.readOnly;
     controls.importRegion = true;
-    controls.saveSet = !newSet;
+    controls.saveSet = !newSet && !set.readOnly;
     controls.saveSetAs = true;
     selection.symbol = 0;
     setOpen = true;
@@ -61,6 +63,7 @@ void EditorSession::AdoptReadSet() {
     tools.SetDrawMode(ModeDraw);
     dirty_[0] = dirty_[1] = false;
     SetControls(false);
+    work.DropHistories();
 }
 
 EditorSession::OpenOutcome EditorSession::OpenSet(const QString& typed, SetResult& result) {
@@ -73,13 +76,51 @@ EditorSession::OpenOutcome EditorSession::OpenSet(const QString& typed, SetResul
     result = probe.Read(path);
     if (!result)
         return OpenOutcome::Failed;
+    if (!TakeLockFor(probe))
+        return OpenOutcome::Cancelled;
     newSet = false;
     set = std::move(probe);
     AdoptReadSet();
     return OpenOutcome::Opened;
 }
 
+QString EditorSession::MissingSetMessage(const QString& path) {
+    return QStringLiteral("The symbol set file %1 does not exist.")
+        .arg(QFileInfo(path).absoluteFilePath());
+}
+
+bool EditorSession::TakeLockFor(SymbolSet& read) {
+    read.confirmOverwrite = [this](const QString& question) {
+        return confirmOverwrite && confirmOverwrite(question);
+    };
+    QString holder;
+    if (lock_.Take(read.setPath, holder))
+        return true;
+    const QString question = QStringLiteral("The symbol set %1 is open in another window: %2.\r"
+                                            "Open it for viewing only, or open it anyway?")
+                                 .arg(read.baseName(), holder);
+    const LockAnswer answer = askLocked ? askLocked(question) : LockAnswer::ReadOnly;
+    if (answer == LockAnswer::Cancel)
+        return false;
+    // Opened anyway: the other window's saves are noticed before this one writes.
+    read.readOnly = answer == LockAnswer::ReadOnly;
+    lock_.Release();
+    return true;
+}
+
+SetResult EditorSession::LockNewSet() {
+    QString holder;
+    if (lock_.Take(QDir(programFolder).filePath(QStringLiteral("new.set")), holder))
+        return SetResult::Success();
+    return SetResult::Failure(
+        QStringLiteral("Another window is making a new symbol set in %1: %2.\rSave that set "
+                       "under its own name first.")
+            .arg(programFolder, holder));
+}
+
 SetResult EditorSession::CreateNewImageSet(int layout, bool realHex) {
+    if (SetResult r = LockNewSet(); !r)
+        return r;
     SymbolSet made;
     if (SetResult r = ::CreateNewSet(made, programFolder, layout, realHex, hexSizes); !r)
         return r;
@@ -89,6 +130,7 @@ SetResult EditorSession::CreateNewImageSet(int layout, bool realHex) {
     newSet = true;
     if (SetResult r = InitSet(true); !r)
         return r;
+    TakeLockFor(set);
     if (SetResult r = ResetOrder(set); !r)
         return r;
     controls.saveSet = false;
@@ -105,6 +147,9 @@ EditorSession::OpenOutcome EditorSession::CopyExistingSet(const QString& typed, 
     if (!result)
         return OpenOutcome::Failed;
     const QString destination = QDir(programFolder).filePath(QStringLiteral("new.set"));
+    result = LockNewSet();
+    if (!result)
+        return OpenOutcome::Failed;
     result = SaveSetTo(probe, source, destination);
     if (!result)
         return OpenOutcome::Failed;
@@ -112,6 +157,7 @@ EditorSession::OpenOutcome EditorSession::CopyExistingSet(const QString& typed, 
     result = copy.Read(destination);
     if (!result)
         return OpenOutcome::Failed;
+    TakeLockFor(copy);
     newSet = true;
     set = std::move(copy);
     AdoptReadSet();
@@ -122,27 +168,64 @@ EditorSession::OpenOutcome EditorSession::CopyExistingSet(const QString& typed, 
 SetResult EditorSession::SaveSymbolSet() {
     if (!setOpen)
         return SetResult::Success();
-    if (SetResult r = SaveActiveImage(); !r)
+    SetWriteScope write(set);
+    if (SetResult r = CommitSymbolAndSet(write); !r)
         return r;
-    return set.WriteSetFile();
+    MarkSymbolStored();
+    return SetResult::Success();
+}
+
+SetResult EditorSession::CommitSymbolAndSet(SetWriteScope& write) {
+    if (SetResult r = StoreOpenSymbol(); !r)
+        return r;
+    if (SetResult r = set.WriteSetFile(); !r)
+        return r;
+    return write.Commit();
+}
+
+SaveAsPlan EditorSession::PlanSaveSetAs(const QString& typed) const {
+    SaveAsPlan plan;
+    plan.path = FindFileAnyCase(SetPathForTypedName(typed));
+    plan.refusal = SetNameRefusal(plan.path);
+    plan.ownSet = QFileInfo(plan.path).absoluteFilePath().compare(
+                      QFileInfo(set.setPath).absoluteFilePath(), Qt::CaseInsensitive) == 0;
+    plan.replaces = !plan.ownSet && QFileInfo::exists(plan.path);
+    return plan;
 }
 
 SetResult EditorSession::SaveSetAs(const QString& typed) {
     if (!setOpen)
         return SetResult::Success();
-    const QString path = SetPathForTypedName(typed);
-    if (QFileInfo(path).absoluteFilePath().compare(QFileInfo(set.setPath).absoluteFilePath(),
-                                                   Qt::CaseInsensitive) == 0)
+    const SaveAsPlan plan = PlanSaveSetAs(typed);
+    if (!plan.refusal.isEmpty())
+        return SetResult::Failure(plan.refusal);
+    if (plan.ownSet && set.readOnly)
+        return SetResult::Failure(
+            QStringLiteral("This window shows %1 for viewing only: save it under another name.")
+                .arg(set.baseName()));
+    if (plan.ownSet)
         return SaveSymbolSet();
-    if (SetResult r = SaveSetTo(set, set.setPath, path); !r)
-        return r;
+    SetLock destinationLock;
+    QString holder;
+    if (!destinationLock.Take(plan.path, holder))
+        return SetResult::Failure(
+            QStringLiteral("The symbol set %1 is open in another window: %2.\rClose it there "
+                           "first, or choose another name.")
+                .arg(plan.path, holder));
+    {
+        SetWriteScope write(set);
+        if (SetResult r = SaveSetTo(set, set.setPath, plan.path); !r)
+            return r;
+        if (SetResult r = CommitSymbolAndSet(write); !r)
+            return r;
+    }
+    lock_ = std::move(destinationLock);
     // The pictures being edited stay as they are; only the set's name changes.
     controls.symbolMenus = controls.resetOrder = controls.optimise = true;
     controls.saveSetAs = controls.importRegion = true;
     newSet = false;
     controls.saveSet = true;
-    if (symbolOpen())
-        return SaveSymbolSet();
+    MarkSymbolStored();
     return SetResult::Success();
 }
 

@@ -6,8 +6,10 @@
 
 #include "DrawingTools.h"
 #include "EditorPicture.h"
+#include "GridGeometry.h"
 #include "RecoveryStore.h"
 
+#include <SetLock.h>
 #include <SymbolSet.h>
 #include <SymbolStorage.h>
 
@@ -45,6 +47,19 @@ struct SavePrompt {
     QString question;
 };
 
+// Where "Save Symbol Set As..." would write, and what the window must ask or say first.
+class SetWriteScope;
+
+struct SaveAsPlan {
+    QString path;          // the normalised ".set" path
+    bool ownSet = false;   // the open set's own file: an ordinary save
+    bool replaces = false; // another set of that name exists: ask before replacing it
+    QString refusal;       // the name cannot be used, and why
+};
+
+// The answer to "the set is open in another window".
+enum class LockAnswer { ReadOnly, OpenAnyway, Cancel };
+
 inline SymbolKind KindOf(int kind) {
     return kind == 2 ? SymbolKind::Unit : SymbolKind::Terrain;
 }
@@ -73,14 +88,25 @@ public:
     SetResult InitSet(bool read);
     // The open flow after the file dialog and the save question. A name whose file does
     // not exist is ignored without a message; a file that is no set leaves the open set.
-    enum class OpenOutcome { Ignored, Failed, Opened };
+    // A set open in another window is opened as askLocked answers (Cancel: Cancelled).
+    enum class OpenOutcome { Ignored, Failed, Opened, Cancelled };
     OpenOutcome OpenSet(const QString& typed, SetResult& result);
+    static QString MissingSetMessage(const QString& path);
+
+    // Asked when the set to open is locked by another window; without it: read-only.
+    std::function<LockAnswer(const QString& question)> askLocked;
+    // Asked before replacing set files another window or program changed since they were
+    // read; without it such a write fails.
+    std::function<bool(const QString& question)> confirmOverwrite;
+    bool readOnly() const { return setOpen && set.readOnly; }
     // "Create a New Set": the set "new" in the program folder, with the hex sizes.
     SetResult CreateNewImageSet(int layout, bool realHex);
     // "Copy an Existing Set": copied to "new" in the program folder and opened.
     OpenOutcome CopyExistingSet(const QString& typed, SetResult& result);
     SetResult SaveSymbolSet();
+    SaveAsPlan PlanSaveSetAs(const QString& typed) const;
     // Copies the set under `typed` (normalised) and adopts it; its own name just saves.
+    // The copy and the open symbol are written as one.
     SetResult SaveSetAs(const QString& typed);
     SetResult ResetSymbolOrder();
 
@@ -108,13 +134,23 @@ public:
     EditorPicture work;
     int cell = 8;
     bool gridOn = true;
+    // The canvas follows the window's size until the artist zooms it by hand.
+    bool fitGrid = true;
+    void SetCell(int screenPixels);
+    bool gridLinesShown() const { return gridOn && cell >= kGridLinesFrom; }
     void ZmLvPlsClick();
     void ZmLvMinClick();
     void SetImgSize();
     void Pic2Master();
     void Pic2Grid();
     void CellGridToggle();
+    // "Derive Other Levels": the two other levels made from the one being edited, each
+    // one undo step of its own level.
+    void DeriveOtherLevels();
     QString zoomLabel() const;
+    // Page Up / Page Down: the symbol `step` places before or after the open one in the
+    // list's order; the caller has asked about unsaved changes.
+    SetResult OpenNeighbourSymbol(int step);
     // Redraws: clips a real-hex terrain picture to its hexagon and returns the grid image.
     QImage RedrawGrid();
 
@@ -147,6 +183,18 @@ public:
     SetResult RestoreRecoveryCopy(const RecoveryCopy& copy);
 
 private:
+    // Takes `read`'s lock, asking when another window holds it; false when cancelled.
+    bool TakeLockFor(SymbolSet& read);
+    // Locks the program folder's "new" set for a new or copied set.
+    SetResult LockNewSet();
+    // The open symbol's pictures into the set (pending in the caller's write scope).
+    SetResult StoreOpenSymbol();
+    // The open symbol and the ".set" into `write`, which then commits.
+    SetResult CommitSymbolAndSet(SetWriteScope& write);
+    // After the set holds the symbol: clean flags, the stored pictures remembered.
+    void MarkSymbolStored();
+    SetLock lock_;
+    std::array<int, 2> countsBeforeList_{}; // terrain and unit counts when the list opened
     void MarkDirty();
     // After undo or redo: dirty exactly when the pictures differ from the stored ones.
     void RecheckDirty();

@@ -2,6 +2,7 @@
 #include "ColourRules.h"
 #include "EditorSession.h"
 #include "GridGeometry.h"
+#include "LevelDerivation.h"
 #include "PixelLayer.h"
 
 namespace {
@@ -17,6 +18,7 @@ QString EditorSession::symbolName() const {
 
 SymbolSelection EditorSession::BeginEditSymbols(int kind) {
     const SymbolSelection before = selection;
+    countsBeforeList_ = {set.count(SymbolKind::Terrain), set.count(SymbolKind::Unit)};
     if (kind != selection.kind) {
         selection.symbol = 0;
         selection.position = 0;
@@ -26,6 +28,11 @@ SymbolSelection EditorSession::BeginEditSymbols(int kind) {
 }
 
 SetResult EditorSession::FinishEditSymbols(bool ok, const SymbolSelection& before) {
+    // A removal renumbers the later records of its kind; their histories would be misplaced.
+    if (set.count(SymbolKind::Terrain) < countsBeforeList_[0])
+        work.DropHistoriesOfKind(1);
+    if (set.count(SymbolKind::Unit) < countsBeforeList_[1])
+        work.DropHistoriesOfKind(2);
     if (!ok) {
         selection = before;
         return SetResult::Success();
@@ -55,7 +62,7 @@ SetResult EditorSession::LoadCurrentSymbol() {
     dirty_[0] = dirty_[1] = false;
     controls.saveImage = false;
     RememberStored();
-    work.InitUndo();
+    work.OpenHistoryOf(selection.kind, selection.symbol);
     zoomLevel = 1;
     SetImgSize();
     controls.next = true;
@@ -65,19 +72,30 @@ SetResult EditorSession::LoadCurrentSymbol() {
 SetResult EditorSession::SaveActiveImage() {
     if (!symbolOpen())
         return SetResult::Success();
+    if (SetResult r = StoreOpenSymbol(); !r)
+        return r;
+    MarkSymbolStored();
+    return SetResult::Success();
+}
+
+SetResult EditorSession::StoreOpenSymbol() {
+    if (!symbolOpen())
+        return SetResult::Success();
     Pic2Master();
     LevelPictures stored = levels;
     if (transparent) {
         for (QImage& picture : stored)
             SwitchColour(picture, transparentColour, kPureBlack);
     }
-    SetResult r = StoreSymbol(set, KindOf(selection.kind), selection.symbol, stored, transparent);
-    if (!r)
-        return r;
+    return StoreSymbol(set, KindOf(selection.kind), selection.symbol, stored, transparent);
+}
+
+void EditorSession::MarkSymbolStored() {
+    if (!symbolOpen())
+        return;
     dirty_[selection.kind - 1] = false;
     controls.saveImage = false;
     RememberStored();
-    return r;
 }
 
 void EditorSession::RememberStored() {
@@ -120,6 +138,7 @@ void EditorSession::ZapWorkArea() {
 void EditorSession::ZmLvPlsClick() {
     if (zoomLevel < 1 || zoomLevel >= kLevelCount)
         return;
+    tools.EndDrag(); // the stroke belongs to the level it began on
     Pic2Master();
     ++zoomLevel;
     SetImgSize();
@@ -128,6 +147,7 @@ void EditorSession::ZmLvPlsClick() {
 void EditorSession::ZmLvMinClick() {
     if (zoomLevel <= 1)
         return;
+    tools.EndDrag();
     Pic2Master();
     --zoomLevel;
     SetImgSize();
@@ -137,7 +157,7 @@ void EditorSession::SetImgSize() {
     const QImage& level = levels[zoomLevel - 1];
     work.picture = SymbolSet::NewPicture(level.size());
     cell = SetGrdMax(level.width(), level.height());
-    overlay_ = SetCellGrid(level.size(), cell, gridOn);
+    overlay_ = SetCellGrid(level.size(), cell, gridLinesShown());
     controls.zoomPlus = zoomLevel < kLevelCount;
     controls.zoomMinus = zoomLevel > 1;
     if (set.opaque()) {
@@ -150,6 +170,11 @@ void EditorSession::SetImgSize() {
     Pic2Grid();
     // Each level keeps its own history across zoom changes.
     work.SelectLevel(zoomLevel);
+    tools.clip = nullptr;
+    if (selection.kind == 1 && set.realHex()) {
+        const QImage shape = set.hexShapes[zoomLevel - 1];
+        tools.clip = [shape](QImage& picture) { ClipToHexShape(picture, shape); };
+    }
 }
 
 void EditorSession::Pic2Master() {
@@ -164,9 +189,47 @@ void EditorSession::Pic2Grid() {
     SetControls(true);
 }
 
+void EditorSession::DeriveOtherLevels() {
+    if (!symbolOpen())
+        return;
+    tools.EndDrag();
+    Pic2Master();
+    const Transparency seen{transparent && !set.opaque(), transparentColour};
+    const bool hexClip = selection.kind == 1 && set.realHex();
+    for (int level = 1; level <= kLevelCount; ++level) {
+        if (level == zoomLevel)
+            continue;
+        QImage& picture = levels[level - 1];
+        const QImage derived = DeriveLevel(levels[zoomLevel - 1], picture.size(), seen,
+                                           hexClip ? set.hexShapes[level - 1] : QImage());
+        work.SaveFlagOfLevel(level, picture);
+        picture = derived;
+    }
+}
+
 void EditorSession::CellGridToggle() {
     gridOn = !gridOn;
-    overlay_ = SetCellGrid(work.picture.size(), cell, gridOn);
+    overlay_ = SetCellGrid(work.picture.size(), cell, gridLinesShown());
+}
+
+void EditorSession::SetCell(int screenPixels) {
+    cell = std::clamp(screenPixels, 1, kMaxZoomCell);
+    overlay_ = SetCellGrid(work.picture.size(), cell, gridLinesShown());
+}
+
+SetResult EditorSession::OpenNeighbourSymbol(int step) {
+    if (!symbolOpen())
+        return SetResult::Success();
+    const std::vector<int>& order = set.order(KindOf(selection.kind));
+    auto at = std::find(order.begin(), order.end(), selection.symbol);
+    if (at == order.end())
+        return SetResult::Success();
+    const int position = int(at - order.begin()) + 1 + step;
+    if (position < 1 || position > int(order.size()))
+        return SetResult::Success();
+    selection.position = position;
+    selection.symbol = order[position - 1];
+    return LoadCurrentSymbol();
 }
 
 QString EditorSession::zoomLabel() const {
@@ -179,8 +242,8 @@ QImage EditorSession::RedrawGrid() {
     if (symbolOpen() && selection.kind == 1 && set.realHex())
         ClipToHexShape(work.picture, set.hexShapes[zoomLevel - 1]);
     if (overlay_.size() != work.picture.size() * cell)
-        overlay_ = SetCellGrid(work.picture.size(), cell, gridOn);
-    return BlastGrid(work.picture, cell, overlay_, gridOn);
+        overlay_ = SetCellGrid(work.picture.size(), cell, gridLinesShown());
+    return BlastGrid(work.picture, cell, overlay_, gridLinesShown());
 }
 
 void EditorSession::TransBoxClick(bool checked) {
@@ -212,6 +275,9 @@ SetResult EditorSession::SetTransparentColour(QRgb colour) {
         for (QImage& picture : stored_)
             SwitchColour(picture, old, colour);
         Pic2Grid();
+        // Every kept picture holds the old colour.
+        work.DropHistoriesOfKind(1);
+        work.DropHistoriesOfKind(2);
         work.InitUndo();
     }
     if (!kept)

@@ -1,5 +1,7 @@
 #include "GridGeometry.h"
 
+#include <algorithm>
+
 int SetGrdMax(int width, int height) {
     if (width <= 0 || height <= 0)
         return 1;
@@ -7,6 +9,21 @@ int SetGrdMax(int width, int height) {
     while (c > 1 && (c * height > kGridArea || c * width > kGridArea))
         --c;
     return std::min(std::max(c, 1), kMaxCell);
+}
+
+int FitCell(QSize picture, QSize area) {
+    if (picture.isEmpty())
+        return 1;
+    const int c = std::min(area.width() / picture.width(), area.height() / picture.height());
+    return std::clamp(c, 1, kMaxZoomCell);
+}
+
+int ZoomedCell(int cell, int steps) {
+    for (; steps > 0; --steps)
+        cell = std::max(cell + 1, cell * 9 / 8);
+    for (; steps < 0; ++steps)
+        cell = std::min(cell - 1, cell * 8 / 9);
+    return std::clamp(cell, 1, kMaxZoomCell);
 }
 
 QString GridCellText(QPoint pixel) {

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QSize>
 #include <QString>
 
 constexpr int kGridArea = 360; // the grid is at most this many screen pixels each way
@@ -11,6 +12,15 @@ constexpr int kMaxCell = 72;
 
 // Screen pixels per picture pixel for a picture of this size.
 int SetGrdMax(int width, int height);
+
+// The zoomable canvas: cells of 1 to kMaxZoomCell screen pixels; lines between the cells
+// from kGridLinesFrom on (below that they would hide the picture).
+constexpr int kMaxZoomCell = 64;
+constexpr int kGridLinesFrom = 4;
+// The largest cell with which the picture fits `area` (at least 1).
+int FitCell(QSize picture, QSize area);
+// One wheel step in or out: about an eighth larger or smaller, at least one pixel.
+int ZoomedCell(int cell, int steps);
 
 // The pixel under a mouse position on the grid; positions left of or above the grid give
 // negative pixels (rounded down, so -1 is outside and not column 0).

@@ -11,6 +11,8 @@ PixelGridView::PixelGridView(QWidget* parent) : QWidget(parent) {
 
 void PixelGridView::SetImage(const QImage& image) {
     image_ = image;
+    if (!image.isNull() && size() != image.size())
+        setFixedSize(image.size());
     update();
 }
 
@@ -47,9 +49,15 @@ void PixelGridView::wheelEvent(QWheelEvent* event) {
         event->ignore();
         return;
     }
-    const int steps = event->angleDelta().y() / 120;
-    if (steps != 0)
-        emit ZoomWheel(steps);
+    // With Shift held some systems turn the wheel sideways.
+    const QPoint delta = event->angleDelta();
+    const int steps = (delta.y() != 0 ? delta.y() : delta.x()) / 120;
+    if (steps != 0) {
+        if (event->modifiers() & Qt::ShiftModifier)
+            emit ZoomWheel(steps);
+        else
+            emit CanvasWheel(steps, event->position().toPoint() - Origin());
+    }
     event->accept();
 }
 

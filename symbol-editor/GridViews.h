@@ -6,7 +6,8 @@
 #include <QLabel>
 #include <QWidget>
 
-// Shows the grid image and reports presses, moves and releases in widget pixels.
+// Shows the grid image at its own size (inside a scroll area) and reports presses, moves
+// and releases in image pixels.
 class PixelGridView : public QWidget {
     Q_OBJECT
 public:
@@ -17,8 +18,10 @@ signals:
     void Pressed(Qt::MouseButton button, QPoint position);
     void Moved(QPoint position);
     void Released(QPoint position);
-    // The wheel turned with Ctrl held: positive towards "Zoom +".
+    // The wheel turned with Ctrl and Shift held: positive towards "Zoom +" (the level).
     void ZoomWheel(int steps);
+    // The wheel turned with Ctrl held: the canvas zooms in (positive) or out at `at`.
+    void CanvasWheel(int steps, QPoint at);
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -1,8 +1,17 @@
 #include "NamePrompts.h"
 
+#include <Latin1Text.h>
+
 #include <QPainter>
 
 bool NamePromptLogic::OKBtnClick(const QString& typed, const DuplicateQuestion& ask) {
+    refusal = Latin1RefusalReason(typed);
+    if (!refusal.isEmpty())
+        return false;
+    if (!original.isEmpty() && typed == original) {
+        buffer = typed;
+        return true;
+    }
     const QString name = typed.left(kMaxLength);
     if (name.isEmpty())
         return false;

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QString>
 
+#include <algorithm>
 #include <functional>
 
 // Asks "That symbol name already exists, use it anyway? "; returns 1 for Yes.
@@ -21,9 +22,15 @@ public:
     NamePromptLogic(const SymbolSet& set, SymbolKind kind) : set_(set), kind_(kind) {}
     QString buffer; // the name being entered; shown when the prompt opens
 
-    // Whether `typed` is taken (then it is in the buffer and the prompt closes with OK).
+    // Whether `typed` is taken (then it is in the buffer and the prompt closes with OK). A
+    // name the file cannot hold (outside Latin-1) is refused with `refusal` set; a name
+    // left as the prompt showed it is taken whole, however long it was stored.
     bool OKBtnClick(const QString& typed, const DuplicateQuestion& ask);
+    QString refusal;
     void CancelBtnClick() { buffer.clear(); }
+
+    // The name the prompt opened with (a rename), or empty.
+    QString original;
 
 private:
     const SymbolSet& set_;
@@ -46,6 +53,9 @@ public:
     void WidthDown(int level) { Step(sizes[level - 1].rwidth(), -1); }
     void HeightUp(int level) { Step(sizes[level - 1].rheight(), +1); }
     void HeightDown(int level) { Step(sizes[level - 1].rheight(), -1); }
+    // A typed value: kept within 2 … 120.
+    void TypeWidth(int level, int value) { sizes[level - 1].setWidth(Clamp(value)); }
+    void TypeHeight(int level, int value) { sizes[level - 1].setHeight(Clamp(value)); }
 
     // The terrain hex footprint in green and the unit footprint in white, centred on grey.
     QImage Preview(int level) const;
@@ -55,5 +65,6 @@ public:
 
 private:
     static void Step(int& value, int by);
+    static int Clamp(int value) { return std::clamp(value, kMinSize, kMaxSize); }
     const SymbolSet& set_;
 };

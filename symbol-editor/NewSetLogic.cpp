@@ -1,5 +1,7 @@
 #include "NewSetLogic.h"
 
+#include <algorithm>
+
 #include <HexGeometry.h>
 
 NewSetLogic::NewSetLogic(std::array<int, kLevelCount>& sizes, int layout, bool realHex)
@@ -54,6 +56,11 @@ void NewSetLogic::SizeDown(int level) {
     int& s = sizes_[level - 1];
     if (s - step() >= minimum())
         s -= step();
+}
+
+void NewSetLogic::TypeSize(int level, int value) {
+    const int stepped = value / step() * step();
+    sizes_[level - 1] = std::clamp(stepped, minimum(), kMaxCellSize / step() * step());
 }
 
 QString NewSetLogic::sizeText(int level) const {

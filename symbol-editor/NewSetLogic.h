@@ -26,6 +26,8 @@ public:
 
     void SizeUp(int level);
     void SizeDown(int level);
+    // A typed size: within the style's bounds, and for "Real Hex" down to a step of 5.
+    void TypeSize(int level, int value);
     int size(int level) const { return sizes_[level - 1]; }
     QString sizeText(int level) const;
     // e.g. "025 x 014 Hexes per Screen"

@@ -4,8 +4,11 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
+
+#include <Latin1Text.h>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -130,13 +133,41 @@ void TGetColor::ShowColour() {
     current_->setStyleSheet(SwatchStyle(colour_));
 }
 
+QLineEdit* MakeValueField(QWidget* parent, const std::function<void(int)>& typed) {
+    auto* field = new QLineEdit(parent);
+    field->setValidator(new QIntValidator(0, 999, field));
+    field->setMaxLength(3);
+    field->setFixedWidth(44);
+    QObject::connect(field, &QLineEdit::editingFinished, field,
+                     [field, typed] { typed(field->text().toInt()); });
+    return field;
+}
+
+QLabel* RefuseOutsideLatin1(QLineEdit* edit) {
+    auto* reason = new QLabel;
+    reason->setObjectName("RefusalReason");
+    reason->setWordWrap(true);
+    reason->setStyleSheet("color: #a00000");
+    reason->hide();
+    edit->setValidator(new Latin1Validator(
+        [reason](const QString& why) {
+            reason->setText(why);
+            reason->show();
+        },
+        edit));
+    QObject::connect(edit, &QLineEdit::textEdited, reason, &QLabel::hide);
+    return reason;
+}
+
 TGetTxt::TGetTxt(QWidget* parent, NamePromptLogic& logic) : QDialog(parent), logic_(logic) {
     setWindowTitle("Enter Symbol Name:");
     auto* layout = new QVBoxLayout(this);
     name_ = new QLineEdit(logic.buffer);
-    name_->setMaxLength(NamePromptLogic::kMaxLength);
+    // A stored name may fill all 25 bytes; it stays whole unless it is edited.
+    name_->setMaxLength(std::max<int>(NamePromptLogic::kMaxLength, logic.buffer.size()));
     name_->setMinimumWidth(220);
     layout->addWidget(name_);
+    layout->addWidget(RefuseOutsideLatin1(name_));
     auto* buttons = new QHBoxLayout;
     auto* ok = new QPushButton("OK");
     ok->setDefault(true);

@@ -12,6 +12,10 @@
 class QLabel;
 class QLineEdit;
 
+// Makes `edit` refuse characters a set file cannot hold; the returned label (to be placed
+// below the field) says why while a refused character was the last thing typed.
+QLabel* RefuseOutsideLatin1(QLineEdit* edit);
+
 // A question answered by one of several buttons; exec() returns the button's value.
 class ButtonChoiceDialog : public QDialog {
     Q_OBJECT
@@ -78,5 +82,8 @@ private:
 };
 
 // An up/down arrow pair, as the dialogs' spins.
+// A three-digit value field the user can type into, as well as step with its spin; the
+// typed value goes to `typed` when the field is left or Enter is pressed.
+QLineEdit* MakeValueField(QWidget* parent, const std::function<void(int)>& typed);
 QWidget* MakeSpin(QWidget* parent, const std::function<void()>& up,
                   const std::function<void()>& down);

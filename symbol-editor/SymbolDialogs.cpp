@@ -44,12 +44,19 @@ TGetSze::TGetSze(QWidget* parent, UnitSizeLogic& logic) : QDialog(parent), logic
     name_->setMaxLength(NamePromptLogic::kMaxLength);
     nameRow->addWidget(name_);
     layout->addLayout(nameRow);
+    layout->addWidget(RefuseOutsideLatin1(name_));
     auto* levels = new QHBoxLayout;
     for (int level = 1; level <= kLevelCount; ++level) {
         auto* box = new QGroupBox(QStringLiteral("Level %1").arg(level));
         auto* grid = new QGridLayout(box);
-        widths_[level - 1] = new QLabel;
-        heights_[level - 1] = new QLabel;
+        widths_[level - 1] = MakeValueField(box, [this, level](int v) {
+            logic_.TypeWidth(level, v);
+            Refresh();
+        });
+        heights_[level - 1] = MakeValueField(box, [this, level](int v) {
+            logic_.TypeHeight(level, v);
+            Refresh();
+        });
         grid->addWidget(new QLabel("Width"), 0, 0);
         grid->addWidget(widths_[level - 1], 0, 1);
         grid->addWidget(MakeSpin(
@@ -157,7 +164,10 @@ TNewImg::TNewImg(QWidget* parent, NewSetLogic& logic) : QDialog(parent), logic_(
     auto* actualLayout = new QHBoxLayout(actual);
     for (int level = 1; level <= kLevelCount; ++level) {
         sizesLayout->addWidget(new QLabel(QStringLiteral("Zoom Level %1").arg(level)), level, 0);
-        sizes_[level - 1] = new QLabel;
+        sizes_[level - 1] = MakeValueField(this, [this, level](int v) {
+            logic_.TypeSize(level, v);
+            Refresh();
+        });
         sizesLayout->addWidget(sizes_[level - 1], level, 1);
         sizesLayout->addWidget(MakeSpin(
                                    sizes,

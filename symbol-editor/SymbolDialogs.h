@@ -26,8 +26,8 @@ private:
     void Refresh();
     UnitSizeLogic& logic_;
     QLineEdit* name_;
-    std::array<QLabel*, kLevelCount> widths_{};
-    std::array<QLabel*, kLevelCount> heights_{};
+    std::array<QLineEdit*, kLevelCount> widths_{};
+    std::array<QLineEdit*, kLevelCount> heights_{};
     std::array<QLabel*, kLevelCount> previews_{};
 };
 
@@ -45,7 +45,7 @@ private:
     QRadioButton* vertical_;
     QRadioButton* horiz_;
     QGroupBox* orientation_;
-    std::array<QLabel*, kLevelCount> sizes_{};
+    std::array<QLineEdit*, kLevelCount> sizes_{};
     std::array<QLabel*, kLevelCount> hexes_{};
     std::array<QLabel*, kLevelCount> previews_{};
 };

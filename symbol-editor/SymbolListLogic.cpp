@@ -45,6 +45,8 @@ ListButtons SymbolListLogic::SymSelect() const {
     b.edit = b.rename = n > 0;
     b.up = selection_.position > 1;
     b.down = selection_.position != n;
+    if (set_.readOnly) // viewing only: every button that changes the set is off
+        b.remove = b.copy = b.create = b.rename = b.up = b.down = false;
     return b;
 }
 
@@ -55,35 +57,57 @@ QString SymbolListLogic::UpdateCounter() const {
            QStringLiteral(" of ") + QStringLiteral("%1").arg(count(), 4, 10, QLatin1Char('0'));
 }
 
+QImage SymbolListLogic::ShownPicture(int r, const QImage& bitmap, const QImage& masks) const {
+    const SymbolRecord& record = set_.record(kind_, r);
+    const QRect cell = record.cells[2].rect();
+    const QImage picture = bitmap.copy(cell);
+    if (record.maskIndex < 1 || record.maskIndex > set_.count(SymbolKind::Mask) || masks.isNull())
+        return picture;
+    QImage shown = SymbolSet::NewPicture(cell.size(), transparentColour_);
+    const CellRect& maskCell = set_.record(SymbolKind::Mask, record.maskIndex).cells[2];
+    const QImage mask = masks.copy(QRect(maskCell.left, maskCell.top, cell.width(), cell.height()));
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x)
+            shown.setPixel(x, y, (shown.pixel(x, y) & mask.pixel(x, y)) | picture.pixel(x, y));
+    }
+    return shown;
+}
+
 QImage SymbolListLogic::PreViewSym(QSize size) const {
     QImage preview(size, QImage::Format_RGB32);
     preview.fill(qRgb(192, 192, 192));
     const int r = GetImgDx(selection_.position);
-    if (r < 1 || r > count())
+    QImage bitmap, masks;
+    if (r < 1 || r > count() || !set_.LoadBitmap(kind_, 3, bitmap))
         return preview;
-    const SymbolRecord& record = set_.record(kind_, r);
-    const QRect cell = record.cells[2].rect();
-    QImage bitmap;
-    if (!set_.LoadBitmap(kind_, 3, bitmap))
-        return preview;
-    const QImage picture = bitmap.copy(cell);
-    QImage shown = SymbolSet::NewPicture(cell.size(), transparentColour_);
-    QImage masks;
-    if (record.maskIndex > 0 && record.maskIndex <= set_.count(SymbolKind::Mask) &&
-        set_.LoadBitmap(SymbolKind::Mask, 3, masks)) {
-        const QRect maskCell(set_.record(SymbolKind::Mask, record.maskIndex).cells[2].left,
-                             set_.record(SymbolKind::Mask, record.maskIndex).cells[2].top,
-                             cell.width(), cell.height());
-        const QImage mask = masks.copy(maskCell);
-        for (int y = 0; y < shown.height(); ++y) {
-            for (int x = 0; x < shown.width(); ++x)
-                shown.setPixel(x, y, (shown.pixel(x, y) & mask.pixel(x, y)) | picture.pixel(x, y));
-        }
-    } else {
-        shown = picture;
-    }
-    QPainter(&preview).drawImage(preview.rect(), shown);
+    if (set_.count(SymbolKind::Mask) > 0 && !set_.LoadBitmap(SymbolKind::Mask, 3, masks))
+        masks = QImage();
+    QPainter(&preview).drawImage(preview.rect(), ShownPicture(r, bitmap, masks));
     return preview;
+}
+
+std::vector<QImage> SymbolListLogic::Thumbnails(int side) const {
+    std::vector<QImage> thumbnails;
+    QImage bitmap, masks;
+    if (count() == 0 || !set_.LoadBitmap(kind_, 3, bitmap))
+        return thumbnails;
+    if (set_.count(SymbolKind::Mask) > 0 && !set_.LoadBitmap(SymbolKind::Mask, 3, masks))
+        masks = QImage();
+    for (int position = 1; position <= count(); ++position) {
+        QImage thumbnail(side, side, QImage::Format_RGB32);
+        thumbnail.fill(qRgb(192, 192, 192));
+        const int r = GetImgDx(position);
+        if (r >= 1 && r <= count()) {
+            // Whole pixels, as the artist drew them: no smoothing.
+            const QImage shown = ShownPicture(r, bitmap, masks)
+                                     .scaled(side, side, Qt::KeepAspectRatio,
+                                             Qt::FastTransformation);
+            QPainter(&thumbnail)
+                .drawImage((side - shown.width()) / 2, (side - shown.height()) / 2, shown);
+        }
+        thumbnails.push_back(thumbnail);
+    }
+    return thumbnails;
 }
 
 void SymbolListLogic::SymListClick(int row) {
@@ -157,8 +181,8 @@ void SymbolListLogic::RenSymClick(SymbolListPrompts& prompts) {
     if (r == 0)
         return;
     NamePromptLogic prompt(set_, kind_);
-    prompt.buffer = QString::fromLatin1(set_.record(kind_, r).name);
-    if (!prompts.AskName(prompt))
+    prompt.buffer = prompt.original = QString::fromLatin1(set_.record(kind_, r).name);
+    if (!prompts.AskName(prompt) || prompt.buffer == prompt.original)
         return;
     const QByteArray before = set_.record(kind_, r).name;
     set_.record(kind_, r).name = prompt.buffer.toLatin1().left(kMaxNameLength);
@@ -217,5 +241,7 @@ void SymbolListLogic::CancelSymClick() {
 }
 
 SetResult SymbolListLogic::FormClose() {
+    if (set_.readOnly)
+        return SetResult::Success(); // nothing could be reordered
     return set_.WriteOrder();
 }

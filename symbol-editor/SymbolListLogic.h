@@ -43,6 +43,8 @@ public:
     QString UpdateCounter() const;
     // The selected symbol's level-3 picture over its mask, stretched over `size`.
     QImage PreViewSym(QSize size) const;
+    // Each row's level-3 picture over its mask, in `side` by `side` squares, in list order.
+    std::vector<QImage> Thumbnails(int side) const;
 
     void FormActivate();
     void SymListClick(int row);
@@ -65,6 +67,8 @@ public:
     int openSymbol() const { return openSymbol_; }
 
 private:
+    // Record r's level-3 picture over its mask on the transparent colour.
+    QImage ShownPicture(int r, const QImage& bitmap, const QImage& masks) const;
     void SetSymIndex(int action, int position);
     void CloseWith(bool ok) { closeResult = ok; }
     bool Report(const SetResult& result, SymbolListPrompts& prompts);

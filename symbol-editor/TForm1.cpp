@@ -4,6 +4,7 @@
 #include "ColourRules.h"
 #include "DialogPlacement.h"
 #include "GridViews.h"
+#include "SmallDialogs.h"
 
 #include <FileNames.h>
 
@@ -20,6 +21,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -52,10 +54,29 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     auto* layout = new QHBoxLayout(central);
     layout->addWidget(BuildPicturePanel(), 0, Qt::AlignTop);
     layout->addWidget(BuildToolPanel(), 0, Qt::AlignTop);
-    layout->addWidget(BuildGridPanel(), 1, Qt::AlignTop);
+    layout->addWidget(BuildGridPanel(), 1);
     setCentralWidget(central);
     BuildMenus();
     ConnectMouse();
+    resize(1280, 960);
+    readOnlyLabel_ = new QLabel("Viewing only: save under another name to keep changes");
+    statusBar()->addPermanentWidget(readOnlyLabel_);
+    readOnlyLabel_->hide();
+    session_.askLocked = [this](const QString& question) {
+        ButtonChoiceDialog ask(this, "Symbol Set In Use", QString(question).replace('\r', '\n'),
+                               {{"View Only", 1}, {"Open Anyway", 2}, {"Cancel", 3}}, 3);
+        ask.setObjectName("SetInUse");
+        const int answer = ask.Ask();
+        return answer == 1   ? LockAnswer::ReadOnly
+               : answer == 2 ? LockAnswer::OpenAnyway
+                             : LockAnswer::Cancel;
+    };
+    session_.confirmOverwrite = [this](const QString& question) {
+        ButtonChoiceDialog ask(this, "Symbol Set Changed On Disk",
+                               QString(question).replace('\r', '\n'),
+                               {{"Replace", 1}, {"Cancel", 2}}, 2);
+        return ask.Ask() == 1;
+    };
     recoveryTimer_.setSingleShot(true);
     recoveryTimer_.setInterval(kRecoveryDelayMs);
     connect(&recoveryTimer_, &QTimer::timeout, this, &TForm1::WriteRecoveryCopy);
@@ -109,6 +130,11 @@ void TForm1::BuildMenus() {
     QMenu* symbols = menuBar()->addMenu("Symbols");
     terrainMenu_ = symbols->addAction("Map/Board Symbols", this, [this] { EditSymbols(1); });
     unitMenu_ = symbols->addAction("Game Pieces", this, [this] { EditSymbols(2); });
+    symbols->addSeparator();
+    previousSymbol_ = symbols->addAction("Previous Symbol", QKeySequence(Qt::Key_PageUp), this,
+                                         [this] { StepSymbol(-1); });
+    nextSymbol_ = symbols->addAction("Next Symbol", QKeySequence(Qt::Key_PageDown), this,
+                                     [this] { StepSymbol(+1); });
 
     QMenu* edit = menuBar()->addMenu("Edit");
     undoAction_ = edit->addAction("Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), this,
@@ -124,6 +150,9 @@ void TForm1::BuildMenus() {
         OneShot([this] { session_.tools.VertFlipClick(); });
     });
 
+    deriveLevels_ = edit->addAction("Derive Other Levels", QKeySequence(Qt::CTRL | Qt::Key_D), this,
+                                    [this] { OneShot([this] { session_.DeriveOtherLevels(); }); });
+
     QMenu* regions = menuBar()->addMenu("Image Regions");
     importRegion_ = regions->addAction("Import Image Region", this, &TForm1::LoadBrushClick);
     exportRegion_ = regions->addAction("Export Image Region", this, &TForm1::SaveBrushClick);
@@ -134,6 +163,11 @@ void TForm1::BuildMenus() {
     setXColour_ = preferences->addAction("Set Transparent Color", this, &TForm1::SetXColorClick);
     resetOrder_ = preferences->addAction("Reset Symbol Order", this, &TForm1::ResetOrderClick);
     optimise_ = preferences->addAction("Optimize Symbol Set", this, &TForm1::OptimiseClick);
+    preferences->addSeparator();
+    preferences->addAction("Fit Grid to Window", QKeySequence(Qt::CTRL | Qt::Key_0), this, [this] {
+        session_.fitGrid = true;
+        Refresh();
+    });
 
     QMenu* help = menuBar()->addMenu("Help");
     help->addAction("Contents", this, [this] { ShowHelp(false); });
@@ -253,26 +287,6 @@ QWidget* TForm1::BuildToolPanel() {
     return panel;
 }
 
-QWidget* TForm1::BuildGridPanel() {
-    auto* panel = new QWidget;
-    auto* layout = new QVBoxLayout(panel);
-    auto* status = new QHBoxLayout;
-    gridCell_ = new QLabel("Grid Cell:");
-    zoomLevel_ = new QLabel;
-    modeLabel_ = new QLabel;
-    for (QLabel* l : {gridCell_, zoomLevel_, modeLabel_}) {
-        l->setFrameShape(QFrame::Panel);
-        l->setFrameShadow(QFrame::Sunken);
-        l->setMinimumWidth(120);
-        status->addWidget(l);
-    }
-    layout->addLayout(status);
-    grid_ = new PixelGridView;
-    layout->addWidget(grid_, 0, Qt::AlignCenter);
-    layout->addStretch();
-    return panel;
-}
-
 void TForm1::Refresh() {
     const ControlState& c = session_.controls;
     setWindowTitle(session_.windowCaption());
@@ -287,10 +301,14 @@ void TForm1::Refresh() {
     setXColour_->setEnabled(c.setXColour);
     flipLeftRight_->setEnabled(c.tools);
     flipTopBottom_->setEnabled(c.tools);
+    deriveLevels_->setEnabled(c.tools);
+    previousSymbol_->setEnabled(session_.symbolOpen());
+    nextSymbol_->setEnabled(session_.symbolOpen());
     undoAction_->setEnabled(c.tools && session_.work.undo().canUndo());
     redoAction_->setEnabled(c.tools && session_.work.undo().canRedo());
     next_->setEnabled(c.next);
-    saveImage_->setEnabled(c.saveImage);
+    saveImage_->setEnabled(c.saveImage && !session_.readOnly());
+    readOnlyLabel_->setVisible(session_.readOnly());
     zoomPlus_->setEnabled(c.zoomPlus);
     zoomMinus_->setEnabled(c.zoomMinus);
     for (QWidget* w : toolWidgets_)
@@ -311,8 +329,14 @@ void TForm1::Refresh() {
     zoomLevel_->setText(session_.zoomLabel());
     modeLabel_->setText("Mode:" + session_.tools.modeLabel());
     grid_->setCursor(ModeInfoFor(session_.tools.mode()).cursor);
+    if (session_.fitGrid)
+        FitGridToWindow();
     BlastGrid();
     UpdateRecovery();
+}
+
+QString TForm1::statusText() const {
+    return statusBar()->currentMessage();
 }
 
 void TForm1::BlastGrid() {

@@ -16,6 +16,7 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QToolButton;
 
 class TForm1 : public QMainWindow {
@@ -39,6 +40,8 @@ public:
     // their questions open over it.
     void StartUpQuestions();
     RecoveryStore& recovery() { return recovery_; }
+    // The status line's current message (notices that need no answer).
+    QString statusText() const;
     static constexpr int kRecoveryDelayMs = 3000;
 
     // File ---------------------------------------------------------------------------------
@@ -75,8 +78,15 @@ public:
     void ShowHelp(bool keywordSearch);
     void AboutClick();
 
+    // Page Up / Page Down: the previous or next symbol of the list's order.
+    void StepSymbol(int step);
+    // The canvas: the cell size that fits the grid's area; the wheel zooming at a point.
+    void FitGridToWindow();
+    void ZoomCanvasAt(int steps, QPoint at);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenus();
@@ -95,6 +105,9 @@ private:
     bool Reported(const SetResult& result);
     void UpdateRecovery();
     void WriteRecoveryCopy();
+    // The recovery folder cannot be written: said once, in the status line.
+    void NoteRecoveryOff();
+    bool recoveryOffNoted_ = false;
     void OneShot(const std::function<void()>& command);
     void ShowColourIndex(QRgb colour);
 
@@ -122,6 +135,9 @@ private:
     QAction* flipLeftRight_ = nullptr;
     QAction* flipTopBottom_ = nullptr;
     QAction* undoAction_ = nullptr;
+    QAction* deriveLevels_ = nullptr;
+    QAction* previousSymbol_ = nullptr;
+    QAction* nextSymbol_ = nullptr;
     QAction* redoAction_ = nullptr;
 
     // Picture panel.
@@ -146,7 +162,9 @@ private:
 
     // Grid and status.
     PixelGridView* grid_ = nullptr;
+    QScrollArea* gridScroll_ = nullptr;
     QLabel* gridCell_ = nullptr;
     QLabel* zoomLevel_ = nullptr;
     QLabel* modeLabel_ = nullptr;
+    QLabel* readOnlyLabel_ = nullptr;
 };

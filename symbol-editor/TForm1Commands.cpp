@@ -15,15 +15,16 @@
 #include "AtomicWrite.h"
 #include "TSymbols.h"
 
+#include <BmpFile.h>
 #include <FileNames.h>
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QLabel>
 #include <QMessageBox>
+#include <QStatusBar>
 
 namespace {
 const QString kSetFilter = QStringLiteral("Fieldmark Symbol Sets (*.set);;All Files (*)");
@@ -86,11 +87,15 @@ void TForm1::OpenSetFile(const QString& path, bool reportMissing) {
     }
     Refresh();
     if (outcome == EditorSession::OpenOutcome::Ignored && reportMissing)
-        ShowError(SetResult::Failure(kNotReadableMessage));
+        ShowError(SetResult::Failure(
+            EditorSession::MissingSetMessage(FindFileAnyCase(SetPathForTypedName(path)))));
     else if (outcome == EditorSession::OpenOutcome::Failed)
         ShowError(result);
-    else if (outcome == EditorSession::OpenOutcome::Opened)
-        ChooseKindAndEdit();
+    if (outcome != EditorSession::OpenOutcome::Opened)
+        return;
+    if (!session_.set.readNotice.isEmpty())
+        statusBar()->showMessage(session_.set.readNotice);
+    ChooseKindAndEdit();
 }
 
 void TForm1::ChooseKindAndEdit() {
@@ -153,8 +158,13 @@ void TForm1::SaveSymbolSetAs1Click() {
 
 bool TForm1::RunSaveSetAs() {
     const QString name =
-        AskSaveFileName(this, "Save Symbol Set As...", session_.battlesFolder(), kSetFilter);
+        AskSaveFileName(this, "Save Symbol Set As...", session_.battlesFolder(), kSetFilter, "set");
     if (name.isEmpty())
+        return false;
+    const SaveAsPlan plan = session_.PlanSaveSetAs(name);
+    if (!plan.refusal.isEmpty())
+        return Reported(SetResult::Failure(plan.refusal));
+    if (plan.replaces && !AskReplace(this, "Save Symbol Set As...", plan.path))
         return false;
     SetResult result;
     {
@@ -292,11 +302,10 @@ void TForm1::LoadBrushClick() {
     const QString path = RegionPathForTypedName(name);
     if (!QFileInfo::exists(path))
         return;
-    QImageReader reader(path);
-    const QImage region = reader.read();
-    if (region.isNull()) {
-        ShowMessage(this, QMessageBox::Critical, "Error",
-                    "Could not read the image region " + path + ".");
+    QImage region;
+    QString reason;
+    if (!ReadBmpFile(path, region, reason)) {
+        ShowMessage(this, QMessageBox::Critical, "Error", reason);
         return;
     }
     session_.tools.SetRegion(region);
@@ -309,10 +318,12 @@ void TForm1::SaveBrushClick() {
     if (session_.tools.region().isNull())
         return;
     const QString name =
-        AskSaveFileName(this, "Save Image Region", session_.programFolder, kBmpFilter);
+        AskSaveFileName(this, "Save Image Region", session_.programFolder, kBmpFilter, "bmp");
     if (name.isEmpty())
         return;
     const QString path = RegionPathForTypedName(name);
+    if (QFileInfo::exists(path) && !AskReplace(this, "Save Image Region", path))
+        return;
     ShowError(SaveRegion(path, session_.tools.region()));
 }
 

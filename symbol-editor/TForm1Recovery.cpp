@@ -4,6 +4,7 @@
 #include "TForm1.h"
 
 #include <QApplication>
+#include <QStatusBar>
 #include <QWindow>
 
 #include <utility>
@@ -31,8 +32,10 @@ void TForm1::WriteRecoveryCopy() {
         recoveryTimer_.start(); // after the stroke
         return;
     }
-    if (!recovery_.Start())
-        return; // no recovery folder: the run goes on without copies
+    if (!recovery_.Start()) {
+        NoteRecoveryOff(); // the run goes on without copies, and says so once
+        return;
+    }
     // A failed write keeps the previous copy whole; the next edit tries again.
     recovery_.Write(session_.MakeRecoveryCopy());
 }
@@ -48,8 +51,18 @@ void TForm1::StartUpQuestions() {
         OpenSetFile(std::exchange(openAtStart, QString()), true);
 }
 
+void TForm1::NoteRecoveryOff() {
+    if (recoveryOffNoted_)
+        return;
+    recoveryOffNoted_ = true;
+    statusBar()->showMessage(
+        QStringLiteral("Crash protection is off: the recovery folder %1 cannot be written.")
+            .arg(recovery_.folder()));
+}
+
 void TForm1::OfferRecovery() {
-    recovery_.Start();
+    if (!recovery_.Start())
+        NoteRecoveryOff();
     std::vector<LeftCopy> left = recovery_.FindLeftCopies();
     for (LeftCopy& copy : left) {
         ButtonChoiceDialog offer(this, "Restore Unsaved Changes", RecoveryQuestion(copy.copy),

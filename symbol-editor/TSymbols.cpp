@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QIcon>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -18,7 +19,8 @@ TSymbols::TSymbols(QWidget* parent, SymbolListLogic& logic) : QDialog(parent), l
     setWindowTitle(logic.caption());
     auto* layout = new QHBoxLayout(this);
     list_ = new QListWidget;
-    list_->setMinimumSize(220, 360);
+    list_->setMinimumSize(300, 480);
+    list_->setIconSize(QSize(kThumbnail, kThumbnail));
     layout->addWidget(list_);
     auto* side = new QVBoxLayout;
     preview_ = new QLabel;
@@ -80,6 +82,14 @@ void TSymbols::Refresh() {
     } else {
         for (int i = 0; i < int(rows.size()); ++i)
             list_->item(i)->setText(rows[i]);
+    }
+    if (rows != shownRows_) { // added, removed, renamed or moved: the pictures follow
+        shownRows_ = rows;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const std::vector<QImage> thumbnails = logic_.Thumbnails(kThumbnail);
+        for (int i = 0; i < int(thumbnails.size()) && i < list_->count(); ++i)
+            list_->item(i)->setIcon(QIcon(QPixmap::fromImage(thumbnails[size_t(i)])));
+        QApplication::restoreOverrideCursor();
     }
     if (logic_.position() >= 1)
         list_->setCurrentRow(logic_.position() - 1);

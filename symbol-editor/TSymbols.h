@@ -28,7 +28,9 @@ private:
     void AfterClick();
     void Refresh();
 
+    static constexpr int kThumbnail = 40; // screen pixels of a row's picture
     SymbolListLogic& logic_;
+    std::vector<QString> shownRows_; // the rows the thumbnails were made for
     QListWidget* list_;
     QLabel* preview_;
     QLabel* counter_;

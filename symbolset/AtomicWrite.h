@@ -8,5 +8,7 @@
 #include <QImage>
 
 SetResult WriteFileAtomically(const QString& path, const QByteArray& bytes);
+// `image` as the bytes of a BMP file; a failure names `path`, where it was to be written.
+SetResult EncodeBitmap(const QString& path, const QImage& image, QByteArray& bytes);
 // Saves `image` as a BMP file at `path`.
 SetResult WriteBitmapAtomically(const QString& path, const QImage& image);

@@ -1,5 +1,8 @@
 #include "FileNames.h"
 
+#include "Latin1Text.h"
+#include "SetFormat.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -31,4 +34,31 @@ QString SetPathForTypedName(const QString& typed) {
         name += QLatin1String(".set");
     const QString folder = typed.contains(QLatin1Char('/')) ? info.path() : QString();
     return folder.isEmpty() ? name : folder + QLatin1Char('/') + name;
+}
+
+QStringList SetFileNames(const QString& setPath) {
+    QString base = QFileInfo(setPath).fileName();
+    if (base.endsWith(kSetSuffix, Qt::CaseInsensitive))
+        base.chop(kSetSuffix.size());
+    QStringList names{base + kSetSuffix, base + kOrderSuffix};
+    for (int k = 0; k < kKindCount; ++k)
+        for (int level = 1; level <= kLevelCount; ++level)
+            names << base + BitmapSuffix(KindAt(k), level);
+    return names;
+}
+
+QString SetNameRefusal(const QString& setPath) {
+    constexpr int kLongestSetName = 255;
+    QString base = QFileInfo(setPath).fileName();
+    if (base.endsWith(kSetSuffix, Qt::CaseInsensitive))
+        base.chop(kSetSuffix.size());
+    if (base.isEmpty())
+        return QStringLiteral("A symbol set needs a name before \".set\".");
+    if (!IsLatin1(base))
+        return QStringLiteral("The battle editor cannot name the set \"%1\": ").arg(base) +
+               Latin1RefusalReason(base);
+    if (base.size() > kLongestSetName)
+        return QStringLiteral("The battle editor cannot name a set of more than %1 characters.")
+            .arg(kLongestSetName);
+    return {};
 }

@@ -1,9 +1,9 @@
 #include "SetMaintenance.h"
 
-#include "AtomicWrite.h"
 #include "FileNames.h"
 #include "HexGeometry.h"
 #include "SdxFile.h"
+#include "SetWriteScope.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,10 +28,14 @@ bool SameFile(const QString& a, const QString& b) {
     return first.absoluteFilePath() == second.absoluteFilePath();
 }
 
-SetResult CopyFile(const QString& from, const QString& to) {
+// Copies into `set`'s pending files; a source that does not exist leaves no file behind.
+SetResult CopyFile(SymbolSet& set, const QString& from, const QString& to) {
     const QString source = FindFileAnyCase(from);
-    if (!QFileInfo::exists(source) || SameFile(source, to))
+    const QString target = FindFileAnyCase(to);
+    if (SameFile(source, target))
         return SetResult::Success();
+    if (!QFileInfo::exists(source))
+        return set.RemoveFile(target);
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return SetResult::Failure(
@@ -40,7 +44,7 @@ SetResult CopyFile(const QString& from, const QString& to) {
     if (in.error() != QFileDevice::NoError)
         return SetResult::Failure(
             QStringLiteral("Could not read the file %1:\r%2").arg(source, in.errorString()));
-    return WriteFileAtomically(FindFileAnyCase(to), bytes);
+    return set.PutFile(target, bytes);
 }
 
 // Lays the cells of a table out `rowLength` per row; calls place(record, x, y) for each.
@@ -61,17 +65,10 @@ QSize LayOut(const std::vector<SymbolRecord>& records, int level, int rowLength,
     return QSize(width, y + rowHeight);
 }
 
-} // namespace
-
-SetResult CreateNewSet(SymbolSet& set, const QString& folder, int layout, bool realHex,
-                       const std::array<int, kLevelCount>& hexSizes) {
-    for (int s : hexSizes) {
-        if (s < 2 || s > kMaxCellSize)
-            return SetResult::Failure(
-                QStringLiteral("Hex sizes must lie between 2 and %1 pixels.").arg(kMaxCellSize));
-    }
-    SymbolSet made;
-    made.setPath = QDir(folder).filePath(QStringLiteral("new.set"));
+// Fills `made` (its path set) with the new set's records and writes its eleven files as one.
+SetResult WriteNewSet(SymbolSet& made, int layout, bool realHex,
+                      const std::array<int, kLevelCount>& hexSizes) {
+    SetWriteScope write(made);
     SetHeader& header = made.contents.header;
     header.layout = layout;
     header.realHex = realHex ? 1 : 0;
@@ -116,34 +113,57 @@ SetResult CreateNewSet(SymbolSet& set, const QString& folder, int layout, bool r
     }
     if (SetResult r = made.WriteSetFile(); !r)
         return r;
+    return write.Commit();
+}
+
+} // namespace
+
+SetResult CreateNewSet(SymbolSet& set, const QString& folder, int layout, bool realHex,
+                       const std::array<int, kLevelCount>& hexSizes) {
+    for (int s : hexSizes) {
+        if (s < 2 || s > kMaxCellSize)
+            return SetResult::Failure(
+                QStringLiteral("Hex sizes must lie between 2 and %1 pixels.").arg(kMaxCellSize));
+    }
+    SymbolSet made;
+    made.setPath = FindFileAnyCase(QDir(folder).filePath(QStringLiteral("new.set")));
+    if (SetResult r = WriteNewSet(made, layout, realHex, hexSizes); !r)
+        return r;
     set = std::move(made);
     return SetResult::Success();
 }
 
-SetResult SaveSetTo(SymbolSet& set, const QString& source, const QString& destination) {
-    // Bitmaps and order first, the ".set" that describes them last.
+SetResult SaveSetTo(SymbolSet& set, const QString& sourcePath, const QString& destination) {
+    const QString source = sourcePath; // may be set.setPath itself, which changes below
+    SetWriteScope write(set);
+    set.setPath = destination;
+    // The destination is a set of its own: whoever held it is not this set's reader.
+    set.readOnly = false;
     for (int k = 0; k < kKindCount; ++k) {
         for (int level = 1; level <= kLevelCount; ++level) {
             const QString suffix = BitmapSuffix(KindAt(k), level);
-            if (SetResult r = CopyFile(WithSuffix(source, suffix), WithSuffix(destination, suffix));
+            if (SetResult r =
+                    CopyFile(set, WithSuffix(source, suffix), WithSuffix(destination, suffix));
                 !r)
                 return r;
         }
     }
     if (SetResult r =
-            CopyFile(WithSuffix(source, kOrderSuffix), WithSuffix(destination, kOrderSuffix));
+            CopyFile(set, WithSuffix(source, kOrderSuffix), WithSuffix(destination, kOrderSuffix));
         !r)
         return r;
-    if (SetResult r = CopyFile(source, destination); !r)
+    if (SetResult r = CopyFile(set, source, destination); !r)
         return r;
-    set.setPath = destination;
-    return SetResult::Success();
+    return write.Commit();
 }
 
 SetResult ResetOrder(SymbolSet& set) {
+    SetWriteScope write(set);
     set.terrainOrder = IdentityOrder(set.count(SymbolKind::Terrain));
     set.unitOrder = IdentityOrder(set.count(SymbolKind::Unit));
-    return set.WriteOrder();
+    if (SetResult r = set.WriteOrder(); !r)
+        return r;
+    return write.Commit();
 }
 
 int TargetRowLength(int entries) {
@@ -174,6 +194,7 @@ bool OptimiseWorthwhile(const SymbolSet& set, SymbolKind kind) {
 
 SetResult OptimiseSet(SymbolSet& set, const std::array<bool, kKindCount>& kinds,
                       const OptimiseObserver& observer) {
+    SetWriteScope write(set);
     for (int k = 0; k < kKindCount; ++k) {
         const SymbolKind kind = KindAt(k);
         auto& records = set.table(kind);
@@ -200,17 +221,13 @@ SetResult OptimiseSet(SymbolSet& set, const std::array<bool, kKindCount>& kinds,
             }
             if (SetResult r = set.SaveBitmap(kind, level, packed); !r)
                 return r;
-            // The ".set" follows each bitmap at once, so the two never disagree for long.
-            const SetFileContents before = set.contents;
             for (size_t i = 0; i < records.size(); ++i)
                 records[i].cells[level - 1] = cells[i];
             set.contents.header.bitmapSizes[k][level - 1] = size;
-            if (SetResult r = set.WriteSetFile(); !r) {
-                set.contents = before;
-                return r;
-            }
         }
         set.rowCapacity[k] = rowLength;
     }
-    return set.WriteSetFile();
+    if (SetResult r = set.WriteSetFile(); !r)
+        return r;
+    return write.Commit();
 }

@@ -1,13 +1,14 @@
 #include "SymbolSet.h"
 
-#include "AtomicWrite.h"
+#include "BmpFile.h"
 #include "FileNames.h"
 #include "HexGeometry.h"
 #include "SdxFile.h"
+#include "SetSwitch.h"
+#include "SetWriteScope.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 
 namespace {
 
@@ -94,6 +95,8 @@ int DeriveRowCapacity(const std::vector<SymbolRecord>& records) {
 SetResult SymbolSet::Read(const QString& path) {
     SymbolSet loaded;
     loaded.setPath = FindFileAnyCase(path);
+    if (SetResult r = FinishInterruptedSwitch(loaded.setPath); !r)
+        return r;
     QByteArray bytes;
     if (SetResult r = ReadWholeFile(loaded.setPath, bytes); !r)
         return r;
@@ -110,25 +113,23 @@ SetResult SymbolSet::Read(const QString& path) {
         }
     }
     // The bitmaps are what the cells point into: a bitmap whose size the header does not
-    // know (a write interrupted between a bitmap and the ".set") is taken as it is, as long
-    // as every cell lies inside it.
+    // know is taken as it is, as long as every cell lies inside it. A bitmap that is cut
+    // short or damaged refuses the set with the file and the damage named.
     for (int k = 0; k < kKindCount; ++k) {
         for (int level = 1; level <= kLevelCount; ++level) {
-            QImageReader reader(loaded.bitmapPath(KindAt(k), level), "bmp");
-            const QSize size = reader.size();
-            if (!size.isValid() || !CellsFit(loaded.contents, KindAt(k), level, size))
+            QImage picture;
+            QString reason;
+            BmpInfo info;
+            if (!ReadBmpFile(loaded.bitmapPath(KindAt(k), level), picture, reason, &info))
+                return SetResult::Failure(kNotReadableMessage + QLatin1Char('\r') + reason);
+            if (!CellsFit(loaded.contents, KindAt(k), level, info.size))
                 return SetResult::Failure(kNotReadableMessage);
-            loaded.contents.header.bitmapSizes[k][level - 1] = size;
+            loaded.contents.header.bitmapSizes[k][level - 1] = info.size;
+            if (k == KindIndex(SymbolKind::Terrain) && level == 1 && info.bitsPerPixel == 8) {
+                loaded.imageDepth = 8;
+                loaded.colourTable8 = info.palette;
+            }
         }
-    }
-
-    QImageReader terrainReader(loaded.bitmapPath(SymbolKind::Terrain, 1), "bmp");
-    if (terrainReader.imageFormat() == QImage::Format_Indexed8) {
-        const QImage terrain = terrainReader.read();
-        if (terrain.isNull())
-            return SetResult::Failure(kNotReadableMessage);
-        loaded.imageDepth = 8;
-        loaded.colourTable8 = terrain.colorTable();
     }
 
     if (loaded.realHex()) {
@@ -150,32 +151,83 @@ SetResult SymbolSet::Read(const QString& path) {
                                   loaded.unitOrder)) {
         loaded.terrainOrder = IdentityOrder(terrainCount);
         loaded.unitOrder = IdentityOrder(unitCount);
-        if (!haveOrder) {
-            if (SetResult r = loaded.WriteOrder(); !r)
-                return r;
-        }
+        // A folder that cannot be written to still shows the set, in its stored order.
+        if (!haveOrder && !loaded.WriteOrder())
+            loaded.readNotice =
+                QStringLiteral("The symbol order of %1 could not be stored; the symbols are "
+                               "listed in the order of the set.")
+                    .arg(loaded.baseName());
     }
+    loaded.diskState = ReadSetDiskState(loaded.setPath);
+    loaded.diskStatePath = loaded.setPath;
     *this = std::move(loaded);
     return SetResult::Success();
 }
 
-SetResult SymbolSet::WriteSetFile() const {
-    if (SetResult r = WriteFileAtomically(setPath, SerializeSetFile(contents)); !r)
+SetResult SymbolSet::WriteSetFile() {
+    SetWriteScope write(*this);
+    if (SetResult r = PutFile(setPath, SerializeSetFile(contents), {}); !r)
         return r;
-    return WriteOrder();
+    if (SetResult r = WriteOrder(); !r)
+        return r;
+    return write.Commit();
 }
 
-SetResult SymbolSet::WriteOrder() const {
-    return WriteFileAtomically(filePath(kOrderSuffix), SerializeOrder(terrainOrder, unitOrder));
+SetResult SymbolSet::WriteOrder() {
+    SetWriteScope write(*this);
+    if (SetResult r = PutFile(filePath(kOrderSuffix), SerializeOrder(terrainOrder, unitOrder), {});
+        !r)
+        return r;
+    return write.Commit();
+}
+
+SetResult SymbolSet::PutFile(const QString& path, const QByteArray& bytes, const QImage& bitmap) {
+    SetWriteScope write(*this);
+    pending_->removed.erase(path);
+    if (bitmap.isNull()) {
+        pending_->bitmaps.erase(path);
+        pending_->bytes[path] = bytes;
+    } else {
+        pending_->bytes.erase(path);
+        pending_->bitmaps[path] = bitmap;
+    }
+    return write.Commit();
+}
+
+SetResult SymbolSet::RemoveFile(const QString& path) {
+    SetWriteScope write(*this);
+    pending_->bitmaps.erase(path);
+    pending_->bytes.erase(path);
+    pending_->removed.insert(path);
+    return write.Commit();
+}
+
+bool SymbolSet::PendingBitmap(const QString& path, QImage& image) const {
+    if (!pending_)
+        return false;
+    if (auto it = pending_->bitmaps.find(path); it != pending_->bitmaps.end()) {
+        image = it->second;
+        return true;
+    }
+    if (auto it = pending_->bytes.find(path); it != pending_->bytes.end()) {
+        QString reason;
+        if (!DecodeBmp(it->second, image, reason))
+            image = QImage();
+        return true;
+    }
+    return false;
 }
 
 SetResult SymbolSet::LoadBitmap(SymbolKind kind, int level, QImage& image) const {
     const QString path = bitmapPath(kind, level);
-    QImageReader reader(path, "bmp");
     QImage loaded;
-    if (!reader.read(&loaded))
-        return SetResult::Failure(
-            QStringLiteral("Could not read the file %1:\r%2").arg(path, reader.errorString()));
+    if (!PendingBitmap(path, loaded)) {
+        QString reason;
+        if (!ReadBmpFile(path, loaded, reason))
+            return SetResult::Failure(reason);
+    }
+    if (loaded.isNull())
+        return SetResult::Failure(QStringLiteral("Could not read the file %1.").arg(path));
     loaded = loaded.convertToFormat(QImage::Format_RGB32);
     // Every bitmap is used at the size the header gives it, so cells copied into or out
     // of it always lie inside.
@@ -192,15 +244,15 @@ SetResult SymbolSet::LoadBitmap(SymbolKind kind, int level, QImage& image) const
     return SetResult::Success();
 }
 
-SetResult SymbolSet::SaveBitmap(SymbolKind kind, int level, const QImage& image) const {
+SetResult SymbolSet::SaveBitmap(SymbolKind kind, int level, const QImage& image) {
     const QString path = bitmapPath(kind, level);
     if (kind == SymbolKind::Mask)
-        return WriteBitmapAtomically(path, ToMonoMask(image));
+        return PutFile(path, {}, ToMonoMask(image));
     if (imageDepth == 8 && !colourTable8.isEmpty())
-        return WriteBitmapAtomically(
-            path,
+        return PutFile(
+            path, {},
             image.convertToFormat(QImage::Format_Indexed8, colourTable8, Qt::ThresholdDither));
-    return WriteBitmapAtomically(path, image.convertToFormat(QImage::Format_RGB32));
+    return PutFile(path, {}, image.convertToFormat(QImage::Format_RGB32));
 }
 
 QImage SymbolSet::NewPicture(QSize size, QRgb fill) {

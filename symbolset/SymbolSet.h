@@ -2,14 +2,21 @@
 // An open symbol set as the symbol editor holds it: where its files are, the header
 // properties, the three record tables, the display order, row capacities and image
 // depth, and the hex shapes of a real-hex set. Reads and writes the ".set", the
-// ".sdx" and the nine bitmaps; every file is replaced atomically.
+// ".sdx" and the nine bitmaps. Writes happen inside a SetWriteScope (each write below
+// opens one when none is open), so the files of one change reach the disk together.
 
+#include "SetDiskState.h"
 #include "SetFile.h"
 #include "SetResult.h"
 
 #include <QImage>
 #include <QList>
 #include <QRgb>
+
+#include <functional>
+#include <memory>
+
+struct PendingSetFiles;
 
 class SymbolSet {
 public:
@@ -49,20 +56,45 @@ public:
     bool hasOwnMask(SymbolKind kind, const SymbolRecord& r) const;
 
     // Whole set ---------------------------------------------------------------------
-    // Reads the ".set", the ".sdx" (writing the identity order when it is missing),
-    // derives the row capacities, checks the nine bitmaps, notes the image depth and
-    // loads the hex shapes. On failure the object is unchanged.
+    // Finishes or undoes an interrupted save, reads the ".set", the ".sdx" (writing the
+    // identity order when it is missing), derives the row capacities, checks the nine
+    // bitmaps, notes the image depth and loads the hex shapes. On failure the object is
+    // unchanged.
     SetResult Read(const QString& path);
-    SetResult WriteSetFile() const; // the ".set", then the ".sdx"
-    SetResult WriteOrder() const;   // the ".sdx" alone
+    SetResult WriteSetFile(); // the ".set" and the ".sdx"
+    SetResult WriteOrder();   // the ".sdx" alone
+
+    // What Read has to tell without failing (an order it could not store); empty if none.
+    QString readNotice;
+
+    // Guarding the files ------------------------------------------------------------
+    // Nothing is written while set; a write fails with the reason.
+    bool readOnly = false;
+    // The files as this set last read or wrote them: a write finding them changed asks
+    // confirmOverwrite (the question as text; true = replace them) and fails without it.
+    SetDiskState diskState;
+    QString diskStatePath;
+    std::function<bool(const QString& question)> confirmOverwrite;
 
     // Bitmaps -----------------------------------------------------------------------
     // Terrain and unit bitmaps come back as RGB32, masks as RGB32 black and white.
     SetResult LoadBitmap(SymbolKind kind, int level, QImage& image) const;
     // Writes terrain and unit bitmaps at the set's image depth, masks at one bit.
-    SetResult SaveBitmap(SymbolKind kind, int level, const QImage& image) const;
+    SetResult SaveBitmap(SymbolKind kind, int level, const QImage& image);
     // A blank RGB32 picture of the given size, for a new bitmap of this set.
     static QImage NewPicture(QSize size, QRgb fill = 0xff000000);
+
+    // Files of the set by full path: the bytes (or, when `bitmap` is not null, the picture
+    // to encode) become the file, or the file is to be gone. Pending in the open scope;
+    // written at once when none is open.
+    SetResult PutFile(const QString& path, const QByteArray& bytes, const QImage& bitmap = {});
+    SetResult RemoveFile(const QString& path);
+
+private:
+    friend class SetWriteScope;
+    // The pending bytes or bitmap of `path`, if a scope wrote it.
+    bool PendingBitmap(const QString& path, QImage& image) const;
+    std::shared_ptr<PendingSetFiles> pending_;
 };
 
 // Row capacity of a kind when a set is read: 250 for up to 250 entries, otherwise the

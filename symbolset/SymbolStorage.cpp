@@ -1,6 +1,7 @@
 #include "SymbolStorage.h"
 
 #include "HexGeometry.h"
+#include "SetWriteScope.h"
 
 #include <QPainter>
 
@@ -70,23 +71,7 @@ SetResult LoadForGrowth(const SymbolSet& set, SymbolKind kind, int level, bool f
     return set.LoadBitmap(kind, level, bitmap);
 }
 
-// Rewrites the ".set"; on failure the tables go back to `previous`.
-SetResult CommitContents(SymbolSet& set, SetFileContents previous,
-                         std::array<std::vector<int>, 2> previousOrder) {
-    SetResult result = set.WriteSetFile();
-    if (!result) {
-        set.contents = std::move(previous);
-        set.terrainOrder = std::move(previousOrder[0]);
-        set.unitOrder = std::move(previousOrder[1]);
-    }
-    return result;
-}
-
-std::array<std::vector<int>, 2> Orders(const SymbolSet& set) {
-    return {set.terrainOrder, set.unitOrder};
-}
-
-SetResult HatchCells(const SymbolSet& set, SymbolKind kind, const SymbolRecord& removed) {
+SetResult HatchCells(SymbolSet& set, SymbolKind kind, const SymbolRecord& removed) {
     for (int level = 1; level <= kLevelCount; ++level) {
         QImage bitmap;
         if (SetResult r = set.LoadBitmap(kind, level, bitmap); !r)
@@ -113,6 +98,7 @@ SetResult AppendRecord(SymbolSet& set, SymbolKind kind, SymbolRecord record,
                        Appended appended) {
     if (SetResult r = RefuseFull(kind, set); !r)
         return r;
+    SetWriteScope write(set);
     auto& records = set.table(kind);
     const int previous = int(records.size());
     const bool firstEntry = previous == 0;
@@ -131,14 +117,14 @@ SetResult AppendRecord(SymbolSet& set, SymbolKind kind, SymbolRecord record,
         record.cells[level - 1] = place.cell;
         grownSizes[level - 1] = place.bitmap;
     }
-    SetFileContents before = set.contents;
-    const auto orderBefore = Orders(set);
     records.push_back(std::move(record));
     set.contents.header.bitmapSizes[KindIndex(kind)] = grownSizes;
     if (kind != SymbolKind::Mask)
         set.order(kind).push_back(int(records.size()));
     appended();
-    return CommitContents(set, std::move(before), orderBefore);
+    if (SetResult r = set.WriteSetFile(); !r)
+        return r;
+    return write.Commit();
 }
 
 SetResult CheckNumber(const SymbolSet& set, SymbolKind kind, int number) {
@@ -175,6 +161,7 @@ SetResult StoreSymbol(SymbolSet& set, SymbolKind kind, int number, const LevelPi
                       bool transparent) {
     if (SetResult r = CheckNumber(set, kind, number); !r)
         return r;
+    SetWriteScope write(set);
     for (int level = 1; level <= kLevelCount; ++level) {
         QImage bitmap;
         if (SetResult r = set.LoadBitmap(kind, level, bitmap); !r)
@@ -195,7 +182,9 @@ SetResult StoreSymbol(SymbolSet& set, SymbolKind kind, int number, const LevelPi
         if (!r)
             return r;
     }
-    return set.WriteSetFile();
+    if (SetResult r = set.WriteSetFile(); !r)
+        return r;
+    return write.Commit();
 }
 
 SetResult AddSymbol(SymbolSet& set, SymbolKind kind, const QByteArray& name,
@@ -231,6 +220,7 @@ SetResult AddSymbol(SymbolSet& set, SymbolKind kind, const QByteArray& name,
 SetResult CopySymbol(SymbolSet& set, SymbolKind kind, int source, const QByteArray& name) {
     if (SetResult r = CheckNumber(set, kind, source); !r)
         return r;
+    SetWriteScope write(set);
     SymbolRecord record;
     record.name = name.left(kMaxNameLength);
     const SymbolRecord original = set.record(kind, source);
@@ -244,26 +234,29 @@ SetResult CopySymbol(SymbolSet& set, SymbolKind kind, int source, const QByteArr
             Paste(bitmap, bitmap.copy(original.cells[level - 1].rect()), cell);
         },
         [] {});
-    if (!result || !set.hasOwnMask(kind, original))
+    if (!result)
         return result;
-    // The copy gets a mask of its own, made from its pictures.
-    const int copy = set.count(kind);
-    LevelPictures pictures;
-    bool transparent = false;
-    if (SetResult r = LoadSymbol(set, kind, copy, pictures, transparent); !r)
-        return r;
-    return CreateMask(set, kind, copy, pictures);
+    if (set.hasOwnMask(kind, original)) {
+        // The copy gets a mask of its own, made from its pictures.
+        const int copy = set.count(kind);
+        LevelPictures pictures;
+        bool transparent = false;
+        if (SetResult r = LoadSymbol(set, kind, copy, pictures, transparent); !r)
+            return r;
+        if (SetResult r = CreateMask(set, kind, copy, pictures); !r)
+            return r;
+    }
+    return write.Commit();
 }
 
 SetResult RemoveSymbol(SymbolSet& set, SymbolKind kind, int number) {
     if (SetResult r = CheckNumber(set, kind, number); !r)
         return r;
+    SetWriteScope write(set);
     if (set.hasOwnMask(kind, set.record(kind, number))) {
         if (SetResult r = DeleteMask(set, kind, number); !r)
             return r;
     }
-    SetFileContents before = set.contents;
-    const auto orderBefore = Orders(set);
     auto& records = set.table(kind);
     const SymbolRecord removed = records[number - 1];
     records.erase(records.begin() + (number - 1));
@@ -273,11 +266,11 @@ SetResult RemoveSymbol(SymbolSet& set, SymbolKind kind, int number) {
         if (entry > number)
             --entry;
     }
-    // The ".set" goes first: a removed cell means nothing once no record points at it, so a
-    // failure while hatching leaves a consistent set.
-    if (SetResult r = CommitContents(set, std::move(before), orderBefore); !r)
+    if (SetResult r = set.WriteSetFile(); !r)
         return r;
-    return HatchCells(set, kind, removed);
+    if (SetResult r = HatchCells(set, kind, removed); !r)
+        return r;
+    return write.Commit();
 }
 
 SetResult CreateMask(SymbolSet& set, SymbolKind kind, int number, const LevelPictures& pictures) {
@@ -306,6 +299,7 @@ SetResult UpdateMask(SymbolSet& set, SymbolKind kind, int number, const LevelPic
     if (!set.hasOwnMask(kind, set.record(kind, number)))
         return SetResult::Success();
     const int k = set.record(kind, number).maskIndex;
+    SetWriteScope write(set);
     for (int level = 1; level <= kLevelCount; ++level) {
         QImage bitmap;
         if (SetResult r = set.LoadBitmap(SymbolKind::Mask, level, bitmap); !r)
@@ -315,7 +309,7 @@ SetResult UpdateMask(SymbolSet& set, SymbolKind kind, int number, const LevelPic
         if (SetResult r = set.SaveBitmap(SymbolKind::Mask, level, bitmap); !r)
             return r;
     }
-    return SetResult::Success();
+    return write.Commit();
 }
 
 SetResult DeleteMask(SymbolSet& set, SymbolKind kind, int number) {
@@ -324,8 +318,7 @@ SetResult DeleteMask(SymbolSet& set, SymbolKind kind, int number) {
     if (!set.hasOwnMask(kind, set.record(kind, number)))
         return SetResult::Success();
     const int k = set.record(kind, number).maskIndex;
-    SetFileContents before = set.contents;
-    const auto orderBefore = Orders(set);
+    SetWriteScope write(set);
     set.record(kind, number).maskIndex = NoMaskValue(set, kind);
     auto& masks = set.table(SymbolKind::Mask);
     const SymbolRecord removed = masks[k - 1];
@@ -337,7 +330,9 @@ SetResult DeleteMask(SymbolSet& set, SymbolKind kind, int number) {
                 --r.maskIndex;
         }
     }
-    if (SetResult r = CommitContents(set, std::move(before), orderBefore); !r)
+    if (SetResult r = set.WriteSetFile(); !r)
         return r;
-    return HatchCells(set, SymbolKind::Mask, removed);
+    if (SetResult r = HatchCells(set, SymbolKind::Mask, removed); !r)
+        return r;
+    return write.Commit();
 }

@@ -1,7 +1,7 @@
 #pragma once
-// Changes to single entries of an open set. Every operation rewrites the bitmaps it
-// changes before the ".set" file that describes them. On an input or output error the
-// operation stops there and returns the message; files already written stay written.
+// Changes to single entries of an open set. Every operation writes the files it changes as
+// one (SetWriteScope): on an input or output error it returns the message and leaves the
+// set in memory and on disk as it was.
 
 #include "SymbolSet.h"
 

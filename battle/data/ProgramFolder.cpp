@@ -24,3 +24,11 @@ QStringList ProgramFoldersAround(const QString& battlePath, const QString& curre
     return {QDir::cleanPath(battles + QStringLiteral("/..")), currentDir,
             InstalledStockFolder(executableDir), executableDir};
 }
+
+QString ExistingFileForTypedName(const QString& typed, const QString& extension) {
+    if (QFileInfo::exists(typed) || typed.endsWith(extension, Qt::CaseInsensitive))
+        return typed;
+    const QFileInfo info(typed + extension);
+    const QString found = FindEntry(info.absolutePath(), info.fileName());
+    return QFileInfo::exists(found) ? found : typed;
+}

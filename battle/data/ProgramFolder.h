@@ -22,3 +22,7 @@ inline QString DefsFolder(const QString& programFolder) {
 // the installed stock data beside the tool, the tool's own folder.
 QStringList ProgramFoldersAround(const QString& battlePath, const QString& currentDir,
                                  const QString& executableDir);
+// The file a name typed into an open dialog means: the name itself when it exists,
+// otherwise the name with `extension` (".scn") added when that exists in any letter case;
+// otherwise the name as typed.
+QString ExistingFileForTypedName(const QString& typed, const QString& extension);

@@ -3,6 +3,9 @@
 #include "BattleRecords.h"
 #include "ProgramFolder.h"
 
+#include <BmpFile.h>
+#include <SetSwitch.h>
+
 #include <QFile>
 
 #include <numeric>
@@ -78,7 +81,9 @@ bool LoadPictures(const QString& folder, const QString& setName, SymbolKind kind
     for (int level = 0; level < kLevelCount; ++level) {
         const QString path = FindEntry(folder, setName + BitmapSuffix(kind, level + 1));
         QImage picture;
-        if (!picture.load(path, "BMP")) {
+        QString reason;
+        // The symbol editor's own reader: a picture one program shows, the other shows too.
+        if (!ReadBmpFile(path, picture, reason)) {
             Warn(sink, KindLoadError(kind));
             return false;
         }
@@ -137,6 +142,13 @@ void ReadSetIndex(const QByteArray& text, int terrainCount, int unitCount,
 bool LoadSymbolSet(const QString& folder, const QString& setName, LoadedSymbolSet& out,
                    const MessageSink& sink) {
     LoadedSymbolSet set;
+    // A save of the set that was interrupted is finished (or undone) before reading it.
+    if (const SetResult switched = FinishInterruptedSwitch(FindEntry(folder, setName + kSetSuffix));
+        !switched) {
+        Warn(sink, switched.message);
+        Warn(sink, kSymFileLoadError);
+        return false;
+    }
     if (!ReadSetFile(FindEntry(folder, setName + kSetSuffix), set, sink)) {
         Warn(sink, kSymFileLoadError);
         return false;

@@ -60,7 +60,7 @@ void TMainForm::OpenMapFileClick() {
     const QString path =
         chooseOpenPath(QStringLiteral("Open Battle File"), BattlesFolder(), kBattleFilter);
     if (!path.isEmpty())
-        OpenBattleFile(path);
+        OpenBattleFile(ExistingFileForTypedName(path, QStringLiteral(".scn")));
 }
 
 void TMainForm::OpenRecent(int index) {
@@ -103,6 +103,7 @@ void TMainForm::ActivateBattle(bool opened) {
     EnableBattleCommands(true);
     SetSideCaptions();
     SetStatus(QStringLiteral("Battle Active."));
+    setWatcher_.Watch(BattlesFolder(), document_.battle().settings.symbolSetName.text());
     SetScrollBars();
     SetZoomButtons();
     setWindowTitle(QStringLiteral("Fieldmark Varnholm:") +
@@ -110,6 +111,7 @@ void TMainForm::ActivateBattle(bool opened) {
 }
 
 void TMainForm::ReturnToNoBattle() {
+    setWatcher_.Stop();
     selectTer_->close();
     document_.Close();
     renderer_.Release();

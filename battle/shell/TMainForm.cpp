@@ -81,6 +81,7 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
                 [this](int zoomLevel, int originHex) { document_.SetView(zoomLevel, originHex); }),
       commands_(context_) {
     setObjectName(QStringLiteral("MainForm"));
+    connect(&setWatcher_, &SetWatcher::Changed, this, &TMainForm::OfferSetReload);
     setWindowTitle(kProgramCaption);
     setMinimumSize(kMinWidth, kMinHeight);
     if (warnings)

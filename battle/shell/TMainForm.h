@@ -15,6 +15,7 @@
 #include "MapCommands.h"
 #include "MapRenderer.h"
 #include "OrvMessages.h"
+#include "SetWatcher.h"
 #include "SoundEffects.h"
 
 #include <QMainWindow>
@@ -81,6 +82,10 @@ public:
     MapRenderer& renderer() { return renderer_; }
     SoundEffects& sounds() { return sounds_; }
     BattleRecovery& recovery() { return *recovery_; }
+    // The shown battle's set changed on disk: offers to reload it, keeping the battle, the
+    // view and the undo history.
+    void OfferSetReload(const QString& setName);
+    SetWatcher& setWatcher() { return setWatcher_; }
     QString statusText() const;
     // The reason for a refused action, in the status line for a few seconds.
     void ShowRefusal(const QString& reason);
@@ -265,6 +270,7 @@ private:
     QToolButton* zoomOut_ = nullptr;
     MainFormActions actions_;
     QAction* recentSeparator_ = nullptr;
+    SetWatcher setWatcher_;
     std::unique_ptr<TOrvMsgBox> msgBox_;
     std::unique_ptr<TNewMap> newMap_;
     std::unique_ptr<TModifyBattle> modifyBattle_;

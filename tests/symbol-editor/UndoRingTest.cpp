@@ -142,3 +142,20 @@ TEST(UndoRing, RightClickInPasteModeWithoutAPasteKeepsTheLastEdit) {
     EXPECT_EQ(canvas.target.picture.pixel(0, 0), Shade(3));
     EXPECT_EQ(canvas.target.picture.pixel(6, 6), Shade(7));
 }
+
+TEST(SymbolHistories, OnlyTheSymbolsLeftLastKeepTheirHistories) {
+    EditorPicture picture;
+    picture.picture = QImage(2, 2, QImage::Format_RGB32);
+    const int n = EditorPicture::kKeptSymbols;
+    for (int symbol = 1; symbol <= n + 5; ++symbol) {
+        picture.OpenHistoryOf(2, symbol);
+        picture.SetSaveFlag(); // one step each
+    }
+    picture.OpenHistoryOf(2, 1); // left longest ago: its history is gone
+    EXPECT_FALSE(picture.undo().canUndo());
+    picture.OpenHistoryOf(2, n + 4); // among the last ones left
+    EXPECT_TRUE(picture.undo().canUndo());
+    picture.OpenHistoryOf(2, n + 5);
+    EXPECT_TRUE(picture.undo().canUndo());
+    EXPECT_LE(picture.keptHistories(), n);
+}

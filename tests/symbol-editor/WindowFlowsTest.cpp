@@ -5,7 +5,9 @@
 #include "EditorFixtures.h"
 
 #include <FileSizeLimit.h>
+#include <FileTree.h>
 #include <GridViews.h>
+#include <SetMaintenance.h>
 #include <SymbolDialogs.h>
 #include <TForm1.h>
 
@@ -156,6 +158,53 @@ TEST_F(SymbolMainWindow, OpenDialogsTakeANameTypedWithoutItsExtension) {
     EXPECT_EQ(session().tools.region().size(), QSize(3, 2));
 }
 
+TEST_F(SymbolMainWindow, SaveAsAndExportAskBeforeReplacingANameTypedWithoutItsSuffix) {
+    OpenPikes();
+    SymbolSet castle = NewTestSet(dir.filePath("Battles"), true);
+    ASSERT_TRUE(SaveSetTo(castle, castle.setPath, dir.filePath("Battles/castle.set")).ok);
+    const QByteArray before = ReadFileBytes(dir.filePath("Battles/castle.set"));
+    {
+        DialogScript script({DialogScript::TypeFile("Castle"), DialogScript::Click("No")});
+        window->SaveSymbolSetAs1Click();
+        EXPECT_TRUE(script.finished());
+        EXPECT_EQ(script.seen().size(), 2) << "the replace question";
+    }
+    EXPECT_EQ(ReadFileBytes(dir.filePath("Battles/castle.set")), before);
+    EXPECT_EQ(session().set.baseName(), "house");
+    {
+        DialogScript script({DialogScript::TypeFile("castle"), DialogScript::Click("Yes")});
+        window->SaveSymbolSetAs1Click();
+        EXPECT_TRUE(script.finished());
+    }
+    EXPECT_EQ(session().set.baseName(), "castle");
+    EXPECT_NE(ReadFileBytes(dir.filePath("Battles/castle.set")), before);
+
+    session().tools.SetRegion(Plain(3, 2, kGreen));
+    ASSERT_TRUE(Plain(1, 1, kGreen).save(dir.filePath("stamp.bmp")));
+    const QByteArray stamp = ReadFileBytes(dir.filePath("stamp.bmp"));
+    {
+        DialogScript script({DialogScript::TypeFile("stamp"), DialogScript::Click("No")});
+        window->SaveBrushClick();
+        EXPECT_EQ(script.seen(), (QStringList{"Save Image Region", "Save Image Region"}));
+    }
+    EXPECT_EQ(ReadFileBytes(dir.filePath("stamp.bmp")), stamp);
+}
+
+TEST_F(SymbolMainWindow, AnUnwritableRecoveryFolderIsSaidInTheStatusLine) {
+    QFile blocker(dir.filePath("blocked")); // a file where the folder would go
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    qputenv("XDG_STATE_HOME", dir.filePath("blocked").toUtf8());
+    TForm1 other;
+    other.SetUp(dir.path());
+    {
+        DialogScript script({});
+        other.OfferRecovery();
+    }
+    EXPECT_TRUE(other.statusText().contains("Crash protection is off"))
+        << other.statusText().toStdString();
+}
+
 TEST_F(SymbolMainWindow, DialogsOpenAboveTheProgramsStayOnTopWindows) {
     OpenPikes();
     Paint({1, 1});
@@ -227,7 +276,7 @@ TEST_F(SymbolMainWindow, RedoHasBothKeysAndFollowsTheHistory) {
     EXPECT_EQ(session().work.picture.pixel(2, 2), kGreen);
 }
 
-TEST_F(SymbolMainWindow, CtrlWheelOnTheGridChangesTheZoomLevel) {
+TEST_F(SymbolMainWindow, CtrlWheelZoomsTheCanvasAndCtrlShiftWheelChangesTheLevel) {
     OpenPikes();
     auto* grid = window->findChild<PixelGridView*>();
     ASSERT_TRUE(grid);
@@ -236,14 +285,24 @@ TEST_F(SymbolMainWindow, CtrlWheelOnTheGridChangesTheZoomLevel) {
                           QPoint(0, delta), Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
         QApplication::sendEvent(grid, &event);
     };
+    const Qt::KeyboardModifiers level = Qt::ControlModifier | Qt::ShiftModifier;
     wheel(120, Qt::NoModifier);
     EXPECT_EQ(session().zoomLevel, 1);
-    wheel(120, Qt::ControlModifier);
+    wheel(120, level);
     EXPECT_EQ(session().zoomLevel, 2);
-    wheel(240, Qt::ControlModifier);
+    wheel(240, level);
     EXPECT_EQ(session().zoomLevel, 3);
+    wheel(-120, level);
+    EXPECT_EQ(session().zoomLevel, 2);
+
+    const int fitted = session().cell;
     wheel(-120, Qt::ControlModifier);
     EXPECT_EQ(session().zoomLevel, 2);
+    EXPECT_LT(session().cell, fitted);
+    EXPECT_FALSE(session().fitGrid);
+    EXPECT_EQ(grid->size(), session().work.picture.size() * session().cell);
+    window->FitGridToWindow();
+    EXPECT_EQ(session().cell, fitted);
 }
 
 TEST(PixelGridView, PositionsPastTheLeftAndTopEdgesArePassedOnUnclamped) {
@@ -297,7 +356,9 @@ TEST_F(SymbolMainWindow, ASetNamedAtStartThatIsMissingIsReported) {
         window->StartUpQuestions();
         EXPECT_TRUE(script.finished());
     }
-    EXPECT_TRUE(shown.contains("This Symbol Set is Not Readable.")) << qPrintable(shown);
+    // Not "not readable": the file is missing, and the message names it.
+    EXPECT_TRUE(shown.contains("does not exist")) << qPrintable(shown);
+    EXPECT_TRUE(shown.contains(dir.filePath("Battles/gone.set"))) << qPrintable(shown);
     EXPECT_FALSE(session().setOpen);
 }
 

@@ -19,6 +19,9 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
+#include <QLineEdit>
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -117,7 +120,15 @@ TEST(Windows, SmallDialogsShowTheirValues) {
     SymbolSet set = NewTestSet(dir.path(), true);
     UnitSizeLogic unitLogic(set);
     TGetSze unit(nullptr, unitLogic);
-    EXPECT_TRUE(HasLabel(unit, "014")); // 28 div 2 at level 3
+    const QList<QLineEdit*> fields = unit.findChildren<QLineEdit*>();
+    ASSERT_EQ(fields.size(), 7);         // the name, then width and height per level
+    EXPECT_EQ(fields[5]->text(), "014"); // 28 div 2 at level 3
+    // A size is typed, not stepped to: 120 by 120 takes a few keys.
+    fields[5]->selectAll();
+    QTest::keyClicks(fields[5], "120");
+    QTest::keyClick(fields[5], Qt::Key_Tab);
+    emit fields[5]->editingFinished();
+    EXPECT_EQ(unitLogic.sizes[2].width(), 120);
     Shoot(unit, "unit-size");
 
     TAirBrshSet airBrush(nullptr, AirBrushSettings{});

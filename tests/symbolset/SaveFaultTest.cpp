@@ -88,6 +88,21 @@ TEST_F(FullDisk, OptimisingKeepsTheOldBitmaps) {
     ExpectRefusedWithNothingChanged([&] { return OptimiseSet(set, {true, true, false}); });
 }
 
+TEST_F(FullDisk, OptimiseFailingAtTheSetFileLeavesEveryPictureInPlace) {
+    // Small bitmaps and a large ".set": the repacked bitmaps fit, the ".set" does not.
+    set = MakeSet(dir.path(), 40, 0, {2, 2, 2}, 4);
+    std::vector<QRgb> colours;
+    for (int number = 1; number <= 40; ++number)
+        colours.push_back(CellCentre(set, SymbolKind::Terrain, number, 1));
+    ExpectRefusedWithNothingChanged([&] { return OptimiseSet(set, {true, false, false}); }, 1500);
+    // The next ordinary save writes the tables as they are in memory.
+    ASSERT_TRUE(set.WriteSetFile().ok);
+    SymbolSet read;
+    ASSERT_TRUE(read.Read(set.setPath).ok);
+    for (int number = 1; number <= 40; ++number)
+        EXPECT_EQ(CellCentre(read, SymbolKind::Terrain, number, 1), colours[number - 1]) << number;
+}
+
 TEST_F(FullDisk, WritingTheSetFileKeepsTheOldOne) {
     set.table(SymbolKind::Terrain)[0].name = "renamed";
     const Snapshot before = TakeSnapshot(dir.path());

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 
+#include "FileSizeLimit.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -117,4 +119,20 @@ TEST(SdxFile, RefusesWhatIsNotAPermutation) {
     EXPECT_FALSE(ParseOrder("1\r\n2\r\n", 2, 1, terrain, units));
     EXPECT_FALSE(ParseOrder("1\r\nx\r\n1\r\n", 2, 1, terrain, units));
     EXPECT_FALSE(ParseOrder("1\r\n3\r\n1\r\n", 2, 1, terrain, units));
+}
+
+TEST(SymbolSetOrder, WithoutItsOrderInAFolderThatCannotBeWrittenTheSetIsStillShown) {
+    QTemporaryDir dir;
+    const SymbolSet made = MakeSet(dir.path(), 3, 2, {5, 10, 15});
+    ASSERT_TRUE(QFile::remove(made.filePath(".sdx")));
+    SymbolSet read;
+    SetResult r;
+    {
+        const FileSizeLimit noRoom(1); // the order file cannot be stored
+        r = read.Read(made.setPath);
+    }
+    ASSERT_TRUE(r.ok) << r.message.toStdString();
+    EXPECT_EQ(read.terrainOrder, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(read.unitOrder, (std::vector<int>{1, 2}));
+    EXPECT_TRUE(read.readNotice.contains("could not be stored")) << read.readNotice.toStdString();
 }

@@ -2,6 +2,7 @@
 #include "BattleFile.h"
 #include "BattleTestSupport.h"
 #include "FileSizeLimit.h"
+#include "ProgramFolder.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -141,4 +142,15 @@ TEST(BattleSave, AFullDiskCannotCutASmallFileShort) {
     EXPECT_FALSE(written);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), old);
+}
+
+TEST(TypedFileNames, ABattleNameTypedWithoutItsExtensionIsFound) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath("Ford.SCN"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    EXPECT_EQ(ExistingFileForTypedName(dir.filePath("Ford"), ".scn"), dir.filePath("Ford.SCN"));
+    EXPECT_EQ(ExistingFileForTypedName(dir.filePath("ford"), ".scn"), dir.filePath("Ford.SCN"));
+    EXPECT_EQ(ExistingFileForTypedName(dir.filePath("gone"), ".scn"), dir.filePath("gone"));
+    EXPECT_EQ(ExistingFileForTypedName(dir.filePath("Ford.SCN"), ".scn"), dir.filePath("Ford.SCN"));
 }

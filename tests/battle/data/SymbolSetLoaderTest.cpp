@@ -1,6 +1,7 @@
 #include "BattleTestSupport.h"
 #include "LoadedSymbolSet.h"
 #include "SetFolderSupport.h"
+#include "SetReload.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -205,6 +206,49 @@ TEST(SetLoadingRefusal, MissingOrSmallBitmapsGiveTheKindsMessage) {
         EXPECT_EQ(f.log.texts(),
                   (QStringList{"Symbol Set Format is Unknown.", "Terrain File Load Error."}));
     }
+}
+
+TEST(SetLoading, ASaveOfTheSetInterruptedAfterItsJournalIsFinished) {
+    SetFolder f;
+    WriteSet(f.dir.path(), "moors");
+    // The symbol editor wrote the new unit picture and its journal, then stopped.
+    QImage units;
+    ASSERT_TRUE(units.load(f.path("moors-u1.bmp"), "BMP"));
+    units.fill(qRgb(10, 200, 30));
+    ASSERT_TRUE(units.save(f.path("moors-u1.bmp.new"), "BMP"));
+    ASSERT_TRUE(
+        WriteBytes(f.path("moors.journal"), "fieldmark set switch\nput moors-u1.bmp\nend\n"));
+    ASSERT_TRUE(f.load()) << f.log.texts().join("|").toStdString();
+    EXPECT_EQ(f.set.picture(SymbolKind::Unit, 1).pixel(5, 5), qRgb(10, 200, 30));
+    EXPECT_FALSE(QFile::exists(f.path("moors.journal")));
+    EXPECT_FALSE(QFile::exists(f.path("moors-u1.bmp.new")));
+}
+
+TEST(SetLoading, AReloadTakesTheChangedSetOnlyWhileItHasTheBattlesSymbols) {
+    SetFolder f;
+    WriteSet(f.dir.path(), "moors");
+    ASSERT_TRUE(f.load());
+    Battle battle = NewBattle();
+    battle.SetTerrainSlot(HexAt(battle, 2, 3), 4, 2); // a secondary terrain: the third symbol
+    UnitRecord pikes = Unit(1);
+    pikes.symbol = 1;
+    ASSERT_GT(battle.AddUnit(pikes, HexAt(battle, 1, 1)), 0);
+    EXPECT_EQ(FindSymbolsInUse(battle).terrain, 2);
+    EXPECT_EQ(FindSymbolsInUse(battle).unit, 1);
+
+    SetShape grown;
+    grown.terrain = 4;
+    WriteSet(f.dir.path(), "moors", grown);
+    ASSERT_TRUE(ReloadSymbolSet(f.dir.path(), "moors", battle, f.set, f.log.sink()));
+    EXPECT_EQ(f.set.terrainCount(), 4);
+    EXPECT_EQ(f.set.columnStep[0], 23);
+
+    SetShape shrunk;
+    shrunk.terrain = 2; // the battle's third terrain symbol is gone
+    WriteSet(f.dir.path(), "moors", shrunk);
+    EXPECT_FALSE(ReloadSymbolSet(f.dir.path(), "moors", battle, f.set, f.log.sink()));
+    EXPECT_EQ(f.set.terrainCount(), 4) << "the set shown is kept";
+    EXPECT_TRUE(f.log.texts().join("|").contains("no longer has every symbol"));
 }
 
 TEST(SetLoadingRefusal, FailedLoadKeepsThePreviousSet) {
