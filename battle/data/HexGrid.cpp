@@ -61,6 +61,22 @@ ColRow HexGrid::FromCube(Cube c) const {
     return {c.x, c.z + (c.x - (c.x & 1)) / 2};
 }
 
+ColRow HexGrid::Doubled(ColRow p) const {
+    if (layout == LayoutHoriz)
+        return {2 * p.col + (p.row & 1), p.row};
+    if (layout == LayoutGrid)
+        return p;
+    return {p.col, 2 * p.row + (p.col & 1)};
+}
+
+ColRow HexGrid::FromDoubled(ColRow d) const {
+    if (layout == LayoutHoriz)
+        return {(d.col - (d.row & 1)) / 2, d.row};
+    if (layout == LayoutGrid)
+        return d;
+    return {d.col, (d.row - (d.col & 1)) / 2};
+}
+
 Cube HexGrid::Step(int d) const {
     return (layout == LayoutHoriz ? kHorizSteps : kVerticalSteps)[size_t(d % kDirections)];
 }

@@ -61,6 +61,12 @@ struct HexGrid {
     Cube CubeOf(int hex) const { return ToCube(colRow(hex)); }
     int HexOfCube(Cube c) const { return hexAt(FromCube(c)); }
 
+    // Positions counted in half steps across the stagger, where a mirror is a plain
+    // reflection: Vertical (column, 2 × row, plus 1 in odd columns), Horiz (2 × column,
+    // plus 1 in odd rows, row), Grid (column, row).
+    ColRow Doubled(ColRow p) const;
+    ColRow FromDoubled(ColRow d) const;
+
     // The step from a hex through edge d (0 … 5).
     Cube Step(int d) const;
     // kNoHex off the map (or on a "Grid" map).

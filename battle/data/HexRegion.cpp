@@ -13,7 +13,10 @@ QString RegionLayerName(int bit) {
     return bit >= 0 && bit < kRegionLayerCount ? QString::fromLatin1(kNames[bit]) : QString();
 }
 
-HexRegion CopyRegion(const Battle& battle, const std::vector<int>& hexes, unsigned layers) {
+HexRegion CopyRegion(const Battle& battle, const std::vector<int>& chosen, unsigned layers) {
+    std::vector<int> hexes = chosen;
+    std::sort(hexes.begin(), hexes.end());
+    hexes.erase(std::unique(hexes.begin(), hexes.end()), hexes.end());
     HexRegion region;
     region.setName = battle.settings.symbolSetName.bytes();
     const HexGrid grid = HexGrid::Of(battle);
@@ -67,20 +70,23 @@ HexRegion CopyRegion(const Battle& battle, const std::vector<int>& hexes, unsign
     return region;
 }
 
-std::vector<int> RegionTargets(const HexRegion& region, const HexGrid& grid, int anchor) {
+std::vector<int> RegionTargets(const HexRegion& region, const HexGrid& grid, Cube anchor) {
     std::vector<int> targets;
     targets.reserve(region.cells.size());
-    const bool onMap = anchor >= 0 && anchor < grid.hexCount();
-    const Cube origin = onMap ? grid.CubeOf(anchor) : Cube{};
     for (const RegionCell& cell : region.cells)
-        targets.push_back(onMap ? grid.HexOfCube(origin + cell.offset) : kNoHex);
+        targets.push_back(grid.HexOfCube(anchor + cell.offset));
     return targets;
 }
 
-ColRow RegionSpan(const HexRegion& region, const HexGrid& grid, int anchor) {
-    if (region.cells.empty() || anchor < 0 || anchor >= grid.hexCount())
+std::vector<int> RegionTargets(const HexRegion& region, const HexGrid& grid, int anchor) {
+    if (anchor < 0 || anchor >= grid.hexCount())
+        return std::vector<int>(region.cells.size(), kNoHex);
+    return RegionTargets(region, grid, grid.CubeOf(anchor));
+}
+
+ColRow RegionSpan(const HexRegion& region, const HexGrid& grid, Cube origin) {
+    if (region.cells.empty())
         return {};
-    const Cube origin = grid.CubeOf(anchor);
     ColRow low{INT_MAX, INT_MAX}, high{INT_MIN, INT_MIN};
     for (const RegionCell& cell : region.cells) {
         const ColRow p = grid.FromCube(origin + cell.offset);

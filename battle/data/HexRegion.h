@@ -76,10 +76,12 @@ struct HexRegion {
 // The given hexes of the battle with the chosen layers.
 HexRegion CopyRegion(const Battle& battle, const std::vector<int>& hexes, unsigned layers);
 
-// Where each cell lands when the anchor is put on `anchor` (kNoHex: off the map).
+// Where each cell lands when the anchor is put on `anchor` (kNoHex: off the map). The
+// anchor may lie off the map as a position, so that a region can hang over any edge.
+std::vector<int> RegionTargets(const HexRegion& region, const HexGrid& grid, Cube anchor);
 std::vector<int> RegionTargets(const HexRegion& region, const HexGrid& grid, int anchor);
 // Columns and rows the region spans when its anchor is at `anchor`.
-ColRow RegionSpan(const HexRegion& region, const HexGrid& grid, int anchor);
+ColRow RegionSpan(const HexRegion& region, const HexGrid& grid, Cube anchor);
 
 // Mirrors or turns the region. Direction pieces (secondary terrain and structure symbols)
 // become the pieces of the mirrored directions, map texts change sides; the anchor moves

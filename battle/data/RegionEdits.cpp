@@ -4,9 +4,9 @@
 #include "PathFamilies.h"
 
 #include <algorithm>
+#include <climits>
 #include <map>
 #include <set>
-#include <tuple>
 
 namespace {
 
@@ -47,6 +47,7 @@ void DeleteOn(Battle& b, const std::vector<int>& hexes, const Kind& kind) {
             numbers.push_back(b.hex(h).*kind.link);
     // The highest number first, so that no number moves before it is deleted.
     std::sort(numbers.rbegin(), numbers.rend());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
     for (int n : numbers) {
         if (kind.layer == LayerUnits)
             b.DeleteUnit(n);
@@ -97,7 +98,9 @@ void ClearHexes(Battle& b, const std::vector<int>& hexes, unsigned layers) {
     }
 }
 
-QString PasteRefusal(const Battle& b, const HexRegion& region, int anchor, unsigned layers) {
+namespace {
+
+QString RefusalAt(const Battle& b, const HexRegion& region, Cube anchor, unsigned layers) {
     const HexGrid grid = HexGrid::Of(b);
     if (region.empty())
         return QStringLiteral("The clipboard holds no hexes.");
@@ -108,8 +111,6 @@ QString PasteRefusal(const Battle& b, const HexRegion& region, int anchor, unsig
             .arg(QString::fromLatin1(region.setName), b.settings.symbolSetName.text());
     if (region.layout != grid.layout)
         return QStringLiteral("The hexes were copied from a map with another hex arrangement.");
-    if (!b.IsHex(anchor))
-        return QStringLiteral("Choose a hex on the map.");
     const ColRow span = RegionSpan(region, grid, anchor);
     if (span.col > grid.cols || span.row > grid.rows)
         return QStringLiteral("The region (%1 × %2 hexes) is larger than the map (%3 × %4).")
@@ -157,9 +158,28 @@ QString PasteRefusal(const Battle& b, const HexRegion& region, int anchor, unsig
     return {};
 }
 
+RegionOutcome PasteAt(Battle& b, const HexRegion& region, Cube anchor, unsigned layers);
+
+} // namespace
+
+QString PasteRefusal(const Battle& b, const HexRegion& region, int anchor, unsigned layers) {
+    if (!b.IsHex(anchor))
+        return region.empty() ? QStringLiteral("The clipboard holds no hexes.")
+                              : QStringLiteral("Choose a hex on the map.");
+    return RefusalAt(b, region, HexGrid::Of(b).CubeOf(anchor), layers);
+}
+
 RegionOutcome PasteRegion(Battle& b, const HexRegion& region, int anchor, unsigned layers) {
+    if (!b.IsHex(anchor))
+        return {false, PasteRefusal(b, region, anchor, layers), {}};
+    return PasteAt(b, region, HexGrid::Of(b).CubeOf(anchor), layers);
+}
+
+namespace {
+
+RegionOutcome PasteAt(Battle& b, const HexRegion& region, Cube anchor, unsigned layers) {
     RegionOutcome out;
-    out.message = PasteRefusal(b, region, anchor, layers);
+    out.message = RefusalAt(b, region, anchor, layers);
     if (!out.message.isEmpty())
         return out;
     const unsigned chosen = layers & region.layers;
@@ -230,6 +250,19 @@ RegionOutcome PasteRegion(Battle& b, const HexRegion& region, int anchor, unsign
     return out;
 }
 
+// Twice the mirror line of positions low … high (in half steps): their middle, or where
+// the middle falls between two lines a hex can be mirrored on, the even one of them, so
+// that mirroring the mirrored hexes finds the same line and brings them back.
+int MirrorLine2(int low, int high, bool staggered) {
+    const int sum = low + high;
+    if (!staggered || sum % 2 == 0)
+        return sum;
+    const int below = (sum - 1) / 2; // exact: sum - 1 is even
+    return 2 * (below % 2 == 0 ? below : below + 1);
+}
+
+} // namespace
+
 RegionOutcome TurnHexes(Battle& b, const PathFamilies& families, const std::vector<int>& hexes,
                         unsigned layers, RegionTurn turn) {
     RegionOutcome out;
@@ -238,50 +271,43 @@ RegionOutcome TurnHexes(Battle& b, const PathFamilies& families, const std::vect
         out.message = QStringLiteral("No hexes are selected.");
         return out;
     }
+    const HexGrid grid = HexGrid::Of(b);
+    std::vector<char> chosen(size_t(grid.hexCount()), 0);
+    int first = kNoHex;
+    ColRow low{INT_MAX, INT_MAX}, high{INT_MIN, INT_MIN};
+    for (int h : hexes) {
+        if (!b.IsHex(h))
+            continue;
+        chosen[size_t(h)] = 1;
+        first = std::min(first, h);
+        const ColRow d = grid.Doubled(grid.colRow(h));
+        low = {std::min(low.col, d.col), std::min(low.row, d.row)};
+        high = {std::max(high.col, d.col), std::max(high.row, d.row)};
+    }
+    // Where the first hex lands: reflected across the middle of the choice.
+    ColRow d = grid.Doubled(grid.colRow(first));
+    if (turn != RegionTurn::MirrorTopBottom)
+        d.col = MirrorLine2(low.col, high.col, grid.staggered()) - d.col;
+    if (turn != RegionTurn::MirrorLeftRight)
+        d.row = MirrorLine2(low.row, high.row, grid.staggered()) - d.row;
+    const Cube landing = grid.ToCube(grid.FromDoubled(d));
+    // The region's first cell is the first hex; the rest follow it as whole cube steps.
     region.moving = true;
     QStringList missing;
     TurnRegion(region, turn, families, &missing);
-    // The anchor near the choice's top left whose landing covers the choice best; then the
-    // one with the most hexes on the map, then the nearest.
-    const HexGrid grid = HexGrid::Of(b);
-    std::vector<char> chosen(size_t(grid.hexCount()), 0);
-    int chosenCount = 0;
-    ColRow corner{grid.cols, grid.rows};
-    for (int h : hexes) {
-        if (!b.IsHex(h) || chosen[size_t(h)])
-            continue;
-        chosen[size_t(h)] = 1;
-        ++chosenCount;
-        corner = {std::min(corner.col, grid.colRow(h).col),
-                  std::min(corner.row, grid.colRow(h).row)};
-    }
-    int best = kNoHex;
-    std::tuple<int, int, int> bestScore{-1, -1, 0};
-    for (int dr = -2; dr <= 2; ++dr)
-        for (int dc = -2; dc <= 2; ++dc) {
-            const int anchor = grid.hexAt({corner.col + dc, corner.row + dr});
-            if (anchor == kNoHex)
-                continue;
-            int covered = 0, onMap = 0;
-            for (int t : RegionTargets(region, grid, anchor)) {
-                onMap += t != kNoHex;
-                covered += t != kNoHex && chosen[size_t(t)] != 0;
-            }
-            const std::tuple<int, int, int> score{covered, onMap, -(std::abs(dc) + std::abs(dr))};
-            if (score > bestScore) {
-                bestScore = score;
-                best = anchor;
-            }
-        }
+    const Cube anchor = landing - region.cells.front().offset;
     ClearHexes(b, hexes, layers);
-    out = PasteRegion(b, region, best, layers);
+    out = PasteAt(b, region, anchor, layers);
     if (!out.done)
         return out;
+    int aside = 0;
+    for (int t : out.hexes)
+        aside += chosen[size_t(t)] == 0;
     out.message = QStringLiteral("%1 hexes %2.")
                       .arg(out.hexes.size())
                       .arg(turn == RegionTurn::HalfTurn ? QStringLiteral("turned")
                                                         : QStringLiteral("mirrored"));
-    if (const int aside = chosenCount - std::get<0>(bestScore); aside > 0)
+    if (aside > 0)
         out.message += QStringLiteral(" %1 of them lie one column or row aside: the stagger of the "
                                       "map allows no exact mirror in place.")
                            .arg(aside);

@@ -34,5 +34,5 @@ Battle BusyBattle(int cols, int rows, int layout, unsigned seed);
 std::vector<uint8_t> StateOf(const Battle& b);
 // The sample battle "Varnholm Ford" on the stock set.
 const Battle& SampleBattle();
-// Path pieces of the given hexes point at neighbours among them that hold the partner.
-testing::AssertionResult PathsConnectedWithin(const Battle& b, const std::vector<int>& hexes);
+// The path pieces of the given hexes whose neighbour among them lacks the partner.
+int UnpairedPieces(const Battle& b, const std::vector<int>& hexes);

@@ -11,7 +11,10 @@
 namespace {
 
 HexRegion BusyRegion() {
-    const Battle b = BusyBattle(14, 12, LayoutVertical, 21);
+    Battle b = BusyBattle(14, 12, LayoutVertical, 21);
+    MapTextRecord t;
+    t.text = "Varnholm";
+    b.AddMapText(t, 2);
     std::vector<int> hexes;
     for (int h = 0; h < b.hexCount(); h += 2)
         hexes.push_back(h);
