@@ -124,18 +124,15 @@ void Battle::ReshapeMap(int cols, int rows, const std::vector<int>& newHex) {
     };
     // Records on dropped hexes go first, the last number first so that none moves before
     // it is looked at.
-    for (int n = units_.count(); n >= 1; --n)
-        if (dropped(units_[n].hex))
-            DeleteUnit(n);
-    for (int n = structures_.count(); n >= 1; --n)
-        if (dropped(structures_[n].hex))
-            DeleteStructure(n);
-    for (int n = objectives_.count(); n >= 1; --n)
-        if (dropped(objectives_[n].hex))
-            DeleteObjective(n);
-    for (int n = mapTexts_.count(); n >= 1; --n)
-        if (dropped(mapTexts_[n].hex))
-            DeleteMapText(n);
+    const auto drop = [&](auto& table, int HexRecord::*link) {
+        for (int n = table.count(); n >= 1; --n)
+            if (dropped(table[n].hex))
+                DeleteLinked(table, n, link);
+    };
+    drop(units_, &HexRecord::unitNo);
+    drop(structures_, &HexRecord::structureNo);
+    drop(objectives_, &HexRecord::objectiveNo);
+    drop(mapTexts_, &HexRecord::mapTextNo);
     std::vector<HexRecord> reshaped(static_cast<size_t>(count));
     for (size_t h = 0; h < hexes_.size(); ++h)
         if (!dropped(int(h)))
