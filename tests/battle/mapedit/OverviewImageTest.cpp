@@ -1,5 +1,7 @@
 #include "OverviewImage.h"
+#include "BattlePreferences.h"
 #include "BattleTestSupport.h"
+#include "HexRegion.h"
 #include "MapEditSupport.h"
 
 #include "VarnholmNumbers.h"
@@ -65,4 +67,20 @@ TEST(OverviewImage, ColoursComeFromThePicturesAndTheSides) {
     EXPECT_EQ(at(15), colours.terrain[VhLake]);
     EXPECT_FALSE(o.UpdateHex(StockBattle(11, 10), colours, 3)); // another size: draw anew
     EXPECT_EQ(o.BlockRect(11, 3, 2), QRect(2, 2, 6, 4));
+}
+
+TEST(BattlePreferences, OverviewAndRegionLayersComeBack) {
+    BattlePreferences prefs;
+    prefs.mapScale = 2;
+    prefs.regionLayers = LayerPrimary | LayerUnits;
+    prefs.showOverview = 1;
+    prefs.overviewScale = 3;
+    EXPECT_EQ(ParseBattlePreferences(FormatBattlePreferences(prefs)), prefs);
+    // Out of range or unknown: the default stays.
+    const BattlePreferences odd =
+        ParseBattlePreferences("RegionLayers=128\nOverview=2\nOverviewScale=0\nMapScale=2\n");
+    EXPECT_EQ(odd.regionLayers, 127);
+    EXPECT_EQ(odd.showOverview, 0);
+    EXPECT_EQ(odd.overviewScale, 2);
+    EXPECT_EQ(odd.mapScale, 2);
 }
