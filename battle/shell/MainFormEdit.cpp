@@ -1,6 +1,7 @@
 // The main window's Edit menu: undo and redo of the battle's history, and the recording
 // of each command as one step.
 #include "MapWidget.h"
+#include "MapEditTools.h"
 #include "TMainForm.h"
 #include "TSelectTer.h"
 
@@ -91,4 +92,6 @@ void TMainForm::ShowRestoredBattle(const QString& nameBefore, int hexCountBefore
     ShowHexInfo(renderer_.HexAtPoint(lastMouseX, lastMouseY));
     if (selectTer_->isVisible() && !selectTer_->isModal())
         selectTer_->ShowFloating(selectTer_->logic().kind); // shows the restored attributes
+    if (battle_.hexCount() != hexCountBefore)
+        mapEdit_->BattleShown(); // a resize undone or redone
 }

@@ -363,3 +363,14 @@ bool MapRenderer::ZoomOutView() {
         ZoomOutOrigin(old, metrics(), originHex(), viewWidth_, viewHeight_);
     return true;
 }
+
+bool MapRenderer::ZoomAtPoint(int steps, QPoint at) {
+    const int level = zoomLevel() + (steps > 0 ? 1 : -1);
+    if (steps == 0 || level < 0 || level > kMaxZoom || !valid())
+        return false;
+    const MapMetrics old = metrics();
+    battle_.settings.zoomLevel = uint8_t(level);
+    battle_.settings.viewOriginHex =
+        ZoomAtPointOrigin(old, metrics(), originHex(), at, viewWidth_, viewHeight_);
+    return true;
+}

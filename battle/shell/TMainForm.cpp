@@ -3,6 +3,7 @@
 #include "AboveToolWindows.h"
 #include "BattleList.h"
 #include "BattlePreferences.h"
+#include "MapEditTools.h"
 #include "BattleRecovery.h"
 #include "ChooseFile.h"
 #include "Cursors.h"
@@ -137,6 +138,7 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
     CreatePanels();
     CreateMenus();
     CreatePaintCommands();
+    CreateMapEditTools();
 
     // Start-up: the display check, the battle icon, the defaults and the definitions.
     if (QScreen* screen = QGuiApplication::primaryScreen(); screen && screen->depth() < 16) {
@@ -313,7 +315,9 @@ void TMainForm::CreateMenus() {
                                 &TMainForm::SetTableColor1Click, false);
     AddMapScaleMenu(preferences, mapWin_->scale(), [this](int scale) {
         mapWin_->SetScale(scale);
-        if (!WriteBattlePreferences(programFolder_, {scale}))
+        BattlePreferences prefs = ReadBattlePreferences(programFolder_);
+        prefs.mapScale = scale;
+        if (!WriteBattlePreferences(programFolder_, prefs))
             Warn(context_.messages, QStringLiteral("Could not save the preferences."));
         FormResize();
     });
@@ -513,6 +517,11 @@ void TMainForm::EnableBattleCommands(bool enable) {
     // No paste without a battle; the next battle may take the unit copied before.
     a.pasteUnit->setEnabled(enable && unitCopied_);
     UpdateEditMenu();
+    if (mapEdit_) {
+        mapEdit_->EnableCommands(enable);
+        if (enable)
+            mapEdit_->BattleShown();
+    }
 }
 
 void TMainForm::SetSideCaptions() {

@@ -50,6 +50,7 @@ class TVicHexes;
 class TDefStats;
 class BattleRecovery;
 class MapPictureExport;
+class MapEditTools;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -140,6 +141,10 @@ public:
     // The whole map as a PNG picture, at a zoom level the designer chooses.
     void ExportMapPictureClick();
     MapPictureExport& mapPictureExport() { return *mapPictureExport_; }
+    // Draw Path, Select Hexes and the region commands, Resize Map, the overview.
+    MapEditTools& mapEditTools() { return *mapEdit_; }
+    // Centres the view on a hex wherever it lies (the overview's clicks).
+    void CentreOn(int hex);
     void Exit1Click();
     void OpenRecent(int index);
     void ModifyScenario1Click();
@@ -203,6 +208,7 @@ private:
     void RefreshHexInfo();
     void UpdateBrushOutline();
     void CreatePaintCommands();
+    void CreateMapEditTools();
     void ShowPlacedTerrainName();
     void RunMapCommand(int hex, Qt::MouseButton button);
     void ApplyRedraw(Redraw redraw, int hex);
@@ -276,4 +282,5 @@ private:
     std::unique_ptr<HelpWindow> help_;
     std::unique_ptr<BattleRecovery> recovery_; // the recovery copy of unsaved changes
     std::unique_ptr<MapPictureExport> mapPictureExport_;
+    MapEditTools* mapEdit_ = nullptr; // owned by the window
 };
