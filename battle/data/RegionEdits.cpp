@@ -100,7 +100,8 @@ void ClearHexes(Battle& b, const std::vector<int>& hexes, unsigned layers) {
 
 namespace {
 
-QString RefusalAt(const Battle& b, const HexRegion& region, Cube anchor, unsigned layers) {
+QString RefusalAt(const Battle& b, const HexRegion& region, Cube anchor, unsigned layers,
+                  bool checkSpan = true) {
     const HexGrid grid = HexGrid::Of(b);
     if (region.empty())
         return QStringLiteral("The clipboard holds no hexes.");
@@ -112,7 +113,7 @@ QString RefusalAt(const Battle& b, const HexRegion& region, Cube anchor, unsigne
     if (region.layout != grid.layout)
         return QStringLiteral("The hexes were copied from a map with another hex arrangement.");
     const ColRow span = RegionSpan(region, grid, anchor);
-    if (span.col > grid.cols || span.row > grid.rows)
+    if (checkSpan && (span.col > grid.cols || span.row > grid.rows))
         return QStringLiteral("The region (%1 × %2 hexes) is larger than the map (%3 × %4).")
             .arg(span.col)
             .arg(span.row)
@@ -158,7 +159,8 @@ QString RefusalAt(const Battle& b, const HexRegion& region, Cube anchor, unsigne
     return {};
 }
 
-RegionOutcome PasteAt(Battle& b, const HexRegion& region, Cube anchor, unsigned layers);
+RegionOutcome PasteAt(Battle& b, const HexRegion& region, Cube anchor, unsigned layers,
+                      bool checkSpan = true);
 
 } // namespace
 
@@ -177,9 +179,10 @@ RegionOutcome PasteRegion(Battle& b, const HexRegion& region, int anchor, unsign
 
 namespace {
 
-RegionOutcome PasteAt(Battle& b, const HexRegion& region, Cube anchor, unsigned layers) {
+RegionOutcome PasteAt(Battle& b, const HexRegion& region, Cube anchor, unsigned layers,
+                      bool checkSpan) {
     RegionOutcome out;
-    out.message = RefusalAt(b, region, anchor, layers);
+    out.message = RefusalAt(b, region, anchor, layers, checkSpan);
     if (!out.message.isEmpty())
         return out;
     const unsigned chosen = layers & region.layers;
@@ -250,15 +253,17 @@ RegionOutcome PasteAt(Battle& b, const HexRegion& region, Cube anchor, unsigned 
     return out;
 }
 
-// Twice the mirror line of positions low … high (in half steps): their middle, or where
-// the middle falls between two lines a hex can be mirrored on, the even one of them, so
-// that mirroring the mirrored hexes finds the same line and brings them back.
-int MirrorLine2(int low, int high, bool staggered) {
+// Twice the mirror lines of positions low … high (in half steps), the better first: their
+// middle, or where the middle falls between two lines a hex can be mirrored on, the even
+// one of them and then the other, so that mirroring the mirrored hexes finds the same line
+// and brings them back (unless only the other keeps them on the map).
+std::vector<int> MirrorLines2(int low, int high, bool staggered) {
     const int sum = low + high;
     if (!staggered || sum % 2 == 0)
-        return sum;
+        return {sum};
     const int below = (sum - 1) / 2; // exact: sum - 1 is even
-    return 2 * (below % 2 == 0 ? below : below + 1);
+    return below % 2 == 0 ? std::vector<int>{2 * below, 2 * below + 2}
+                          : std::vector<int>{2 * below + 2, 2 * below};
 }
 
 } // namespace
@@ -284,20 +289,42 @@ RegionOutcome TurnHexes(Battle& b, const PathFamilies& families, const std::vect
         low = {std::min(low.col, d.col), std::min(low.row, d.row)};
         high = {std::max(high.col, d.col), std::max(high.row, d.row)};
     }
-    // Where the first hex lands: reflected across the middle of the choice.
-    ColRow d = grid.Doubled(grid.colRow(first));
-    if (turn != RegionTurn::MirrorTopBottom)
-        d.col = MirrorLine2(low.col, high.col, grid.staggered()) - d.col;
-    if (turn != RegionTurn::MirrorLeftRight)
-        d.row = MirrorLine2(low.row, high.row, grid.staggered()) - d.row;
-    const Cube landing = grid.ToCube(grid.FromDoubled(d));
-    // The region's first cell is the first hex; the rest follow it as whole cube steps.
     region.moving = true;
     QStringList missing;
     TurnRegion(region, turn, families, &missing);
-    const Cube anchor = landing - region.cells.front().offset;
+    // Where the first hex lands, reflected across the middle of the choice; the region's
+    // first cell is that hex, and the rest follow it as whole cube steps. Of the lines the
+    // stagger allows, the first that keeps every hex on the map.
+    const std::vector<int> cols = turn == RegionTurn::MirrorTopBottom
+                                      ? std::vector<int>{0}
+                                      : MirrorLines2(low.col, high.col, grid.staggered());
+    const std::vector<int> rows = turn == RegionTurn::MirrorLeftRight
+                                      ? std::vector<int>{0}
+                                      : MirrorLines2(low.row, high.row, grid.staggered());
+    Cube anchor{};
+    size_t fewestOff = SIZE_MAX;
+    for (int lineRow : rows)
+        for (int lineCol : cols) {
+            ColRow d = grid.Doubled(grid.colRow(first));
+            if (turn != RegionTurn::MirrorTopBottom)
+                d.col = lineCol - d.col;
+            if (turn != RegionTurn::MirrorLeftRight)
+                d.row = lineRow - d.row;
+            const Cube at = grid.ToCube(grid.FromDoubled(d)) - region.cells.front().offset;
+            const std::vector<int> targets = RegionTargets(region, grid, at);
+            const size_t off = size_t(std::count(targets.begin(), targets.end(), kNoHex));
+            if (off < fewestOff) {
+                fewestOff = off;
+                anchor = at;
+            }
+        }
+    // Checked before anything changes: the turn is made whole or not at all. A region that
+    // spans more than the map (a top-bottom mirror of every row) loses its overhang.
+    out.message = RefusalAt(b, region, anchor, layers, false);
+    if (!out.message.isEmpty())
+        return out;
     ClearHexes(b, hexes, layers);
-    out = PasteAt(b, region, anchor, layers);
+    out = PasteAt(b, region, anchor, layers, false);
     if (!out.done)
         return out;
     int aside = 0;

@@ -26,8 +26,8 @@ ResizeMapDialog::ResizeMapDialog(const Battle& battle, QWidget* parent)
     };
     auto* form = new QFormLayout;
     const char* names[4] = {"LeftEdge", "RightEdge", "TopEdge", "BottomEdge"};
-    const char* captions[4] = {"Columns at the left:", "Columns at the right:", "Rows at the top:",
-                               "Rows at the bottom:"};
+    const char* captions[4] = {
+        "Columns at the left:", "Columns at the right:", "Rows at the top:", "Rows at the bottom:"};
     for (int e = 0; e < 4; ++e) {
         auto* box = new QSpinBox(this);
         box->setObjectName(QString::fromLatin1(names[e]));

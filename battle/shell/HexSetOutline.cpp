@@ -22,11 +22,12 @@ std::vector<QLine> HexSetOutline(const MapMetrics& m, int originHex, int visible
         return lines;
     const HexGrid grid{m.mapCols, m.mapRows, m.gridLayout};
     const int s = m.cellWidth;
-    const std::vector<Segment> cell =
-        m.gridLayout == GridSquare
-            ? std::vector<Segment>{{{0, 0}, {s - 1, 0}}, {{s - 1, 0}, {s - 1, s - 1}},
-                                   {{s - 1, s - 1}, {0, s - 1}}, {{0, s - 1}, {0, 0}}}
-            : HexOutline(s, m.gridLayout == GridHoriz ? 2 : 1);
+    const std::vector<Segment> cell = m.gridLayout == GridSquare
+                                          ? std::vector<Segment>{{{0, 0}, {s - 1, 0}},
+                                                                 {{s - 1, 0}, {s - 1, s - 1}},
+                                                                 {{s - 1, s - 1}, {0, s - 1}},
+                                                                 {{0, s - 1}, {0, 0}}}
+                                          : HexOutline(s, m.gridLayout == GridHoriz ? 2 : 1);
     // The small cells' outlines are drawn whole: their segments are no six edges.
     const bool byEdge = m.gridLayout != GridSquare && cell.size() == kDirections;
     const int c0 = std::max(m.col(originHex) - 1, 0), r0 = std::max(m.row(originHex) - 1, 0);
@@ -41,10 +42,9 @@ std::vector<QLine> HexSetOutline(const MapMetrics& m, int originHex, int visible
             const auto add = [&](const Segment& e) { lines.emplace_back(at + e.from, at + e.to); };
             if (m.gridLayout == GridSquare) {
                 // Above, right, below, left.
-                const int beside[4] = {r > 0 ? hex - m.mapCols : kNoHex,
-                                       c + 1 < m.mapCols ? hex + 1 : kNoHex,
-                                       r + 1 < m.mapRows ? hex + m.mapCols : kNoHex,
-                                       c > 0 ? hex - 1 : kNoHex};
+                const int beside[4] = {
+                    r > 0 ? hex - m.mapCols : kNoHex, c + 1 < m.mapCols ? hex + 1 : kNoHex,
+                    r + 1 < m.mapRows ? hex + m.mapCols : kNoHex, c > 0 ? hex - 1 : kNoHex};
                 for (int k = 0; k < 4; ++k)
                     if (beside[k] == kNoHex || !inSet(beside[k]))
                         add(cell[size_t(k)]);

@@ -1,7 +1,7 @@
 // The main window's Edit menu: undo and redo of the battle's history, and the recording
 // of each command as one step.
-#include "MapWidget.h"
 #include "MapEditTools.h"
+#include "MapWidget.h"
 #include "TMainForm.h"
 #include "TSelectTer.h"
 

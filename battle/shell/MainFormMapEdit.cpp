@@ -50,11 +50,10 @@ void TMainForm::CreateMapEditTools() {
     mapEdit_ = new MapEditTools(*this, std::move(h));
 
     QMenuBar* bar = menuBar();
-    mapEdit_->CreateCommands(TopMenu(bar, QStringLiteral("Edit")),
-                             TopMenu(bar, QStringLiteral("Battle")),
-                             TopMenu(bar, QStringLiteral("Terrain")),
-                             TopMenu(bar, QStringLiteral("Preferences")),
-                             {actions_.copyUnit, actions_.cutUnit, actions_.pasteUnit});
+    mapEdit_->CreateCommands(
+        TopMenu(bar, QStringLiteral("Edit")), TopMenu(bar, QStringLiteral("Battle")),
+        TopMenu(bar, QStringLiteral("Terrain")), TopMenu(bar, QStringLiteral("Preferences")),
+        {actions_.copyUnit, actions_.cutUnit, actions_.pasteUnit});
 
     // The layers and the overview are kept from one run to the next.
     const BattlePreferences prefs = ReadBattlePreferences(programFolder_);
@@ -67,8 +66,9 @@ void TMainForm::CreateMapEditTools() {
         if (!WriteBattlePreferences(programFolder_, p))
             Warn(context_.messages, QStringLiteral("Could not save the preferences."));
     };
-    connect(mapEdit_, &MapEditTools::layersChanged, this,
-            [keep](unsigned layers) { keep([&](BattlePreferences& p) { p.regionLayers = int(layers); }); });
+    connect(mapEdit_, &MapEditTools::layersChanged, this, [keep](unsigned layers) {
+        keep([&](BattlePreferences& p) { p.regionLayers = int(layers); });
+    });
     connect(mapEdit_, &MapEditTools::overviewShownChanged, this, [this, keep](bool shown) {
         if (!closing)
             keep([&](BattlePreferences& p) { p.showOverview = shown ? 1 : 0; });

@@ -16,7 +16,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
-#include <QStatusBar>
+#include <QToolBar>
 
 MapEditTools::MapEditTools(QMainWindow& window, MapEditHooks hooks)
     : QObject(&window), window_(window), hooks_(std::move(hooks)) {
@@ -28,8 +28,12 @@ MapEditTools::MapEditTools(QMainWindow& window, MapEditHooks hooks)
             hooks_.centreOn(hex);
     });
 
-    // The path choice, shown beside the status line in the Draw Path mode.
-    pathBar_ = new QWidget(&window);
+    // The path choice, a tool bar shown in the Draw Path mode.
+    auto* bar = new QToolBar(QStringLiteral("Path"), &window);
+    bar->setObjectName(QStringLiteral("PathToolBar"));
+    bar->setMovable(false);
+    window.addToolBar(Qt::TopToolBarArea, bar);
+    pathBar_ = new QWidget(bar);
     pathBar_->setObjectName(QStringLiteral("PathBar"));
     auto* row = new QHBoxLayout(pathBar_);
     row->setContentsMargins(0, 0, 0, 0);
@@ -41,8 +45,9 @@ MapEditTools::MapEditTools(QMainWindow& window, MapEditHooks hooks)
     crossingBox_ = new QComboBox(pathBar_);
     crossingBox_->setObjectName(QStringLiteral("PathCrossing"));
     row->addWidget(crossingBox_);
-    window.statusBar()->addPermanentWidget(pathBar_);
-    pathBar_->hide();
+    bar->addWidget(pathBar_);
+    pathTools_ = bar;
+    bar->hide();
     connect(familyBox_, &QComboBox::activated, this, &MapEditTools::SetPathFamily);
     connect(crossingBox_, &QComboBox::activated, this,
             [this](int index) { SetCrossing(crossingBox_->itemData(index).toInt()); });
@@ -141,14 +146,15 @@ void MapEditTools::ModeChanged(int mode) {
         drawing_ = false, path_.clear();
     if (mode != ModeSelectHexes)
         pasting_ = false, corner_ = -1;
-    pathBar_->setVisible(mode == ModeDrawPath);
+    pathTools_->setVisible(mode == ModeDrawPath);
     // The clipboard keys copy hexes while hexes are selected, units otherwise.
     const bool hexes = mode == ModeSelectHexes;
     const char* keys[] = {"Ctrl+C", "Ctrl+X", "Ctrl+V"};
     QAction* region[] = {copyHexes_, cutHexes_, pasteHexes_};
     for (size_t i = 0; i < 3; ++i) {
         if (region[i])
-            region[i]->setShortcut(hexes ? QKeySequence(QString::fromLatin1(keys[i])) : QKeySequence());
+            region[i]->setShortcut(hexes ? QKeySequence(QString::fromLatin1(keys[i]))
+                                         : QKeySequence());
         if (i < unitClipboard_.size() && unitClipboard_[i])
             unitClipboard_[i]->setShortcut(hexes ? QKeySequence()
                                                  : QKeySequence(QString::fromLatin1(keys[i])));
@@ -164,9 +170,10 @@ void MapEditTools::BattleShown() {
     pasting_ = false;
     drawing_ = false;
     path_.clear();
-    overview_->ShowBattle(&b, &hooks_.symbols(), overview_->overview().image().isNull()
-                                                     ? qRgb(0, 0, 0)
-                                                     : overview_->overview().image().pixel(0, 0));
+    overview_->ShowBattle(&b, &hooks_.symbols(),
+                          overview_->overview().image().isNull()
+                              ? qRgb(0, 0, 0)
+                              : overview_->overview().image().pixel(0, 0));
     ViewChanged();
 }
 
@@ -247,9 +254,8 @@ void MapEditTools::FinishPath(bool removing) {
     hooks_.edit(removing ? QStringLiteral("Remove Path") : QStringLiteral("Draw Path"),
                 [&](Battle& b) {
                     const HexGrid grid = HexGrid::Of(b);
-                    outcome = removing
-                                  ? RemovePath(b, grid, families_, family_, path)
-                                  : LayPath(b, grid, families_, family_, path, crossing_);
+                    outcome = removing ? RemovePath(b, grid, families_, family_, path)
+                                       : LayPath(b, grid, families_, family_, path, crossing_);
                 });
     hooks_.redrawHexes(outcome.changedHexes);
     BattleChanged(outcome.changedHexes);
@@ -322,8 +328,9 @@ void MapEditTools::PasteHexesClick() {
         hooks_.setMode(ModeSelectHexes);
     pending_ = *region;
     pasting_ = true;
-    hooks_.status(QStringLiteral("Click the hex for the top left of the %1 hexes (Escape gives up).")
-                      .arg(pending_.cells.size()));
+    hooks_.status(
+        QStringLiteral("Click the hex for the top left of the %1 hexes (Escape gives up).")
+            .arg(pending_.cells.size()));
     ShowOutline();
 }
 
@@ -357,8 +364,7 @@ void MapEditTools::TurnClick(RegionTurn turn) {
     RegionOutcome out;
     const QString caption = turn == RegionTurn::HalfTurn ? QStringLiteral("Turn Hexes")
                                                          : QStringLiteral("Mirror Hexes");
-    hooks_.edit(caption,
-                [&](Battle& b) { out = TurnHexes(b, families_, hexes, layers_, turn); });
+    hooks_.edit(caption, [&](Battle& b) { out = TurnHexes(b, families_, hexes, layers_, turn); });
     if (out.done)
         selection_.Assign(out.hexes);
     hooks_.redrawAll();
@@ -414,9 +420,8 @@ bool MapEditTools::Press(int hex, Qt::MouseButton button, Qt::KeyboardModifiers 
     if (pasting_) {
         if (button == Qt::LeftButton) {
             RegionOutcome out;
-            hooks_.edit(QStringLiteral("Paste Hexes"), [&](Battle& b) {
-                out = PasteRegion(b, pending_, hex, layers_);
-            });
+            hooks_.edit(QStringLiteral("Paste Hexes"),
+                        [&](Battle& b) { out = PasteRegion(b, pending_, hex, layers_); });
             if (!out.done) {
                 hooks_.refuse(out.message);
                 return true;

@@ -129,6 +129,7 @@ private:
     int pointer_ = -1;
     OverviewDock* overview_ = nullptr;
     QWidget* pathBar_ = nullptr;
+    QWidget* pathTools_ = nullptr; // the tool bar holding it
     QComboBox* familyBox_ = nullptr;
     QComboBox* crossingBox_ = nullptr;
     std::vector<QAction*> regionActions_;

@@ -237,3 +237,30 @@ TEST(HexRegion, AnEvenWidthMirrorsOneColumnAside) {
     EXPECT_TRUE(out.message.contains("lie one column or row aside")) << out.message.toStdString();
     EXPECT_EQ(UnpairedPieces(b, out.hexes), unpaired);
 }
+
+TEST(HexRegion, AMirrorAtTheMapsEdgeStepsAsideInwards) {
+    for (RegionTurn turn : kTurns) {
+        Battle b = BusyBattle(16, 12, LayoutVertical, 12);
+        const std::vector<int> hexes = Rect(b, 0, 0, 11, 5); // columns 0 … 5, every row
+        const Battle before = b;
+        const RegionOutcome out = TurnHexes(b, StockFamilies(), hexes, kAllLayers, turn);
+        ASSERT_TRUE(out.done) << out.message.toStdString();
+        EXPECT_TRUE(LinksConsistent(b));
+        // What stood on the hexes the mirror covers beyond the choice is replaced.
+        int replaced = 0;
+        for (int h : out.hexes)
+            if (!std::binary_search(hexes.begin(), hexes.end(), h))
+                replaced += before.hex(h).unitNo != 0;
+        // Sideways the mirror steps inwards and loses nothing; a top-bottom mirror of every
+        // row must lose the last row of each of the three odd columns.
+        if (turn == RegionTurn::MirrorLeftRight) {
+            EXPECT_EQ(out.hexes.size(), hexes.size());
+            EXPECT_FALSE(out.message.contains("beyond the edge")) << out.message.toStdString();
+            EXPECT_EQ(b.unitCount(), before.unitCount() - replaced);
+        } else {
+            EXPECT_TRUE(out.message.contains("3 hexes fell beyond the edge of the map") &&
+                        out.hexes.size() == hexes.size() - 3)
+                << out.message.toStdString();
+        }
+    }
+}
