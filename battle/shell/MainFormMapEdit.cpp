@@ -37,6 +37,12 @@ void TMainForm::CreateMapEditTools() {
             RedrawHex(hex);
     };
     h.redrawAll = [this] { RedrawAll(); };
+    h.mapResized = [this] {
+        renderer_.RebuildMapBuffer(mapWin_->viewWidth(), mapWin_->viewHeight(), context_.messages);
+        RedrawAll();
+        SetScrollBars();
+        RefreshHexInfo();
+    };
     h.status = [this](const QString& text) { SetStatus(text); };
     h.refuse = [this](const QString& reason) { context_.Refuse(reason); };
     h.overlay = [this](std::vector<QLine> lines) { mapWin_->SetOverlay(std::move(lines)); };

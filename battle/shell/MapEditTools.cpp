@@ -396,8 +396,8 @@ void MapEditTools::ResizeMapClick() {
     hooks_.edit(QStringLiteral("Resize Map"), [&](Battle& b) { done = ApplyResize(b, plan); });
     if (!done)
         return;
+    hooks_.mapResized();
     BattleShown();
-    hooks_.redrawAll();
     hooks_.status(QStringLiteral("The map is now %1 × %2 hexes.").arg(plan.cols).arg(plan.rows));
 }
 

@@ -34,6 +34,8 @@ struct MapEditHooks {
     std::function<bool(const QString& caption, const std::function<void(Battle&)>& change)> edit;
     std::function<void(const std::vector<int>& hexes)> redrawHexes;
     std::function<void()> redrawAll;
+    // The map's size changed: a new map buffer, scroll bars and drawing.
+    std::function<void()> mapResized;
     std::function<void(const QString& text)> status;
     std::function<void(const QString& reason)> refuse;
     std::function<void(std::vector<QLine> lines)> overlay;
