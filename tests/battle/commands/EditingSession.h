@@ -11,6 +11,7 @@
 #include "AddVHexLogic.h"
 #include "DialogTestSupport.h"
 #include "DragStroke.h"
+#include "HexRegion.h"
 #include "MapCommands.h"
 #include "ModifyBattleLogic.h"
 #include "SelectColorLogic.h"
@@ -62,6 +63,10 @@ private:
     QString UnitClipboard();
     QPoint PointIn(int hex);
 
+    // MapEditActions.cpp: a path stroke, a region cut, pasted, deleted or mirrored, a resize.
+    QString MapEdit();
+    std::vector<int> RandomRect();
+
     // DialogVisits.cpp
     QString VisitUnitEditor();
     void UnitEditorAction();
@@ -77,6 +82,7 @@ private:
     QString VisitTableColour();
 
     std::mt19937 rng_;
+    HexRegion regionClipboard_;
     MapCommands commands_{*context};
     DragStroke stroke_{commands_};
     AddUnitLogic unitEditor_{*context};
