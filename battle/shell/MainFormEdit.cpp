@@ -92,6 +92,6 @@ void TMainForm::ShowRestoredBattle(const QString& nameBefore, int hexCountBefore
     ShowHexInfo(renderer_.HexAtPoint(lastMouseX, lastMouseY));
     if (selectTer_->isVisible() && !selectTer_->isModal())
         selectTer_->ShowFloating(selectTer_->logic().kind); // shows the restored attributes
-    if (battle_.hexCount() != hexCountBefore)
+    if (mapEdit_ && battle_.hexCount() != hexCountBefore)
         mapEdit_->BattleShown(); // a resize undone or redone
 }

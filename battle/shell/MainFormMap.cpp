@@ -23,7 +23,8 @@ void TMainForm::SetMode(int mode) {
     mapWin_->setCursor(HandCursor());
     commandMode = mode;
     SetStatus(ModeStatusText(mode));
-    mapEdit_->ModeChanged(mode);
+    if (mapEdit_)
+        mapEdit_->ModeChanged(mode);
     UpdateBrushOutline();
 }
 
@@ -38,7 +39,8 @@ void TMainForm::MapWinMouseMove(int x, int y) {
     lastMouseX = x;
     lastMouseY = y;
     stroke_.MoveTo(QPoint(x, y));
-    mapEdit_->MoveTo(renderer_.HexAtPoint(x, y));
+    if (mapEdit_)
+        mapEdit_->MoveTo(renderer_.HexAtPoint(x, y));
     ShowHexInfo(renderer_.HexAtPoint(x, y));
     UpdateBrushOutline();
 }
@@ -46,7 +48,8 @@ void TMainForm::MapWinMouseMove(int x, int y) {
 void TMainForm::MapWinMouseUp(Qt::MouseButton button) {
     if (button == stroke_.button())
         stroke_.End();
-    mapEdit_->Release(button);
+    if (mapEdit_)
+        mapEdit_->Release(button);
 }
 
 void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
@@ -55,7 +58,7 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
     const int hex = renderer_.HexAtPoint(lastMouseX, lastMouseY);
     if (hex == kOffMap)
         return;
-    if (mapEdit_->Press(hex, button, QGuiApplication::keyboardModifiers()))
+    if (mapEdit_ && mapEdit_->Press(hex, button, QGuiApplication::keyboardModifiers()))
         return;
     if (DragStroke::Paints(commandMode, button)) {
         // The press paints the brush; moves with the button held paint on.
@@ -160,13 +163,15 @@ void TMainForm::RedrawAll() {
     renderer_.RenderMap(RenderFull);
     mapWin_->ShowMap();
     QApplication::restoreOverrideCursor();
-    mapEdit_->BattleChanged({});
+    if (mapEdit_)
+        mapEdit_->BattleChanged({});
 }
 
 void TMainForm::RedrawHex(int hex) {
     renderer_.RedrawHex(hex);
     mapWin_->ShowMapPart(renderer_.ViewSquare(hex));
-    mapEdit_->BattleChanged({hex});
+    if (mapEdit_)
+        mapEdit_->BattleChanged({hex});
 }
 
 void TMainForm::ZoomInClick() {
@@ -253,7 +258,8 @@ void TMainForm::RefreshHexInfo() {
     if (!battleActive)
         return;
     ShowHexInfo(renderer_.HexAtPoint(lastMouseX, lastMouseY));
-    mapEdit_->ViewChanged();
+    if (mapEdit_)
+        mapEdit_->ViewChanged();
     UpdateBrushOutline();
 }
 
