@@ -346,7 +346,6 @@ bool ReadBattleFile(const QString& path, Battle& battle, const MessageSink& sink
     case BattleDecodeResult::NoHexArray:
         return false;
     }
-    fresh->modified = false;
     battle = std::move(*fresh);
     return true;
 }
@@ -374,6 +373,5 @@ bool WriteBattleFile(const QString& path, Battle& battle, const Definitions& def
         return false;
     }
     battle.settings.saveCount = saveCount;
-    battle.modified = false;
     return true;
 }

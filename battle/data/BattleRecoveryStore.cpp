@@ -61,13 +61,6 @@ bool SameFile(const QString& a, const QString& b) {
 
 } // namespace
 
-QString RecoveryFolder() {
-    QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (state.isEmpty() || QDir::isRelativePath(state))
-        state = QDir::homePath() + QStringLiteral("/.local/state");
-    return state + QStringLiteral("/fieldmark/recovery");
-}
-
 QString RestoreQuestion(const RecoveryNote& note, const QDateTime& now) {
     const QDateTime local = note.written.toLocalTime();
     const QString when = local.date() == now.toLocalTime().date()

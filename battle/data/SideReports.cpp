@@ -5,6 +5,7 @@
 
 #include "Battle.h"
 #include "BattleStandings.h"
+#include "CanonicalOrder.h"
 #include "Definitions.h"
 #include "HexValues.h"
 #include "UnitStrength.h"
@@ -60,7 +61,7 @@ ReportGrid ArmyStatisticsReport(const Battle& b, const Definitions& defs) {
     return g;
 }
 
-ReportGrid OrderOfBattleReport(Battle& b, const Definitions& defs, int reportSide) {
+ReportGrid OrderOfBattleReport(const Battle& b, const Definitions& defs, int reportSide) {
     ReportGrid g;
     bool any = false;
     for (const UnitRecord& u : b.units())
@@ -70,14 +71,13 @@ ReportGrid OrderOfBattleReport(Battle& b, const Definitions& defs, int reportSid
         g.refusalTitle = QStringLiteral("Order of Battle");
         return g;
     }
-    b.PutUnitsInCanonicalOrder(defs);
     g.label = SideName(b, reportSide) + QStringLiteral(" Order of Battle ");
     g.fixedColumns = 0;
     g.columnHeadings = {"Unit",   "Type",    "Class",   "Men",        "Morale",
                         "Combat", "Defense", "Missile", "Ammo",       "Value",
                         "Group",  "Leader",  "Rtg/Rng", "Supply Lvl", "Hex"};
     g.columnWidths = {115, 50, 50, 30, 40, 45, 45, 40, 35, 35, 115, 115, 45, 55, 40};
-    for (int n = 1; n <= b.unitCount(); ++n) {
+    for (const int n : CanonicalUnitOrder(b, defs)) {
         const UnitRecord& u = b.unit(n);
         if (SideOf(u) != reportSide)
             continue;

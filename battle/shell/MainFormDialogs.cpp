@@ -18,9 +18,10 @@
 void TMainForm::TerrainCommand(int mode) {
     if (mode == ModeFillPrimary) {
         // The fill's symbol is chosen modally; the mode is set whatever the picker returned.
-        RecordStep(QStringLiteral("Terrain Attributes"), [this] { selectTer_->ExecModal(2); });
+        const BattleDocument::Visit visit(document_, QStringLiteral("Terrain Attributes"));
+        selectTer_->ExecModal(PickerFill);
     } else {
-        selectTer_->ShowFloating(mode == ModePlacePrimary ? 1 : 3);
+        selectTer_->ShowFloating(mode == ModePlacePrimary ? PickerPrimary : PickerSecondary);
     }
     SetMode(mode);
 }
@@ -46,7 +47,10 @@ void TMainForm::OpenHexDialog(int mode, int hex) {
         return;
     }
     int result = 0;
-    RecordStep(MapStepCaption(mode, Qt::LeftButton), [&] { result = dialog->exec(); });
+    {
+        const BattleDocument::Visit visit(document_, MapStepCaption(mode, Qt::LeftButton));
+        result = dialog->exec();
+    }
     if (result == 1)
         RedrawAll();
 }
@@ -55,7 +59,10 @@ void TMainForm::OpenUnitEditor(int hex, int mode) {
     context_.currentHex = hex;
     addUnit_->logic().commandMode = mode;
     int result = 0;
-    RecordStep(MapStepCaption(mode, Qt::LeftButton), [&] { result = addUnit_->exec(); });
+    {
+        const BattleDocument::Visit visit(document_, MapStepCaption(mode, Qt::LeftButton));
+        result = addUnit_->exec();
+    }
     // A hex with a reinforcement marker switches the editor, and the window, to the
     // reinforcement mode.
     if (commandMode == ModeUnits || commandMode == ModeReinforcements)
@@ -73,6 +80,9 @@ void TMainForm::ObjectiveListClick() {
 }
 
 void TMainForm::SetHexMarkersClick() {
-    RecordStep(QStringLiteral("Special Hex Markers"), [this] { selectHxMrk_->exec(); });
+    {
+        const BattleDocument::Visit visit(document_, QStringLiteral("Special Hex Markers"));
+        selectHxMrk_->exec();
+    }
     RedrawAll();
 }

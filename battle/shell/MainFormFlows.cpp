@@ -42,13 +42,13 @@ QString BattleSaveName(const QString& chosen) {
 } // namespace
 
 bool TMainForm::AskToSaveChanges() {
-    if (!battleActive || !battle_.modified)
+    if (!document_.NeedsSaveQuestion())
         return true;
     switch (askMessage(MsgSaveChanges, OrvTwoButtons)) {
     case OrvNo:
         return true;
     case OrvYes:
-        return untitled ? SaveBattleAs() : SaveBattleTo(battlePath);
+        return document_.untitled() ? SaveBattleAs() : SaveBattleTo(document_.path());
     default:
         return false;
     }
@@ -70,12 +70,10 @@ void TMainForm::OpenRecent(int index) {
 
 void TMainForm::OpenBattleFile(const QString& path) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const OpenOutcome outcome = OpenBattle(path, battle_, symbols_, battlePath, context_.messages);
+    const OpenOutcome outcome = document_.Open(path, context_.messages);
     QApplication::restoreOverrideCursor();
-    if (outcome != OpenOutcome::ReadFailed) {
+    if (outcome != OpenOutcome::ReadFailed)
         recovery_->Forget(); // the battle shown before is gone
-        history_.Reset();    // another battle: the state read is the one on disk
-    }
     switch (outcome) {
     case OpenOutcome::ReadFailed:
         return;
@@ -83,21 +81,19 @@ void TMainForm::OpenBattleFile(const QString& path) {
         ReturnToNoBattle();
         return;
     case OpenOutcome::Opened:
-        context_.hexMask = symbols_.realHex != 0;
-        untitled = false;
+        context_.hexMask = document_.symbols().realHex != 0;
         ActivateBattle(true);
         return;
     }
 }
 
 void TMainForm::ApplyTableColour() {
-    renderer_.tableColour = context_.PaletteColour(battle_.settings.tableColour);
+    renderer_.tableColour = context_.PaletteColour(document_.battle().settings.tableColour);
 }
 
 void TMainForm::ActivateBattle(bool opened) {
     // The picker lists the rows of the set it was filled from: it must not outlive it.
     selectTer_->close();
-    battleActive = true;
     if (opened)
         ApplyTableColour();
     renderer_.hexMask = context_.hexMask;
@@ -109,12 +105,13 @@ void TMainForm::ActivateBattle(bool opened) {
     SetStatus(QStringLiteral("Battle Active."));
     SetScrollBars();
     SetZoomButtons();
-    setWindowTitle(QStringLiteral("Fieldmark Varnholm:") + battle_.settings.battleName.text());
+    setWindowTitle(QStringLiteral("Fieldmark Varnholm:") +
+                   document_.battle().settings.battleName.text());
 }
 
 void TMainForm::ReturnToNoBattle() {
     selectTer_->close();
-    battleActive = false;
+    document_.Close();
     renderer_.Release();
     // No command may act on a battle that is not shown.
     EnableBattleCommands(false);
@@ -132,21 +129,16 @@ void TMainForm::CreateNewMap1Click() {
     if (newMap_->exec() != 1)
         return;
     recovery_->Forget();
-    context_.hexMask = symbols_.realHex != 0;
-    history_.Reset(false); // modified until it is saved
-    untitled = true;
-    battlePath.clear();
+    context_.hexMask = document_.symbols().realHex != 0;
     ActivateBattle(false);
 }
 
 bool TMainForm::SaveBattleTo(const QString& path) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool written =
-        WriteBattleFile(path, battle_, definitions_, symbols_.terrainCount(), context_.messages);
+    const bool written = document_.SaveTo(path, definitions_, context_.messages);
     QApplication::restoreOverrideCursor();
     if (!written)
         return false; // still modified, and not listed as a recent battle
-    history_.MarkSaved();
     RecordInBattleList(recentBattles, path, programFolder_, context_.messages);
     UpdateRecentItems();
     recovery_->Forget();
@@ -154,8 +146,8 @@ bool TMainForm::SaveBattleTo(const QString& path) {
 }
 
 void TMainForm::SavMapClick() {
-    if (battleActive && !untitled)
-        SaveBattleTo(battlePath);
+    if (document_.shown() && !document_.untitled())
+        SaveBattleTo(document_.path());
 }
 
 void TMainForm::SaveMapAsClick() {
@@ -163,7 +155,7 @@ void TMainForm::SaveMapAsClick() {
 }
 
 bool TMainForm::SaveBattleAs() {
-    if (!battleActive)
+    if (!battleActive())
         return false;
     const QString chosen =
         chooseSavePath(QStringLiteral("Save Battle File"), BattlesFolder(), kBattleFilter);
@@ -175,8 +167,6 @@ bool TMainForm::SaveBattleAs() {
         return false;
     if (!SaveBattleTo(path))
         return false;
-    battlePath = path;
-    untitled = false;
     actions_.saveMapFile->setEnabled(true);
     return true;
 }
@@ -193,7 +183,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     }
     closing = true;
     renderer_.Release();
-    battleActive = false;
+    document_.Close();
     if (help_)
         help_->close();
     recovery_->Forget(); // saved or declined: a normal end leaves no copy
@@ -201,9 +191,13 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::ModifyScenario1Click() {
-    RecordStep(QStringLiteral("Battle Settings"), [this] { modifyBattle_->exec(); });
+    {
+        const BattleDocument::Visit visit(document_, QStringLiteral("Battle Settings"));
+        modifyBattle_->exec();
+    }
     SetSideCaptions();
-    setWindowTitle(QStringLiteral("Fieldmark Varnholm:") + battle_.settings.battleName.text());
+    setWindowTitle(QStringLiteral("Fieldmark Varnholm:") +
+                   document_.battle().settings.battleName.text());
 }
 
 void TMainForm::InformationClick() {
@@ -212,34 +206,32 @@ void TMainForm::InformationClick() {
 
 void TMainForm::SideReportClick(int side, bool reinforcements) {
     bool any = false;
-    for (const UnitRecord& u : battle_.units())
+    for (const UnitRecord& u : document_.battle().units())
         any = any || (u.side == side && (!reinforcements || u.activationTurn >= 2));
     if (!any) {
         askMessage(reinforcements ? MsgNoReinforcements : MsgNoUnits, OrvOneButton);
         return;
     }
-    context_.dialogValue = side;
     if (reinforcements) {
-        rforceRoster_->exec();
+        rforceRoster_->ExecForSide(side);
         return;
     }
-    // The order of battle puts the units into canonical order; a double click on a row
-    // opens the unit editor on that unit.
-    const int unit = factionOB_->exec();
-    if (unit > 0 && battle_.units().valid(unit)) {
-        const UnitRecord& u = battle_.unit(unit);
+    // A double click on a row of the order of battle opens the unit editor on that unit.
+    const int unit = factionOB_->ExecForSide(side);
+    if (unit > 0 && document_.battle().units().valid(unit)) {
+        const UnitRecord& u = document_.battle().unit(unit);
         ScrollToHex(u.hex); // the designer sees where the unit stands while editing it
         OpenUnitEditor(u.hex, u.activationTurn > 1 ? ModeReinforcements : ModeUnits);
     }
 }
 
 void TMainForm::SetTableColor1Click() {
-    context_.dialogValue = 1;
     selectColor_->exec();
-    RecordStep(QStringLiteral("Set Game Table Color"),
-               [this] { battle_.settings.tableColour = uint8_t(context_.dialogValue & 0xff); });
+    const int colour = selectColor_->logic().answer();
+    document_.Edit(QStringLiteral("Set Game Table Color"),
+                   [&](Battle& b) { b.settings.tableColour = uint8_t(colour & 0xff); });
     ApplyTableColour();
-    if (battleActive)
+    if (battleActive())
         RedrawAll();
     else
         ShowLogo();

@@ -23,10 +23,10 @@ QMenu* TopMenu(QMenuBar* bar, const QString& title) {
 
 void TMainForm::CreateMapEditTools() {
     MapEditHooks h;
-    h.battle = [this]() -> const Battle& { return battle_; };
-    h.symbols = [this]() -> const LoadedSymbolSet& { return symbols_; };
+    h.battle = [this]() -> const Battle& { return document_.battle(); };
+    h.symbols = [this]() -> const LoadedSymbolSet& { return document_.symbols(); };
     h.edit = [this](const QString& caption, const std::function<void(Battle&)>& change) {
-        return RecordStep(caption, [&] { change(battle_); });
+        return document_.Edit(caption, change);
     };
     h.redrawHexes = [this](const std::vector<int>& hexes) {
         if (hexes.size() > 40) {
@@ -52,7 +52,7 @@ void TMainForm::CreateMapEditTools() {
     h.centreOn = [this](int hex) { CentreOn(hex); };
     h.setMode = [this](int mode) { SetMode(mode); };
     h.mode = [this] { return commandMode; };
-    h.battleShown = [this] { return battleActive && renderer_.hasBuffer(); };
+    h.battleShown = [this] { return battleActive() && renderer_.hasBuffer(); };
     mapEdit_ = new MapEditTools(*this, std::move(h));
 
     QMenuBar* bar = menuBar();
@@ -84,7 +84,7 @@ void TMainForm::CreateMapEditTools() {
 }
 
 void TMainForm::CentreOn(int hex) {
-    if (!battleActive || !battle_.IsHex(hex))
+    if (!battleActive() || !document_.battle().IsHex(hex))
         return;
     const MapMetrics m = renderer_.metrics();
     const int col = std::max(m.col(hex) - renderer_.visibleCols() / 2, 0);
@@ -92,7 +92,7 @@ void TMainForm::CentreOn(int hex) {
     const int origin = ClampOrigin(m, col, row, renderer_.visibleCols(), renderer_.visibleRows());
     if (origin == renderer_.originHex())
         return;
-    battle_.settings.viewOriginHex = origin;
+    document_.SetView(renderer_.zoomLevel(), origin);
     renderer_.RebuildMapBuffer(mapWin_->viewWidth(), mapWin_->viewHeight(), context_.messages);
     RedrawAll();
     SetScrollBars();

@@ -2,7 +2,7 @@
 
 ReportGrid FactionOBLogic::BuildReport() {
     chosenUnit_ = 0;
-    return OrderOfBattleReport(context_.battle, context_.definitions, context_.dialogValue);
+    return OrderOfBattleReport(context_.battle(), context_.definitions, side);
 }
 
 int FactionOBLogic::UnitOfRow(int row) const {

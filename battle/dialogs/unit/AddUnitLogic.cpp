@@ -19,20 +19,25 @@ const QString kNoFigure = QStringLiteral("--");
 AddUnitLogic::AddUnitLogic(EditorContext& context) : context_(context) {}
 
 bool AddUnitLogic::HasUnit() const {
-    return shown_ != 0 && context_.battle.units().valid(shown_);
+    return shown_ != 0 && context_.battle().units().valid(shown_);
 }
 
 const UnitRecord& AddUnitLogic::Shown() const {
-    return context_.battle.unit(shown_);
+    return context_.battle().unit(shown_);
 }
 
-// Every change to the shown unit goes through the battle, which marks it modified.
+QString AddUnitLogic::StepCaption() const {
+    return reinforcementMode() ? QStringLiteral("Reinforcement Changes")
+                               : QStringLiteral("Unit Changes");
+}
+
+// Every change to the shown unit goes through the battle's unit operations.
 template <class Change> void AddUnitLogic::EditShown(Change change) {
     if (!HasUnit())
         return;
     UnitRecord u = Shown();
     change(u);
-    context_.battle.UpdateUnit(shown_, u);
+    context_.Edit(StepCaption(), [&](Battle& b) { b.UpdateUnit(shown_, u); });
 }
 
 int AddUnitLogic::RowSymbol(int row) const {
@@ -42,14 +47,13 @@ int AddUnitLogic::RowSymbol(int row) const {
 }
 
 void AddUnitLogic::FormActivate() {
-    Battle& battle = context_.battle;
-    battle.modified = true;
+    const Battle& battle = context_.battle();
     const int h = context_.currentHex;
     const bool onMap = battle.IsHex(h);
     if (onMap && battle.hex(h).reinforcementMarker != 0)
-        commandMode = kReinforcementsMode;
+        commandMode = ModeReinforcements;
     controls_.heading =
-        commandMode == kUnitsMode ? QStringLiteral("Units") : QStringLiteral("Reinforcements");
+        commandMode == ModeUnits ? QStringLiteral("Units") : QStringLiteral("Reinforcements");
 
     const Definitions& defs = context_.definitions;
     controls_.missileNames = NamesOf(defs.missileWeapons);
@@ -83,8 +87,6 @@ void AddUnitLogic::FormActivate() {
     for (int s : rowSymbols_)
         controls_.symbolNames.append(
             QString::fromLatin1(set.table(SymbolKind::Unit)[size_t(s)].name));
-    if (!rowSymbols_.empty())
-        context_.terrainSelection = rowSymbols_.front();
 
     controls_.wingNames.clear();
     for (const WingName& w : battle.wingNames())
@@ -151,20 +153,23 @@ void AddUnitLogic::SelectRow(int row) {
 void AddUnitLogic::AddBtnClick() {
     if (shown_ != 0)
         return;
-    Battle& battle = context_.battle;
     const int symbol = rowSymbols_.empty() ? 0 : rowSymbols_.front();
-    const int turn = NewUnitActivationTurn(reinforcementMode(), battle.settings.maxTurns);
+    const int turn =
+        NewUnitActivationTurn(reinforcementMode(), context_.battle().settings.maxTurns);
     const int h = context_.currentHex;
     // A full unit table (or a hex that cannot take the unit) leaves the dialog as it is.
-    const int n = battle.AddUnit(NewUnitRecord(symbol, turn, h), h);
+    int n = 0;
+    context_.Edit(StepCaption(), [&](Battle& battle) {
+        n = battle.AddUnit(NewUnitRecord(symbol, turn, h), h);
+        if (n != 0 && reinforcementMode())
+            battle.SetReinforcementMarker(h, battle.markerTable[MarkerWesternReinforcement]);
+    });
     if (n == 0) {
         context_.Refuse(QStringLiteral("The battle holds the most units it has room for."));
         return;
     }
     context_.sounds.Play(SoundZoom);
     shown_ = n;
-    if (reinforcementMode())
-        battle.SetReinforcementMarker(h, battle.markerTable[MarkerWesternReinforcement]);
     EnableGroups(true);
     LoadShownUnit();
     controls_.addEnabled = false;
@@ -174,10 +179,12 @@ void AddUnitLogic::RemBtnClick() {
     context_.sounds.Play(SoundClick);
     if (!HasUnit())
         return;
-    context_.battle.DeleteUnit(shown_);
+    context_.Edit(StepCaption(), [&](Battle& b) {
+        b.DeleteUnit(shown_);
+        if (reinforcementMode())
+            b.SetReinforcementMarker(context_.currentHex, 0);
+    });
     shown_ = 0;
-    if (reinforcementMode())
-        context_.battle.SetReinforcementMarker(context_.currentHex, 0);
     EnableGroups(false);
     controls_.removeEnabled = false;
     controls_.addEnabled = true;
@@ -190,7 +197,7 @@ int AddUnitLogic::ResolveWing() {
     if (controls_.wingText.isEmpty())
         return controls_.wingIndex >= 0 ? controls_.wingIndex : Shown().wing;
     const QByteArray typed = controls_.wingText.toLatin1();
-    const std::vector<WingName>& wings = context_.battle.wingNames();
+    const std::vector<WingName>& wings = context_.battle().wingNames();
     // Names may repeat (a file can hold two "Left" wings): the selected entry stands
     // when the text is its name, so the unit does not move to the first of them.
     const int selected = controls_.wingIndex;
@@ -200,7 +207,8 @@ int AddUnitLogic::ResolveWing() {
         if (wings[size_t(i)].bytes() == typed)
             return i;
     }
-    const int added = context_.battle.AddWingName(controls_.wingText);
+    int added = -1;
+    context_.Edit(StepCaption(), [&](Battle& b) { added = b.AddWingName(controls_.wingText); });
     if (added >= 0)
         controls_.wingNames.append(controls_.wingText);
     return added;
@@ -214,9 +222,9 @@ bool AddUnitLogic::ExitBtnClick() {
             return false;
         }
         controls_.wingIndex = wing;
-        Battle& battle = context_.battle;
         if (Shown().hex != context_.currentHex)
-            battle.MoveUnit(shown_, context_.currentHex);
+            context_.Edit(StepCaption(),
+                          [&](Battle& b) { b.MoveUnit(shown_, context_.currentHex); });
         EditShown([&](UnitRecord& u) {
             u.name.assign(controls_.name);
             u.side = controls_.sideButton == 2 ? 2 : 1;
@@ -241,12 +249,13 @@ bool AddUnitLogic::ExitBtnClick() {
 }
 
 void AddUnitLogic::MarkCurrentHex() {
-    Battle& battle = context_.battle;
     int marker = 0;
     if (HasUnit() && Shown().activationTurn >= kFirstReinforcementTurn)
-        marker = battle.markerTable[reinforcementSide_ == 2 ? MarkerEasternReinforcement
-                                                            : MarkerWesternReinforcement];
-    battle.SetReinforcementMarker(context_.currentHex, marker);
+        marker =
+            context_.battle().markerTable[reinforcementSide_ == 2 ? MarkerEasternReinforcement
+                                                                  : MarkerWesternReinforcement];
+    context_.Edit(StepCaption(),
+                  [&](Battle& b) { b.SetReinforcementMarker(context_.currentHex, marker); });
 }
 
 void AddUnitLogic::ShowTable(int kind) {
@@ -299,7 +308,7 @@ void AddUnitLogic::AtrnUDClick(bool up) {
     if (!HasUnit() || !controls_.activationEnabled)
         return;
     context_.sounds.Play(SoundClick);
-    const int maxTurns = context_.battle.settings.maxTurns;
+    const int maxTurns = context_.battle().settings.maxTurns;
     EditShown([&](UnitRecord& u) {
         u.activationTurn =
             SteppedActivationTurn(u.activationTurn, up, reinforcementMode(), maxTurns);
@@ -445,7 +454,6 @@ void AddUnitLogic::TerListClick(int row) {
     if (symbol < 0)
         return;
     context_.sounds.Play(SoundClick);
-    context_.terrainSelection = symbol;
     SelectRow(row);
     EditShown([&](UnitRecord& u) { u.symbol = symbol; });
 }

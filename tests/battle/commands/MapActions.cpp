@@ -21,8 +21,7 @@ QString EditingSession::Stroke() {
     const Qt::MouseButton button =
         mode == ModeAddSecondary && Up() ? Qt::RightButton : Qt::LeftButton;
     // Another terrain mode closes the floating picker; caltrops keep it open.
-    const int pickerKind =
-        mode == ModePlacePrimary ? SelectTerLogic::KindPrimary : SelectTerLogic::KindSecondary;
+    const int pickerKind = mode == ModePlacePrimary ? PickerPrimary : PickerSecondary;
     if (mode != ModeCaltrops && picker_.kind != pickerKind)
         pickerFloating_ = false;
     stroke_.brushRadius = Below(kMaxBrushRadius + 1);

@@ -82,7 +82,7 @@ protected:
         form->resize(700, 500);
         form->show();
         form->OpenBattleFile(dir.path() + "/Battles/ford.scn");
-        ASSERT_TRUE(form->battleActive) << warnings.join("|").toStdString();
+        ASSERT_TRUE(form->battleActive()) << warnings.join("|").toStdString();
     }
     MapWidget* map() { return form->findChild<MapWidget*>("MapWin"); }
     QAction* scaleAction(int scale) {
@@ -108,7 +108,7 @@ TEST_F(ScaledWindow, TheChosenScaleDrawsTheBufferForAFractionOfTheWindow) {
     EXPECT_LT(form->renderer().visibleCols(), colsAtOne);
     // Kept for the next start, not in the battle.
     EXPECT_EQ(ReadBattlePreferences(dir.path()).mapScale, 2);
-    EXPECT_FALSE(form->battle().modified);
+    EXPECT_FALSE(form->document().modified());
 }
 
 TEST_F(ScaledWindow, ThePointerIsReportedInBufferPixels) {

@@ -1,5 +1,6 @@
 #pragma once
-// The main window's command modes: what the next click on a map hex does.
+// The battle editor's command modes (what the next click on a map hex does) and the kinds
+// of the terrain picker, shared by the main window and the dialogs.
 
 #include <QString>
 
@@ -20,6 +21,13 @@ enum CommandMode {
     ModeCaltrops = 14,
     ModeDrawPath = 15,
     ModeSelectHexes = 16,
+};
+
+// What the terrain picker is choosing for.
+enum PickerKind {
+    PickerPrimary = 1,   // "Place Primary Terrain", shown beside the map
+    PickerFill = 2,      // "Primary Terrain Fill", modal
+    PickerSecondary = 3, // "Place Secondary Terrain", shown beside the map
 };
 
 // The status line text a mode's command writes; empty for the modes that leave it.
