@@ -18,7 +18,7 @@ QAction* Named(TMainForm& form, const char* name) {
 
 TEST_F(MainWindow, MapEditToolsWorkThroughTheWindow) {
     Open("ford.scn");
-    ASSERT_TRUE(form->battleActive);
+    ASSERT_TRUE(form->battleActive());
     MapEditTools& tools = form->mapEditTools();
     const int cols = form->battle().settings.mapCols;
 
@@ -52,7 +52,7 @@ TEST_F(MainWindow, MapEditToolsWorkThroughTheWindow) {
     ClickHex(10 * cols + 10);
     EXPECT_FALSE(tools.pasting());
     EXPECT_EQ(form->battle().objectives().count(), 2);
-    EXPECT_EQ(form->history().UndoCaption(), "Paste Hexes");
+    EXPECT_EQ(form->document().UndoCaption(), "Paste Hexes");
     form->UndoClick();
     EXPECT_EQ(form->battle().objectives().count(), 1);
 
@@ -67,7 +67,7 @@ TEST_F(MainWindow, MapEditToolsWorkThroughTheWindow) {
     EXPECT_EQ(form->battle().settings.mapCols, cols + 2);
     // The objective keeps its ground: two columns further right on each row before it.
     EXPECT_EQ(form->battle().objectives()[1].hex, 65 + 2 + 2 * (65 / cols));
-    EXPECT_EQ(form->history().UndoCaption(), "Resize Map");
+    EXPECT_EQ(form->document().UndoCaption(), "Resize Map");
     EXPECT_EQ(tools.selection().hexCount(), form->battle().hexCount());
 
     // The overview follows the battle and its menu item.
