@@ -79,17 +79,69 @@ int Battle::AddLinked(Table& table, typename Table::value_type r, int h, int Hex
     return n;
 }
 
+template <class Table> void Battle::RenumberLinks(Table& table, int from, int HexRecord::*link) {
+    for (int k = from; k <= table.count(); ++k) {
+        if (IsHex(table[k].hex))
+            hexes_[size_t(table[k].hex)].*link = k;
+    }
+}
+
 template <class Table> void Battle::DeleteLinked(Table& table, int n, int HexRecord::*link) {
     if (!table.valid(n))
         return;
     const int h = table[n].hex;
     table.remove(n);
-    for (int k = n; k <= table.count(); ++k) {
-        if (IsHex(table[k].hex))
-            hexes_[size_t(table[k].hex)].*link = k;
-    }
+    RenumberLinks(table, n, link);
     if (IsHex(h) && hexes_[size_t(h)].*link == n)
         hexes_[size_t(h)].*link = 0;
+}
+
+template <class Table>
+int Battle::InsertLinked(Table& table, typename Table::value_type r, int h, int n,
+                         int HexRecord::*link) {
+    if (!IsHex(h) || hexes_[size_t(h)].*link != 0)
+        return 0;
+    r.hex = h;
+    if (table.insert(n, r) == 0)
+        return 0;
+    RenumberLinks(table, n, link);
+    return n;
+}
+
+void Battle::ReshapeMap(int cols, int rows, const std::vector<int>& newHex) {
+    if (cols <= 0 || rows <= 0 || cols * rows > kMaxHexes || newHex.size() != hexes_.size())
+        return;
+    const int count = cols * rows;
+    const auto dropped = [&](int h) {
+        return !IsHex(h) || newHex[size_t(h)] < 0 || newHex[size_t(h)] >= count;
+    };
+    // Records on dropped hexes go first, the last number first so that none moves before
+    // it is looked at.
+    const auto drop = [&](auto& table, int HexRecord::*link) {
+        for (int n = table.count(); n >= 1; --n)
+            if (dropped(table[n].hex))
+                DeleteLinked(table, n, link);
+    };
+    drop(units_, &HexRecord::unitNo);
+    drop(structures_, &HexRecord::structureNo);
+    drop(objectives_, &HexRecord::objectiveNo);
+    drop(mapTexts_, &HexRecord::mapTextNo);
+    std::vector<HexRecord> reshaped(static_cast<size_t>(count));
+    for (size_t h = 0; h < hexes_.size(); ++h)
+        if (!dropped(int(h)))
+            reshaped[size_t(newHex[h])] = hexes_[h];
+    hexes_ = std::move(reshaped);
+    const auto follow = [&](auto& table) {
+        for (auto& r : table)
+            r.hex = newHex[size_t(r.hex)];
+    };
+    follow(units_);
+    follow(structures_);
+    follow(objectives_);
+    follow(mapTexts_);
+    settings.mapCols = cols;
+    settings.mapRows = rows;
+    settings.hexCount = count;
 }
 
 int Battle::AddUnit(const UnitRecord& r, int h) {
@@ -117,6 +169,10 @@ bool Battle::MoveUnit(int n, int h) {
 
 void Battle::DeleteUnit(int n) {
     DeleteLinked(units_, n, &HexRecord::unitNo);
+}
+
+int Battle::InsertUnit(const UnitRecord& r, int h, int n) {
+    return InsertLinked(units_, r, h, n, &HexRecord::unitNo);
 }
 
 void Battle::CopyUnitToClipboard(int n) {
@@ -162,6 +218,10 @@ void Battle::DeleteStructure(int n) {
     DeleteLinked(structures_, n, &HexRecord::structureNo);
 }
 
+int Battle::InsertStructure(const StructureRecord& r, int h, int n) {
+    return InsertLinked(structures_, r, h, n, &HexRecord::structureNo);
+}
+
 int Battle::AddObjective(const ObjectiveRecord& r, int h) {
     return AddLinked(objectives_, r, h, &HexRecord::objectiveNo);
 }
@@ -178,6 +238,10 @@ void Battle::DeleteObjective(int n) {
     DeleteLinked(objectives_, n, &HexRecord::objectiveNo);
 }
 
+int Battle::InsertObjective(const ObjectiveRecord& r, int h, int n) {
+    return InsertLinked(objectives_, r, h, n, &HexRecord::objectiveNo);
+}
+
 int Battle::AddMapText(const MapTextRecord& r, int h) {
     return AddLinked(mapTexts_, r, h, &HexRecord::mapTextNo);
 }
@@ -192,4 +256,8 @@ void Battle::UpdateMapText(int n, const MapTextRecord& r) {
 
 void Battle::DeleteMapText(int n) {
     DeleteLinked(mapTexts_, n, &HexRecord::mapTextNo);
+}
+
+int Battle::InsertMapText(const MapTextRecord& r, int h, int n) {
+    return InsertLinked(mapTexts_, r, h, n, &HexRecord::mapTextNo);
 }

@@ -43,6 +43,9 @@ public:
     void SetTerrainSlot(int h, int slot, int symbol);
     void SetReinforcementMarker(int h, int symbol);
     void SetCaltropsMarker(int h, int symbol);
+    // The map becomes cols × rows hexes; old hex h moves to newHex[h], or is dropped with
+    // every record on it when that is kNoHex. The records' hexes follow.
+    void ReshapeMap(int cols, int rows, const std::vector<int>& newHex);
 
     // Units -------------------------------------------------------------------------
     const UnitTable& units() const { return units_; }
@@ -55,6 +58,9 @@ public:
     bool MoveUnit(int n, int h);
     // Later units move down one number; their hexes follow.
     void DeleteUnit(int n);
+    // The unit as number n (1 … count + 1) on hex h: later units move up one number, so a
+    // unit taken away and put back keeps its number. n, or 0 when refused.
+    int InsertUnit(const UnitRecord& r, int h, int n);
     void CopyUnitToClipboard(int n);
     // A copy of the clipboard unit standing on h as the new last unit; 0 when refused.
     int AddClipboardUnit(int h);
@@ -71,16 +77,19 @@ public:
     int AddStructure(const StructureRecord& r, int h);
     void UpdateStructure(int n, const StructureRecord& r);
     void DeleteStructure(int n);
+    int InsertStructure(const StructureRecord& r, int h, int n);
 
     const ObjectiveTable& objectives() const { return objectives_; }
     int AddObjective(const ObjectiveRecord& r, int h);
     void UpdateObjective(int n, const ObjectiveRecord& r);
     void DeleteObjective(int n);
+    int InsertObjective(const ObjectiveRecord& r, int h, int n);
 
     const MapTextTable& mapTexts() const { return mapTexts_; }
     int AddMapText(const MapTextRecord& r, int h);
     void UpdateMapText(int n, const MapTextRecord& r);
     void DeleteMapText(int n);
+    int InsertMapText(const MapTextRecord& r, int h, int n);
 
 private:
     // The battle file reader fills a fresh battle; the undo history restores a state.
@@ -89,6 +98,10 @@ private:
     template <class Table>
     int AddLinked(Table& table, typename Table::value_type r, int h, int HexRecord::*link);
     template <class Table> void DeleteLinked(Table& table, int n, int HexRecord::*link);
+    template <class Table>
+    int InsertLinked(Table& table, typename Table::value_type r, int h, int n,
+                     int HexRecord::*link);
+    template <class Table> void RenumberLinks(Table& table, int from, int HexRecord::*link);
     void RelinkUnits();
 
     std::vector<HexRecord> hexes_;

@@ -6,7 +6,18 @@
 
 namespace {
 
-const QByteArray kMapScaleKey = "MapScale";
+// Each preference: its key, its place and the values it may take.
+struct Entry {
+    const char* key;
+    int BattlePreferences::*value;
+    int lowest, highest;
+};
+constexpr Entry kEntries[] = {
+    {"MapScale", &BattlePreferences::mapScale, kDesktopMapScale, kMaxMapScale},
+    {"RegionLayers", &BattlePreferences::regionLayers, 0, 127},
+    {"Overview", &BattlePreferences::showOverview, 0, 1},
+    {"OverviewScale", &BattlePreferences::overviewScale, 1, 3},
+};
 
 } // namespace
 
@@ -19,15 +30,19 @@ BattlePreferences ParseBattlePreferences(const QByteArray& text) {
             continue;
         bool ok = false;
         const int value = line.mid(equals + 1).trimmed().toInt(&ok);
-        if (line.left(equals).trimmed() == kMapScaleKey && ok &&
-            (value == kDesktopMapScale || value >= kMinMapScale) && value <= kMaxMapScale)
-            prefs.mapScale = value;
+        for (const Entry& e : kEntries)
+            if (line.left(equals).trimmed() == e.key && ok && value >= e.lowest &&
+                value <= e.highest)
+                prefs.*e.value = value;
     }
     return prefs;
 }
 
 QByteArray FormatBattlePreferences(const BattlePreferences& prefs) {
-    return kMapScaleKey + '=' + QByteArray::number(prefs.mapScale) + '\n';
+    QByteArray text;
+    for (const Entry& e : kEntries)
+        text += QByteArray(e.key) + '=' + QByteArray::number(prefs.*e.value) + '\n';
+    return text;
 }
 
 BattlePreferences ReadBattlePreferences(const QString& programFolder) {

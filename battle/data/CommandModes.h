@@ -19,6 +19,8 @@ enum CommandMode {
     ModeCutUnit = 11,
     ModePasteUnit = 12,
     ModeCaltrops = 14,
+    ModeDrawPath = 15,
+    ModeSelectHexes = 16,
 };
 
 // What the terrain picker is choosing for.
@@ -56,6 +58,10 @@ inline QString ModeStatusText(int mode) {
         return QStringLiteral("Select Hex to Paste Unit Into.");
     case ModeCaltrops:
         return QStringLiteral("Select Hex to Add/Remove Caltrops.");
+    case ModeDrawPath:
+        return QStringLiteral("Drag from Hex to Hex to Draw a Path (Right Drag Removes).");
+    case ModeSelectHexes:
+        return QStringLiteral("Drag over Hexes to Select Them (Shift Adds, Ctrl Removes).");
     default:
         return {};
     }

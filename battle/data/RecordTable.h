@@ -34,6 +34,14 @@ public:
         records_.push_back(r);
         return count();
     }
+    // The record at `number` (1 … count + 1); later records move up one number. The
+    // number, or 0 when the table is full or the number out of range.
+    int insert(int number, const Record& r) {
+        if (full() || number < 1 || number > count() + 1)
+            return 0;
+        records_.insert(records_.begin() + (number - 1), r);
+        return number;
+    }
     // Later records move down one number.
     void remove(int number) {
         if (valid(number))

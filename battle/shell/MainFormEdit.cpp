@@ -1,5 +1,6 @@
 // The main window's Edit menu: undo and redo of the battle document's history, and the
 // captions of the steps the map commands record.
+#include "MapEditTools.h"
 #include "MapWidget.h"
 #include "TMainForm.h"
 #include "TSelectTer.h"
@@ -86,4 +87,6 @@ void TMainForm::ShowRestoredBattle(const QString& nameBefore, int hexCountBefore
     ShowHexInfo(renderer_.HexAtPoint(lastMouseX, lastMouseY));
     if (selectTer_->isVisible() && !selectTer_->isModal())
         selectTer_->ShowFloating(selectTer_->logic().kind); // shows the restored attributes
+    if (mapEdit_ && document_.battle().hexCount() != hexCountBefore)
+        mapEdit_->BattleShown(); // a resize undone or redone
 }

@@ -2,12 +2,14 @@
 // information and the display preferences.
 #include "Cursors.h"
 #include "HexInfo.h"
+#include "MapEditTools.h"
 #include "MapWidget.h"
 #include "TMainForm.h"
 #include "TSelectTer.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QScrollBar>
 #include <QToolButton>
@@ -21,6 +23,8 @@ void TMainForm::SetMode(int mode) {
     mapWin_->setCursor(HandCursor());
     commandMode = mode;
     SetStatus(ModeStatusText(mode));
+    if (mapEdit_)
+        mapEdit_->ModeChanged(mode);
     UpdateBrushOutline();
 }
 
@@ -35,6 +39,8 @@ void TMainForm::MapWinMouseMove(int x, int y) {
     lastMouseX = x;
     lastMouseY = y;
     stroke_.MoveTo(QPoint(x, y));
+    if (mapEdit_)
+        mapEdit_->MoveTo(renderer_.HexAtPoint(x, y));
     ShowHexInfo(renderer_.HexAtPoint(x, y));
     UpdateBrushOutline();
 }
@@ -42,6 +48,8 @@ void TMainForm::MapWinMouseMove(int x, int y) {
 void TMainForm::MapWinMouseUp(Qt::MouseButton button) {
     if (button == stroke_.button())
         stroke_.End();
+    if (mapEdit_)
+        mapEdit_->Release(button);
 }
 
 void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
@@ -49,6 +57,8 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
         return;
     const int hex = renderer_.HexAtPoint(lastMouseX, lastMouseY);
     if (hex == kOffMap)
+        return;
+    if (mapEdit_ && mapEdit_->Press(hex, button, QGuiApplication::keyboardModifiers()))
         return;
     if (DragStroke::Paints(commandMode, button)) {
         // The press paints the brush; moves with the button held paint on.
@@ -154,11 +164,15 @@ void TMainForm::RedrawAll() {
     renderer_.RenderMap(RenderFull);
     mapWin_->ShowMap();
     QApplication::restoreOverrideCursor();
+    if (mapEdit_)
+        mapEdit_->BattleChanged({});
 }
 
 void TMainForm::RedrawHex(int hex) {
     renderer_.RedrawHex(hex);
     mapWin_->ShowMapPart(renderer_.ViewSquare(hex));
+    if (mapEdit_)
+        mapEdit_->BattleChanged({hex});
 }
 
 void TMainForm::ZoomInClick() {
@@ -230,14 +244,9 @@ void TMainForm::Wheel(int steps, Qt::KeyboardModifiers modifiers, QPoint at) {
     if (!battleActive())
         return;
     if (modifiers & Qt::ControlModifier) {
-        // Zoom at the pointer: in on the hex under it, out keeping the centre.
-        if (steps > 0) {
-            const int hex = renderer_.HexAtPoint(at.x(), at.y());
-            if (hex != kOffMap && renderer_.ZoomInAt(hex))
-                ShowZoomedView();
-        } else {
-            ZoomOutClick();
-        }
+        // Zoom at the pointer: the ground under it stays under it.
+        if (renderer_.ZoomAtPoint(steps, at))
+            ShowZoomedView();
         return;
     }
     // Each notch moves the bar one position, which the view rounds up to two.
@@ -250,6 +259,8 @@ void TMainForm::RefreshHexInfo() {
     if (!battleActive())
         return;
     ShowHexInfo(renderer_.HexAtPoint(lastMouseX, lastMouseY));
+    if (mapEdit_)
+        mapEdit_->ViewChanged();
     UpdateBrushOutline();
 }
 

@@ -2,6 +2,7 @@
 // keys of the modes and the zoom, zooming at the view's centre, scrolling to a hex, and
 // the import of terrain attributes from another battle.
 #include "BrushFootprint.h"
+#include "MapEditTools.h"
 #include "MapWidget.h"
 #include "TMainForm.h"
 #include "TSelectTer.h"
@@ -101,6 +102,10 @@ const std::vector<QLine>& TMainForm::brushOutline() const {
 }
 
 void TMainForm::UpdateBrushOutline() {
+    if (commandMode == ModeDrawPath || commandMode == ModeSelectHexes) {
+        mapWin_->SetOverlay(mapEdit_->Outline());
+        return;
+    }
     const int hex = battleActive() && IsPaintingMode(commandMode)
                         ? renderer_.HexAtPoint(lastMouseX, lastMouseY)
                         : kOffMap;

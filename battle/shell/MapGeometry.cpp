@@ -3,6 +3,7 @@
 #include "BattleRecords.h"
 #include "LoadedSymbolSet.h"
 
+#include <cmath>
 #include <cstdlib>
 
 MapMetrics MetricsFor(const BattleSettings& settings, const LoadedSymbolSet& set, int zoom) {
@@ -102,6 +103,17 @@ int ZoomOutOrigin(const MapMetrics& oldLevel, const MapMetrics& m, int origin, i
     const int centreR = oldLevel.row(origin) + VisibleRows(oldLevel, viewHeight) / 2;
     const int c = centreC - VisibleCols(m, viewWidth) / 2;
     const int r = centreR - VisibleRows(m, viewHeight) / 2;
+    return ClampOrigin(m, c, r, VisibleCols(m, viewWidth), VisibleRows(m, viewHeight));
+}
+
+int ZoomAtPointOrigin(const MapMetrics& oldLevel, const MapMetrics& m, int origin, QPoint at,
+                      int viewWidth, int viewHeight) {
+    // The ground under the point, in columns and rows of the map.
+    const double col = oldLevel.col(origin) + double(at.x()) / oldLevel.columnStep;
+    const double row = oldLevel.row(origin) + double(at.y()) / oldLevel.rowStep;
+    // The origin that puts it there at the new level, to the nearest even column and row.
+    const int c = 2 * int(std::lround((col - double(at.x()) / m.columnStep) / 2));
+    const int r = 2 * int(std::lround((row - double(at.y()) / m.rowStep) / 2));
     return ClampOrigin(m, c, r, VisibleCols(m, viewWidth), VisibleRows(m, viewHeight));
 }
 

@@ -50,6 +50,11 @@ int ZoomInOrigin(const MapMetrics& newLevel, int hex, int viewWidth, int viewHei
 int ZoomOutOrigin(const MapMetrics& oldLevel, const MapMetrics& newLevel, int origin, int viewWidth,
                   int viewHeight);
 
+// The origin after a zoom step (in or out) that keeps the ground under the view point
+// `at` under it, as near as an origin on an even column and row allows.
+int ZoomAtPointOrigin(const MapMetrics& oldLevel, const MapMetrics& newLevel, int origin, QPoint at,
+                      int viewWidth, int viewHeight);
+
 struct ScrollRange {
     bool enabled = false;
     int maximum = 0;

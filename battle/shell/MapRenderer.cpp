@@ -368,3 +368,12 @@ bool MapRenderer::ZoomOutView() {
                                  viewWidth_, viewHeight_));
     return true;
 }
+
+bool MapRenderer::ZoomAtPoint(int steps, QPoint at) {
+    const int level = zoomLevel() + (steps > 0 ? 1 : -1);
+    if (steps == 0 || level < 0 || level > kMaxZoom || !valid())
+        return false;
+    SetView(level, ZoomAtPointOrigin(metrics(), MetricsFor(battle_.settings, set_, level),
+                                     originHex(), at, viewWidth_, viewHeight_));
+    return true;
+}

@@ -66,6 +66,8 @@ public:
     // the level is already at its end.
     bool ZoomInAt(int hex);
     bool ZoomOutView();
+    // One level in (steps > 0) or out keeping the ground under the view point `at` there.
+    bool ZoomAtPoint(int steps, QPoint at);
 
     int HexAtPoint(int x, int y) const;
     MapMetrics metrics() const;

@@ -8,6 +8,7 @@
 #include "ChooseFile.h"
 #include "Cursors.h"
 #include "HelpWindow.h"
+#include "MapEditTools.h"
 #include "MapPictureExport.h"
 #include "MapScaleMenu.h"
 #include "MapWidget.h"
@@ -145,6 +146,7 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
     CreatePanels();
     CreateMenus();
     CreatePaintCommands();
+    CreateMapEditTools();
 
     // Start-up: the display check, the battle icon, the defaults and the definitions.
     if (QScreen* screen = QGuiApplication::primaryScreen(); screen && screen->depth() < 16) {
@@ -337,7 +339,9 @@ void TMainForm::CreateMenus() {
                                 &TMainForm::SetTableColor1Click, false);
     AddMapScaleMenu(preferences, mapWin_->scale(), [this](int scale) {
         mapWin_->SetScale(scale);
-        if (!WriteBattlePreferences(programFolder_, {scale}))
+        BattlePreferences prefs = ReadBattlePreferences(programFolder_);
+        prefs.mapScale = scale;
+        if (!WriteBattlePreferences(programFolder_, prefs))
             Warn(context_.messages, QStringLiteral("Could not save the preferences."));
         FormResize();
     });
@@ -540,6 +544,11 @@ void TMainForm::EnableBattleCommands(bool enable) {
     a.pasteUnit->setEnabled(enable && unitCopied_);
     a.checkBattle->setEnabled(enable);
     UpdateEditMenu();
+    if (mapEdit_) {
+        mapEdit_->EnableCommands(enable);
+        if (enable)
+            mapEdit_->BattleShown();
+    }
 }
 
 void TMainForm::SetSideCaptions() {

@@ -54,6 +54,7 @@ class TDefStats;
 class BattleRecovery;
 class MapPictureExport;
 class CheckDock;
+class MapEditTools;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -148,6 +149,10 @@ public:
     // The whole map as a PNG picture, at a zoom level the designer chooses.
     void ExportMapPictureClick();
     MapPictureExport& mapPictureExport() { return *mapPictureExport_; }
+    // Draw Path, Select Hexes and the region commands, Resize Map, the overview.
+    MapEditTools& mapEditTools() { return *mapEdit_; }
+    // Centres the view on a hex wherever it lies (the overview's clicks).
+    void CentreOn(int hex);
     void Exit1Click();
     void OpenRecent(int index);
     void ModifyScenario1Click();
@@ -215,6 +220,7 @@ private:
     void RefreshHexInfo();
     void UpdateBrushOutline();
     void CreatePaintCommands();
+    void CreateMapEditTools();
     // The Terrain menu's brushes and import, the Preferences menu's zoom keys.
     void AddBrushItems(QMenu* terrain);
     void AddZoomKeys(QMenu* preferences);
@@ -292,4 +298,5 @@ private:
     std::unique_ptr<BattleRecovery> recovery_; // the recovery copy of unsaved changes
     std::unique_ptr<MapPictureExport> mapPictureExport_;
     CheckDock* checkDock_ = nullptr; // owned by the window as its dock
+    MapEditTools* mapEdit_ = nullptr; // owned by the window
 };

@@ -111,7 +111,7 @@ QString EditingSession::Act() {
     case 18:
         return VisitTableColour();
     default:
-        return Stroke();
+        return MapEdit();
     }
 }
 

@@ -12,6 +12,7 @@
 #include "AddVHexLogic.h"
 #include "DialogTestSupport.h"
 #include "DragStroke.h"
+#include "HexRegion.h"
 #include "MapCommands.h"
 #include "ModifyBattleLogic.h"
 #include "SelectColorLogic.h"
@@ -61,6 +62,10 @@ private:
     QString UnitClipboard();
     QPoint PointIn(int hex);
 
+    // MapEditActions.cpp: a path stroke, a region cut, pasted, deleted or mirrored, a resize.
+    QString MapEdit();
+    std::vector<int> RandomRect();
+
     // DialogVisits.cpp
     QString VisitUnitEditor();
     void UnitEditorAction();
@@ -76,6 +81,7 @@ private:
     QString VisitTableColour();
 
     std::mt19937 rng_;
+    HexRegion regionClipboard_;
     MapCommands commands_{*context};
     DragStroke stroke_{commands_};
     AddUnitLogic unitEditor_{*context};

@@ -96,3 +96,35 @@ TEST(ScrollBars, OddStepsRoundUpToEven) {
     EXPECT_EQ(EvenScrollStep(-4), -4);
     EXPECT_EQ(EvenScrollStep(0), 0);
 }
+
+TEST(ViewOrigin, ZoomAtThePointerKeepsTheGroundUnderIt) {
+    // Three levels of a set with cells 15, 30 and 45 pixels wide, on the largest map.
+    const auto level = [](int cell) {
+        MapMetrics m = Metrics(GridVertical, 150, 150);
+        m.cellWidth = cell;
+        m.columnStep = cell * 4 / 5 - 1;
+        m.rowStep = cell - 2;
+        return m;
+    };
+    const MapMetrics levels[] = {level(15), level(30), level(45)};
+    const int viewWidth = 900, viewHeight = 700;
+    for (int from = 0; from < 3; ++from)
+        for (int to : {from - 1, from + 1}) {
+            if (to < 0 || to > 2)
+                continue;
+            for (int origin : {40 * 150 + 40, 30 * 150 + 50}) // away from the edge clamp
+                for (const QPoint at : {QPoint(450, 350), QPoint(100, 600), QPoint(880, 20)}) {
+                    const int before = HexAtPoint(levels[from], origin, at.x(), at.y());
+                    const int after = ZoomAtPointOrigin(levels[from], levels[to], origin, at,
+                                                        viewWidth, viewHeight);
+                    EXPECT_EQ(levels[to].col(after) % 2, 0);
+                    EXPECT_EQ(levels[to].row(after) % 2, 0);
+                    const int under = HexAtPoint(levels[to], after, at.x(), at.y());
+                    // Within one column and one row: the origin moves in steps of two.
+                    EXPECT_LE(std::abs(levels[to].col(under) - levels[from].col(before)), 1)
+                        << from << " to " << to << " at " << at.x() << "," << at.y();
+                    EXPECT_LE(std::abs(levels[to].row(under) - levels[from].row(before)), 1)
+                        << from << " to " << to << " at " << at.x() << "," << at.y();
+                }
+        }
+}
