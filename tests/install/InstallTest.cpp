@@ -112,7 +112,9 @@ TEST_F(Installed, PutsTheProgramsInBinEachWithAManualPage) {
         QString said;
         EXPECT_TRUE(CheckedBy("man", {"--warnings", "-l", page}, said)) << qPrintable(said);
         EXPECT_TRUE(said.startsWith(program + "(1)")) << qPrintable(said.left(200));
-        EXPECT_FALSE(said.contains("warning")) << qPrintable(said);
+        // The formatter's own complaints name their input; a page may speak of warnings.
+        EXPECT_FALSE(said.contains("<standard input>") || said.contains("troff:"))
+            << qPrintable(said);
     }
     EXPECT_EQ(QDir(Usr("bin")).entryList(QDir::Files).size(), kPrograms.size());
     EXPECT_EQ(QDir(Usr("share/man/man1")).entryList(QDir::Files).size(), kPrograms.size());
