@@ -8,18 +8,6 @@
 #include "TMainForm.h"
 
 #include <QMenu>
-#include <QMenuBar>
-
-namespace {
-
-QMenu* TopMenu(QMenuBar* bar, const QString& title) {
-    for (QAction* a : bar->actions())
-        if (a->menu() && a->text() == title)
-            return a->menu();
-    return nullptr;
-}
-
-} // namespace
 
 void TMainForm::CreateMapEditTools() {
     MapEditHooks h;
@@ -55,11 +43,9 @@ void TMainForm::CreateMapEditTools() {
     h.battleShown = [this] { return battleActive() && renderer_.hasBuffer(); };
     mapEdit_ = new MapEditTools(*this, std::move(h));
 
-    QMenuBar* bar = menuBar();
-    mapEdit_->CreateCommands(
-        TopMenu(bar, QStringLiteral("Edit")), TopMenu(bar, QStringLiteral("Battle")),
-        TopMenu(bar, QStringLiteral("Terrain")), TopMenu(bar, QStringLiteral("Preferences")),
-        {actions_.copyUnit, actions_.cutUnit, actions_.pasteUnit});
+    mapEdit_->CreateCommands(actions_.editMenu, actions_.battleMenu, actions_.terrainMenu,
+                             actions_.preferencesMenu,
+                             {actions_.copyUnit, actions_.cutUnit, actions_.pasteUnit});
 
     // The layers and the overview are kept from one run to the next.
     const BattlePreferences prefs = ReadBattlePreferences(programFolder_);
