@@ -10,6 +10,7 @@
 #include "MessageSink.h"
 #include "PaletteColour.h"
 #include "SoundEffects.h"
+#include "UnitTemplate.h"
 
 #include <QImage>
 #include <QString>
@@ -29,6 +30,8 @@ struct EditorContext {
     int dialogValue = 0; // a side for the side reports; the colour picker's index
     int currentHex = 0;  // the hex a hex dialog was opened on
     int terrainSelection = 0;
+    // The last unit added or edited: new units and Shift+click copies start like it.
+    UnitTemplate unitTemplate;
     bool hexMask = true; // primary terrain is drawn through the set's shared hex mask
     // Shows why an action was refused where the designer looks (the status line).
     std::function<void(const QString& reason)> showRefusal = nullptr;

@@ -2,6 +2,7 @@
 #include "MapPictureExport.h"
 #include "TMainForm.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 void TMainForm::ExportMapPictureClick() {
@@ -17,7 +18,9 @@ void TMainForm::ExportMapPictureClick() {
     const QFileInfo file(battlePath);
     const bool saved = !untitled && !battlePath.isEmpty();
     const QString name = saved ? file.completeBaseName() : battle_.settings.battleName.text();
-    exporter.Run(battle_, symbols_, view, renderer_.zoomLevel(),
-                 saved ? file.absolutePath() : BattlesFolder(),
-                 name.isEmpty() ? QStringLiteral("map") : name);
+    if (exporter.Run(battle_, symbols_, view, renderer_.zoomLevel(),
+                     saved ? file.absolutePath() : BattlesFolder(),
+                     name.isEmpty() ? QStringLiteral("map") : name))
+        SetStatus(QStringLiteral("Map picture written to ") +
+                  QDir::toNativeSeparators(exporter.writtenPath) + QLatin1Char('.'));
 }

@@ -5,6 +5,7 @@
 #include "BattleRecovery.h"
 #include "HelpWindow.h"
 #include "MapWidget.h"
+#include "NewBattleAttrs.h"
 #include "OpenBattle.h"
 #include "ProgramFolder.h"
 #include "TAboutMBld.h"
@@ -17,6 +18,7 @@
 #include "TRForceRoster.h"
 #include "TSelectColor.h"
 #include "TSelectTer.h"
+#include "UnitSides.h"
 
 #include <QAction>
 #include <QApplication>
@@ -83,6 +85,7 @@ void TMainForm::OpenBattleFile(const QString& path) {
         ReturnToNoBattle();
         return;
     case OpenOutcome::Opened:
+        RememberBattleOnSet(programFolder_, battle_.settings.symbolSetName.text(), battlePath);
         context_.hexMask = symbols_.realHex != 0;
         untitled = false;
         ActivateBattle(true);
@@ -107,6 +110,7 @@ void TMainForm::ActivateBattle(bool opened) {
     EnableBattleCommands(true);
     SetSideCaptions();
     SetStatus(QStringLiteral("Battle Active."));
+    mapWin_->setFocus(); // the command keys act while the map has the keyboard
     SetScrollBars();
     SetZoomButtons();
     setWindowTitle(QStringLiteral("Fieldmark Varnholm:") + battle_.settings.battleName.text());
@@ -129,6 +133,7 @@ void TMainForm::ReturnToNoBattle() {
 void TMainForm::CreateNewMap1Click() {
     if (!AskToSaveChanges())
         return;
+    newMap_->logic().battleShown = battleActive;
     if (newMap_->exec() != 1)
         return;
     recovery_->Forget();
@@ -148,6 +153,7 @@ bool TMainForm::SaveBattleTo(const QString& path) {
         return false; // still modified, and not listed as a recent battle
     history_.MarkSaved();
     RecordInBattleList(recentBattles, path, programFolder_, context_.messages);
+    RememberBattleOnSet(programFolder_, battle_.settings.symbolSetName.text(), path);
     UpdateRecentItems();
     recovery_->Forget();
     return true;
@@ -211,10 +217,8 @@ void TMainForm::InformationClick() {
 }
 
 void TMainForm::SideReportClick(int side, bool reinforcements) {
-    bool any = false;
-    for (const UnitRecord& u : battle_.units())
-        any = any || (u.side == side && (!reinforcements || u.activationTurn >= 2));
-    if (!any) {
+    // The reports' own side rule: a unit of any side but 1 belongs to side 2.
+    if (!SideHasUnits(battle_, side, reinforcements)) {
         askMessage(reinforcements ? MsgNoReinforcements : MsgNoUnits, OrvOneButton);
         return;
     }

@@ -174,6 +174,9 @@ void TMainForm::ZoomOutClick() {
 }
 
 void TMainForm::ShowZoomedView() {
+    // The pointer's last point was on the old view: a stroke going on would paint a line
+    // from there to the hex under it now.
+    stroke_.End();
     sounds_.Play(SoundZoom);
     renderer_.RebuildMapBuffer(mapWin_->viewWidth(), mapWin_->viewHeight(), context_.messages);
     RedrawAll();

@@ -91,6 +91,21 @@ void TMainForm::CreatePaintCommands() {
         a.zoomOutKey->setShortcut(QKeySequence(QStringLiteral("-")));
         connect(a.zoomOutKey, &QAction::triggered, this, &TMainForm::ZoomOutClick);
     }
+    KeepCommandKeysOnTheMap();
+}
+
+void TMainForm::KeepCommandKeysOnTheMap() {
+    // A key without Ctrl or Alt is text wherever something else has the keyboard (the
+    // floating terrain picker's list, a field): it commands only while the map has it.
+    mapWin_->setFocusPolicy(Qt::StrongFocus);
+    for (QAction* action : findChildren<QAction*>()) {
+        const QKeySequence key = action->shortcut();
+        if (key.isEmpty() ||
+            (key[0].keyboardModifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) != 0)
+            continue;
+        action->setShortcutContext(Qt::WidgetShortcut);
+        mapWin_->addAction(action);
+    }
 }
 
 void TMainForm::SetBrushRadius(int radius) {

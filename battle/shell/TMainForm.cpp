@@ -7,6 +7,7 @@
 #include "ChooseFile.h"
 #include "Cursors.h"
 #include "HelpWindow.h"
+#include "Latin1Guards.h"
 #include "MapPictureExport.h"
 #include "MapScaleMenu.h"
 #include "MapWidget.h"
@@ -116,6 +117,11 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
     vicHexes_ = std::make_unique<TVicHexes>(context_, this);
     defStats_ = std::make_unique<TDefStats>(context_, this);
     addUnit_->logic().showWeaponTable = [this](int kind) { defStats_->ShowTable(kind); };
+    // Characters the battle file cannot hold are refused as they are typed, in every field.
+    for (QWidget* dialog : std::initializer_list<QWidget*>{
+             newMap_.get(), modifyBattle_.get(), selectTer_.get(), addBase_.get(), addVHex_.get(),
+             addLocation_.get(), addUnit_.get()})
+        GuardLatin1Fields(dialog, [this](const QString& reason) { ShowRefusal(reason); });
     recovery_ = std::make_unique<BattleRecovery>(*this, RecoveryFolder());
     mapPictureExport_ = std::make_unique<MapPictureExport>(this);
     chooseOpenPath = [this](const QString& title, const QString& folder, const QString& filter) {
@@ -313,7 +319,8 @@ void TMainForm::CreateMenus() {
                                 &TMainForm::SetTableColor1Click, false);
     AddMapScaleMenu(preferences, mapWin_->scale(), [this](int scale) {
         mapWin_->SetScale(scale);
-        if (!WriteBattlePreferences(programFolder_, {scale}))
+        if (!UpdateBattlePreferences(programFolder_,
+                                     [scale](BattlePreferences& p) { p.mapScale = scale; }))
             Warn(context_.messages, QStringLiteral("Could not save the preferences."));
         FormResize();
     });

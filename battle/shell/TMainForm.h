@@ -203,6 +203,7 @@ private:
     void RefreshHexInfo();
     void UpdateBrushOutline();
     void CreatePaintCommands();
+    void KeepCommandKeysOnTheMap();
     void ShowPlacedTerrainName();
     void RunMapCommand(int hex, Qt::MouseButton button);
     void ApplyRedraw(Redraw redraw, int hex);

@@ -142,3 +142,15 @@ TEST(BattleSave, AFullDiskCannotCutASmallFileShort) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), old);
 }
+
+// Two editors share the list file: recording in one keeps what the other recorded since.
+TEST(BattleList, RecordingMergesWithTheListOnDisk) {
+    ListFolder f;
+    const QString a = f.battle("a.scn"), b = f.battle("b.scn"), c = f.battle("c.scn");
+    f.record(a); // this editor's list: a
+    QStringList other = LoadBattleList(f.dir.path());
+    RecordInBattleList(other, b, f.dir.path(), nullptr); // the second editor saves b
+    f.record(c);
+    EXPECT_EQ(f.recent, (QStringList{c, b, a}));
+    EXPECT_EQ(LoadBattleList(f.dir.path()), (QStringList{c, b, a}));
+}
