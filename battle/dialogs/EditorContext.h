@@ -31,7 +31,7 @@ struct EditorContext {
     int currentHex = 0;  // the hex a hex dialog was opened on
     int terrainSelection = 0;
     // The last unit added or edited: new units and Shift+click copies start like it.
-    UnitTemplate unitTemplate;
+    UnitTemplate unitTemplate{};
     bool hexMask = true; // primary terrain is drawn through the set's shared hex mask
     // Shows why an action was refused where the designer looks (the status line).
     std::function<void(const QString& reason)> showRefusal = nullptr;
