@@ -19,11 +19,11 @@ constexpr int kMaxMapScale = 3;
 
 struct BattlePreferences {
     int mapScale = 1; // 1 … 3: the map shown enlarged this many times
-    QRect window;     // the main window's frame; empty = centred on the screen
+    QRect window{};   // the main window's frame; empty = centred on the screen
     bool maximised = false;
     QPoint pickerAt{-1, -1};  // the terrain picker's top left; (-1, -1) = beside the map
     int secondaryListTop = 0; // the first row shown of the secondary terrain list
-    std::map<QString, QString> lastBattleOnSet; // set name (lower case) → battle file
+    std::map<QString, QString> lastBattleOnSet{}; // set name (lower case) → battle file
 
     bool operator==(const BattlePreferences&) const = default;
 };

@@ -110,6 +110,8 @@ void TMainForm::ActivateBattle(bool opened) {
     EnableBattleCommands(true);
     SetSideCaptions();
     SetStatus(QStringLiteral("Battle Active."));
+    ClearHexInfo(); // nothing of the battle shown before
+    RefreshHexInfo();
     mapWin_->setFocus(); // the command keys act while the map has the keyboard
     SetScrollBars();
     SetZoomButtons();

@@ -79,7 +79,8 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
         break;
     case ModeObjective:
         if (battle_.objectives().count() > 0 && battle_.hex(hex).objectiveNo == 0) {
-            context_.Refuse(QStringLiteral("This hex holds no objective: click an objective."));
+            context_.Refuse(QStringLiteral("A battle keeps one objective, and this hex holds "
+                                           "none: click the objective's hex to change it."));
             return;
         }
         OpenHexDialog(commandMode, hex);
@@ -91,8 +92,10 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
             context_.Refuse(QStringLiteral("A unit that is not a reinforcement stands here."));
             return;
         }
-        if (h.structureNo != 0)
+        if (h.structureNo != 0) {
+            context_.Refuse(QStringLiteral("A reinforcement cannot arrive on a structure."));
             return;
+        }
         OpenHexDialog(commandMode, hex);
         break;
     }
@@ -133,6 +136,8 @@ void TMainForm::RunMapCommand(int hex, Qt::MouseButton button) {
     if (taken) {
         unitCopied_ = true;
         actions_.pasteUnit->setEnabled(true);
+    } else if (commandMode == ModeCopyUnit || commandMode == ModeCutUnit) {
+        context_.Refuse(QStringLiteral("No unit stands on this hex."));
     }
     ApplyRedraw(redraw, hex);
     if (redraw == Redraw::All)

@@ -31,7 +31,10 @@ QMenu* MenuTitled(QMenuBar* bar, const QString& title) {
 
 void TMainForm::CreatePaintCommands() {
     stroke_.hexAt = [this](QPoint p) { return renderer_.HexAtPoint(p.x(), p.y()); };
-    stroke_.show = [this](int hex, Redraw redraw) { ApplyRedraw(redraw, hex); };
+    stroke_.show = [this](int hex, Redraw redraw) {
+        ApplyRedraw(redraw, hex);
+        RefreshHexInfo(); // the figures of the terrain now under the pointer
+    };
     // A whole stroke is one step of the history.
     stroke_.beginStep = [this](const QString& caption) {
         history_.BeginStep(caption);
@@ -83,11 +86,13 @@ void TMainForm::CreatePaintCommands() {
         preferences->addSeparator();
         a.zoomInKey = preferences->addAction(QStringLiteral("Zoom In"));
         a.zoomInKey->setObjectName(QStringLiteral("ZoomInKey"));
+        a.zoomInKey->setEnabled(false); // with a battle only
         a.zoomInKey->setShortcuts(
             {QKeySequence(QStringLiteral("+")), QKeySequence(QStringLiteral("="))});
         connect(a.zoomInKey, &QAction::triggered, this, &TMainForm::ZoomInAtCentre);
         a.zoomOutKey = preferences->addAction(QStringLiteral("Zoom Out"));
         a.zoomOutKey->setObjectName(QStringLiteral("ZoomOutKey"));
+        a.zoomOutKey->setEnabled(false);
         a.zoomOutKey->setShortcut(QKeySequence(QStringLiteral("-")));
         connect(a.zoomOutKey, &QAction::triggered, this, &TMainForm::ZoomOutClick);
     }

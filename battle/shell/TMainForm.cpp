@@ -515,6 +515,10 @@ void TMainForm::EnableBattleCommands(bool enable) {
         item->setEnabled(enable);
     zoomIn_->setEnabled(enable);
     zoomOut_->setEnabled(enable);
+    for (QAction* key : {a.zoomInKey, a.zoomOutKey}) {
+        if (key)
+            key->setEnabled(enable);
+    }
     a.objectiveList->setEnabled(enable && battle_.objectives().count() > 0);
     a.saveMapFile->setEnabled(enable && !untitled);
     // No paste without a battle; the next battle may take the unit copied before.

@@ -22,6 +22,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -151,6 +152,8 @@ public:
     // The hex dialogs on the clicked hex; each redraws the map when it returns 1.
     void OpenHexDialog(int mode, int hex);
     void OpenUnitEditor(int hex, int mode);
+    // Where a hex is on the screen, for a dialog to stand beside it; none when not shown.
+    std::optional<QRect> HexOnScreen(int hex) const;
     TSelectTer& terrainPicker() { return *selectTer_; }
     TAddUnit& unitEditor() { return *addUnit_; }
     void InformationClick();
