@@ -36,7 +36,8 @@ public:
     // Writes the copy while a battle is shown with unsaved changes, else deletes it. The
     // battle is only read: the copy holds the units in the designer's order.
     void Tick();
-    // Offers each leftover copy; after a restore the others wait for a later start.
+    // Offers every leftover copy with its date and time; a second restore first asks
+    // whether to save the battle restored before.
     void OfferLeftovers();
     bool offersDone() const { return offersDone_; }
 

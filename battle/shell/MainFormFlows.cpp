@@ -75,8 +75,9 @@ void TMainForm::OpenBattleFile(const QString& path) {
     const OpenOutcome outcome = OpenBattle(path, battle_, symbols_, battlePath, context_.messages);
     QApplication::restoreOverrideCursor();
     if (outcome != OpenOutcome::ReadFailed) {
-        recovery_->Forget(); // the battle shown before is gone
-        history_.Reset();    // another battle: the state read is the one on disk
+        context_.unitTemplate.Forget(); // new units of this battle start with the defaults
+        recovery_->Forget();            // the battle shown before is gone
+        history_.Reset();               // another battle: the state read is the one on disk
     }
     switch (outcome) {
     case OpenOutcome::ReadFailed:
@@ -139,6 +140,7 @@ void TMainForm::CreateNewMap1Click() {
     if (newMap_->exec() != 1)
         return;
     recovery_->Forget();
+    context_.unitTemplate.Forget();
     context_.hexMask = symbols_.realHex != 0;
     history_.Reset(false); // modified until it is saved
     untitled = true;

@@ -1,10 +1,12 @@
 // The main window's map side: the mode machine, clicks, zoom, scrolling, the hex
 // information and the display preferences.
+#include "AddUnitLogic.h"
 #include "Cursors.h"
 #include "HexInfo.h"
 #include "MapWidget.h"
 #include "TMainForm.h"
 #include "TSelectTer.h"
+#include "UnitTemplate.h"
 
 #include <QAction>
 #include <QApplication>
@@ -72,8 +74,14 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
     case ModePasteUnit:
         RunMapCommand(hex, button);
         break;
-    case ModeMapText:
     case ModeUnits:
+        if (QApplication::keyboardModifiers() & Qt::ShiftModifier) {
+            StampUnit(hex);
+            break;
+        }
+        OpenHexDialog(commandMode, hex);
+        break;
+    case ModeMapText:
     case ModeStructures:
         OpenHexDialog(commandMode, hex);
         break;
@@ -87,6 +95,10 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
         actions_.objectiveList->setEnabled(battle_.objectives().count() > 0);
         break;
     case ModeReinforcements: {
+        if (QApplication::keyboardModifiers() & Qt::ShiftModifier) {
+            StampUnit(hex);
+            break;
+        }
         const HexRecord& h = battle_.hex(hex);
         if (h.unitNo != 0 && h.reinforcementMarker == 0) {
             context_.Refuse(QStringLiteral("A unit that is not a reinforcement stands here."));
@@ -109,6 +121,26 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
     default:
         break;
     }
+}
+
+// Shift+click in the units or reinforcements mode: a copy of the last unit added or
+// edited, numbered, without the editor; one undo step per unit.
+void TMainForm::StampUnit(int hex) {
+    QString refusal;
+    int placed = 0;
+    {
+        const HistoryStep step(&history_, QStringLiteral("Place Unit"));
+        placed = ::StampUnit(battle_, context_.unitTemplate, hex, commandMode == ModeReinforcements,
+                             kUnitNameChars, refusal);
+    }
+    if (placed == 0) {
+        if (!refusal.isEmpty())
+            context_.Refuse(refusal);
+        return;
+    }
+    sounds_.Play(SoundZoom);
+    RedrawAll();
+    RefreshHexInfo();
 }
 
 void TMainForm::RunMapCommand(int hex, Qt::MouseButton button) {

@@ -209,6 +209,7 @@ private:
     void KeepCommandKeysOnTheMap();
     void ShowPlacedTerrainName();
     void RunMapCommand(int hex, Qt::MouseButton button);
+    void StampUnit(int hex);
     void ApplyRedraw(Redraw redraw, int hex);
     void ClearHexInfo();
     void ScrollHorzChange(int position);

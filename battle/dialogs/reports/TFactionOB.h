@@ -13,12 +13,22 @@ public:
     explicit TFactionOB(EditorContext& context, QWidget* parent = nullptr);
 
     FactionOBLogic& logic() { return logic_; }
+    // The rows chosen in the grid, from 0 below the heading, in order.
+    std::vector<int> chosenRows() const;
 
 protected:
     ReportLogic& Logic() override { return logic_; }
     void GridDblClick(int row) override;
     void CloseBtnClick() override;
 
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void BuildSelectionControls();
+    void AfterChange();
+
     FactionOBLogic logic_;
+    class QComboBox* wingBox_ = nullptr;
+    class QSpinBox* turnBox_ = nullptr;
+    class QPushButton* sideBtn_ = nullptr;
 };

@@ -11,6 +11,7 @@
 #include "AddVHexLogic.h"
 #include "DialogTestSupport.h"
 #include "DragStroke.h"
+#include "FactionOBLogic.h"
 #include "MapCommands.h"
 #include "ModifyBattleLogic.h"
 #include "SelectColorLogic.h"
@@ -60,6 +61,10 @@ private:
     QString Stroke();
     QString Fill();
     QString UnitClipboard();
+    // Shift+click in the units or reinforcements mode: a copy of the last unit edited.
+    QString Stamp();
+    // The order of battle's changes to several chosen units, each one step of its own.
+    QString UnitSelectionEdit();
     QPoint PointIn(int hex);
 
     // DialogVisits.cpp
@@ -87,6 +92,7 @@ private:
     SelectTerLogic picker_{*context};
     ModifyBattleLogic settings_{*context};
     SelectColorLogic colour_{*context};
+    FactionOBLogic orderOfBattle_{*context};
     bool pickerFloating_ = false;
     bool keepFill_ = true; // the answer to "Keep Terrain Fill Changes?"
     bool fillDeclined_ = false;
