@@ -87,6 +87,7 @@ void TMainForm::OpenBattleFile(const QString& path) {
         return;
     case OpenOutcome::Opened:
         RememberBattleOnSet(programFolder_, battle_.settings.symbolSetName.text(), battlePath);
+        TakeBattleFile(battlePath);
         context_.hexMask = symbols_.realHex != 0;
         untitled = false;
         ActivateBattle(true);
@@ -116,7 +117,31 @@ void TMainForm::ActivateBattle(bool opened) {
     mapWin_->setFocus(); // the command keys act while the map has the keyboard
     SetScrollBars();
     SetZoomButtons();
-    setWindowTitle(QStringLiteral("Fieldmark Varnholm:") + battle_.settings.battleName.text());
+    ShowBattleCaption();
+}
+
+void TMainForm::ShowBattleCaption() {
+    setWindowTitle(QStringLiteral("Fieldmark Varnholm:") + battle_.settings.battleName.text() +
+                   QStringLiteral("[*]"));
+    setWindowModified(battleActive && battle_.modified);
+}
+
+// The battle file shown from now on: its stamp, and the lock beside it, with a warning when
+// another window shows it already.
+void TMainForm::TakeBattleFile(const QString& path) {
+    fileStamp_ = StampOfFile(path);
+    stampedPath_ = path;
+    if (fileLock_.heldPath() == path)
+        return;
+    QString holder;
+    if (!fileLock_.Take(path, &holder))
+        Warn(context_.messages, BattleOpenElsewhereText(path, holder));
+}
+
+bool TMainForm::MayOverwrite(const QString& path) {
+    if (path != stampedPath_)
+        return true; // another file: the save box asked about replacing it
+    return !ChangedSince(path, fileStamp_) || confirmReplaceChanged(path);
 }
 
 void TMainForm::ReturnToNoBattle() {
@@ -141,6 +166,9 @@ void TMainForm::CreateNewMap1Click() {
         return;
     recovery_->Forget();
     context_.unitTemplate.Forget();
+    fileLock_.Release();
+    fileStamp_ = {};
+    stampedPath_.clear();
     context_.hexMask = symbols_.realHex != 0;
     history_.Reset(false); // modified until it is saved
     untitled = true;
@@ -149,6 +177,8 @@ void TMainForm::CreateNewMap1Click() {
 }
 
 bool TMainForm::SaveBattleTo(const QString& path) {
+    if (!MayOverwrite(path))
+        return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool written =
         WriteBattleFile(path, battle_, definitions_, symbols_.terrainCount(), context_.messages);
@@ -156,6 +186,7 @@ bool TMainForm::SaveBattleTo(const QString& path) {
     if (!written)
         return false; // still modified, and not listed as a recent battle
     history_.MarkSaved();
+    TakeBattleFile(path);
     RecordInBattleList(recentBattles, path, programFolder_, context_.messages);
     RememberBattleOnSet(programFolder_, battle_.settings.symbolSetName.text(), path);
     UpdateRecentItems();
@@ -164,7 +195,11 @@ bool TMainForm::SaveBattleTo(const QString& path) {
 }
 
 void TMainForm::SavMapClick() {
-    if (battleActive && !untitled)
+    if (!battleActive)
+        return;
+    if (untitled)
+        SaveBattleAs(); // Ctrl+S on a battle never saved
+    else
         SaveBattleTo(battlePath);
 }
 
@@ -175,8 +210,16 @@ void TMainForm::SaveMapAsClick() {
 bool TMainForm::SaveBattleAs() {
     if (!battleActive)
         return false;
+    // Offered under its own file, or a battle never saved under its name in Battles.
+    QString offered = battlePath;
+    if (untitled || offered.isEmpty()) {
+        const QString name = battle_.settings.battleName.text().trimmed().replace(QLatin1Char('/'),
+                                                                                  QLatin1Char('-'));
+        offered = name.isEmpty() ? BattlesFolder()
+                                 : QDir(BattlesFolder()).filePath(name + QStringLiteral(".scn"));
+    }
     const QString chosen =
-        chooseSavePath(QStringLiteral("Save Battle File"), BattlesFolder(), kBattleFilter);
+        chooseSavePath(QStringLiteral("Save Battle File"), offered, kBattleFilter);
     const QString path = BattleSaveName(chosen);
     if (path.isEmpty())
         return false;
@@ -188,6 +231,8 @@ bool TMainForm::SaveBattleAs() {
     battlePath = path;
     untitled = false;
     actions_.saveMapFile->setEnabled(true);
+    actions_.saveUntitledKey->setEnabled(false);
+    ShowBattleCaption();
     return true;
 }
 
@@ -202,6 +247,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         return;
     }
     closing = true;
+    RememberPlaces();
+    fileLock_.Release();
     renderer_.Release();
     battleActive = false;
     if (help_)
@@ -213,7 +260,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 void TMainForm::ModifyScenario1Click() {
     RecordStep(QStringLiteral("Battle Settings"), [this] { modifyBattle_->exec(); });
     SetSideCaptions();
-    setWindowTitle(QStringLiteral("Fieldmark Varnholm:") + battle_.settings.battleName.text());
+    ShowBattleCaption();
 }
 
 void TMainForm::InformationClick() {

@@ -140,9 +140,18 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
         return box.exec() == QMessageBox::Yes;
     };
 
+    confirmReplaceChanged = [this](const QString&) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Save Battle File"),
+                        kBattleChangedOnDisk, QMessageBox::Yes | QMessageBox::No, this);
+        box.setDefaultButton(QMessageBox::No);
+        KeepAboveToolWindows(&box);
+        return box.exec() == QMessageBox::Yes;
+    };
+
     CreatePanels();
     CreateMenus();
     CreatePaintCommands();
+    AddMenuKeys();
 
     // Start-up: the display check, the battle icon, the defaults and the definitions.
     if (QScreen* screen = QGuiApplication::primaryScreen(); screen && screen->depth() < 16) {
@@ -161,10 +170,11 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
     battle_.settings.iconName = "sword";
     LoadDefinitions(programFolder_, definitions_, context_.messages);
     ClearHexInfo();
-    // Opens centred on the screen.
+    // Opens centred on the screen, or where it stood when it last closed.
     resize(1024, 740);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    RestorePlaces();
 }
 
 TMainForm::~TMainForm() = default;
@@ -521,6 +531,7 @@ void TMainForm::EnableBattleCommands(bool enable) {
     }
     a.objectiveList->setEnabled(enable && battle_.objectives().count() > 0);
     a.saveMapFile->setEnabled(enable && !untitled);
+    a.saveUntitledKey->setEnabled(enable && untitled);
     // No paste without a battle; the next battle may take the unit copied before.
     a.pasteUnit->setEnabled(enable && unitCopied_);
     UpdateEditMenu();

@@ -4,6 +4,7 @@
 // save and exit flows. The battle and its set are owned here and lent to the dialogs.
 
 #include "Battle.h"
+#include "BattleFileGuard.h"
 #include "BattleHistory.h"
 #include "CommandModes.h"
 #include "Definitions.h"
@@ -104,6 +105,11 @@ public:
     // Asked when the battle's file name differs from the one chosen and names an existing
     // file; false keeps that file.
     std::function<bool(const QString& path)> confirmReplace;
+    // Asked before a save over a battle file another program changed since this window
+    // read or wrote it: "The battle file changed on disk since it was opened. Replace it?"
+    std::function<bool(const QString& path)> confirmReplaceChanged;
+    // The caption with Qt's modified mark: "Fieldmark Varnholm:" and the battle's name.
+    void ShowBattleCaption();
     // The editor's numbered questions; tests answer them.
     MessageBoxShower askMessage;
     TNewMap& newMapDialog() { return *newMap_; }
@@ -207,6 +213,14 @@ private:
     void UpdateBrushOutline();
     void CreatePaintCommands();
     void KeepCommandKeysOnTheMap();
+    // Alt+letter for the menus, F1 for help, Ctrl+S for a battle never saved.
+    void AddMenuKeys();
+    // Where the window, the terrain picker and its secondary list stood at the last run.
+    void RestorePlaces();
+    void RememberPlaces();
+    // The file a save is about to write: asked about when another program changed it.
+    bool MayOverwrite(const QString& path);
+    void TakeBattleFile(const QString& path);
     void ShowPlacedTerrainName();
     void RunMapCommand(int hex, Qt::MouseButton button);
     void StampUnit(int hex);
@@ -243,7 +257,10 @@ private:
     MapCommands commands_;
     DragStroke stroke_{commands_};
     bool activated_ = false;
-    bool unitCopied_ = false; // the battle's unit clipboard holds a copied or cut unit
+    bool unitCopied_ = false;   // the battle's unit clipboard holds a copied or cut unit
+    BattleFileStamp fileStamp_; // the battle file as this window last read or wrote it
+    QString stampedPath_;       // and where it is
+    BattleLock fileLock_;       // beside the battle file while it is shown here
     int scrollCol_ = 0;
     int scrollRow_ = 0;
 

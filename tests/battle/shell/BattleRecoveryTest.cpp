@@ -181,7 +181,7 @@ TEST_F(Recovery, RestoredBattleIsModifiedWithItsFileRemembered) {
     EXPECT_TRUE(form->battle().modified);
     EXPECT_FALSE(form->untitled);
     EXPECT_EQ(form->battlePath, ford());
-    EXPECT_EQ(form->windowTitle(), "Fieldmark Varnholm:Varnholm Ford");
+    EXPECT_EQ(form->windowTitle(), "Fieldmark Varnholm:Varnholm Ford[*]");
     EXPECT_TRUE(form->actions().saveMapFile->isEnabled());
     EXPECT_EQ(BattleBytesOnTestSet(form->battle()), bytes);
     // The copy now belongs to this editor; the leftover and its lock are gone.

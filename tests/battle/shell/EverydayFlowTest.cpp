@@ -4,21 +4,27 @@
 #include "TMainForm.h"
 
 #include "BattleFile.h"
+#include "BattleFileGuard.h"
+#include "BattlePreferences.h"
 #include "DialogPlacement.h"
 #include "MapPictureExport.h"
 #include "TSelectTer.h"
 #include "WindowFixtures.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QFontComboBox>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -147,8 +153,10 @@ TEST_F(EverydayFlow, EveryTextFieldRefusesCharactersOutsideLatin1) {
     int fields = 0;
     for (QDialog* dialog : form->findChildren<QDialog*>()) {
         for (QLineEdit* edit : dialog->findChildren<QLineEdit*>()) {
-            if (qobject_cast<const QIntValidator*>(edit->validator()))
-                continue; // a number field takes digits only
+            if (qobject_cast<const QIntValidator*>(edit->validator()) ||
+                qobject_cast<QFontComboBox*>(edit->parentWidget()) ||
+                qobject_cast<QAbstractSpinBox*>(edit->parentWidget()))
+                continue; // number fields take digits only, the font box a listed font
             ASSERT_TRUE(edit->validator())
                 << dialog->objectName().toStdString() << "/" << edit->objectName().toStdString();
             QString text = QStringLiteral("Ford \u20ac");
@@ -208,6 +216,129 @@ TEST(DialogPlacement, BesideTheHexElseCentredAndOnTheScreen) {
             continue; // several places fit; any that keeps the hex free will do
         EXPECT_EQ(at, c.expected);
     }
+}
+
+} // namespace
+
+namespace {
+
+// A window on the same program folder, as the designer starts the editor again.
+std::unique_ptr<TMainForm> Restarted(const QString& folder, QStringList& warnings) {
+    return ShowMainWindow(folder, warnings);
+}
+
+TEST_F(EverydayFlow, SaveKeyOnANeverSavedBattleOpensSaveAsUnderItsName) {
+    Open(Write("field.scn"));
+    form->untitled = true; // as after "Create New Battle"
+    form->battlePath.clear();
+    form->battle().settings.battleName = "Hastings";
+    form->ActivateBattle(false);
+    EXPECT_FALSE(Act("SaveMapFile")->isEnabled());
+    QAction* key = Act("SaveUntitledKey");
+    ASSERT_TRUE(key);
+    EXPECT_TRUE(key->isEnabled());
+    EXPECT_EQ(key->shortcut(), QKeySequence(QKeySequence::Save));
+    QString offered;
+    form->chooseSavePath = [&](const QString&, const QString& start, const QString&) {
+        offered = start;
+        return start;
+    };
+    key->trigger();
+    EXPECT_EQ(offered, dir.path() + "/Battles/Hastings.scn");
+    EXPECT_FALSE(form->untitled);
+    EXPECT_TRUE(QFile::exists(offered));
+    EXPECT_FALSE(key->isEnabled());
+    EXPECT_TRUE(Act("SaveMapFile")->isEnabled());
+}
+
+TEST_F(EverydayFlow, TitleCarriesTheModifiedMarkAndMenusTheirLetters) {
+    Open(Write("field.scn"));
+    EXPECT_EQ(form->windowTitle(), "Fieldmark Varnholm:Field[*]");
+    EXPECT_FALSE(form->isWindowModified());
+    form->history().BeginStep("Place Primary Terrain");
+    form->battle().SetTerrainSlot(3, 0, 2);
+    form->history().EndStep();
+    EXPECT_TRUE(form->isWindowModified());
+    form->UndoClick();
+    EXPECT_FALSE(form->isWindowModified());
+    QStringList menus;
+    for (QAction* m : form->menuBar()->actions())
+        menus << m->text();
+    EXPECT_EQ(menus, QStringList({"&File ", "&Edit", "&Battle", "&Terrain", "&Units",
+                                  "&Special Hexes", "&Map Text", "&Preferences", "&Help"}));
+    EXPECT_EQ(Act("HelpIndex")->shortcut(), QKeySequence(QKeySequence::HelpContents));
+}
+
+TEST_F(EverydayFlow, WindowAndPickerComeBackWhereTheyWere) {
+    Open(Write("field.scn"));
+    form->setGeometry(QRect(60, 70, 900, 640));
+    Act("PlaceLv2Ter")->trigger();
+    // Somewhere on the screen: a place off every screen is not taken back.
+    form->terrainPicker().move(QGuiApplication::primaryScreen()->availableGeometry().topLeft() +
+                               QPoint(40, 30));
+    form->terrainPicker().secondaryTop = 0;
+    form->close();
+    const BattlePreferences prefs = ReadBattlePreferences(dir.path());
+    EXPECT_EQ(prefs.window, QRect(60, 70, 900, 640));
+    EXPECT_EQ(prefs.pickerAt, form->terrainPicker().pos());
+    form.reset();
+    form = Restarted(dir.path(), warnings);
+    EXPECT_EQ(form->geometry(), QRect(60, 70, 900, 640));
+    EXPECT_EQ(form->terrainPicker().placedAt, prefs.pickerAt);
+}
+
+TEST_F(EverydayFlow, SaveAsksBeforeReplacingAFileChangedOnDisk) {
+    const QString path = Write("field.scn");
+    Open(path);
+    QStringList asked;
+    bool replace = false;
+    form->confirmReplaceChanged = [&](const QString& p) {
+        asked << p;
+        return replace;
+    };
+    form->battle().modified = true;
+    form->SavMapClick();
+    EXPECT_TRUE(asked.isEmpty()) << "the file is as this window read it";
+    // Another program rewrites the battle.
+    const QByteArray theirs = [&] {
+        Battle other;
+        other.settings.mapCols = 12;
+        other.settings.mapRows = 12;
+        other.settings.symbolSetName = "test";
+        EXPECT_TRUE(other.InitNewBattle({}));
+        EXPECT_TRUE(WriteBattleFile(path, other, Definitions{}, 10, {}));
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    form->history().BeginStep("Place Primary Terrain");
+    form->battle().SetTerrainSlot(3, 0, 2);
+    form->history().EndStep();
+    form->SavMapClick();
+    EXPECT_EQ(asked, QStringList{path});
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), theirs) << "No keeps their file";
+    EXPECT_TRUE(form->battle().modified);
+    replace = true;
+    form->SavMapClick();
+    EXPECT_EQ(asked.size(), 2);
+    EXPECT_FALSE(form->battle().modified);
+}
+
+TEST_F(EverydayFlow, ASecondWindowOnTheSameBattleIsWarned) {
+    const QString path = Write("field.scn");
+    Open(path);
+    EXPECT_TRUE(QFile::exists(BattleLockPath(path)));
+    QStringList second;
+    auto other = ShowMainWindow(dir.path(), second);
+    second.clear();
+    other->OpenBattleFile(path);
+    ASSERT_EQ(second.size(), 1);
+    EXPECT_TRUE(second[0].contains("open in another Fieldmark window")) << second[0].toStdString();
+    other.reset();
+    form->close();
+    EXPECT_FALSE(QFile::exists(BattleLockPath(path))) << "released on close";
 }
 
 } // namespace

@@ -154,7 +154,7 @@ TEST_F(MainWindow, NewBattleNamesItselfAndClosesThePicker) {
     });
     Act("CreateNewMap1")->trigger();
     ASSERT_TRUE(form->battleActive) << warnings.join('|').toStdString();
-    EXPECT_EQ(form->windowTitle(), "Fieldmark Varnholm:Second Ford");
+    EXPECT_EQ(form->windowTitle(), "Fieldmark Varnholm:Second Ford[*]");
     EXPECT_FALSE(form->terrainPicker().isVisible());
     // Opening, too, leaves no picker filled from the set before.
     Act("PlaceLv1Ter")->trigger();
