@@ -8,7 +8,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const BattlePreferences prefs =
         ParseBattlePreferences(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
-    if (prefs.mapScale < kMinMapScale || prefs.mapScale > kMaxMapScale)
+    if (prefs.mapScale != kDesktopMapScale &&
+        (prefs.mapScale < kMinMapScale || prefs.mapScale > kMaxMapScale))
         std::abort();
     if (!(ParseBattlePreferences(FormatBattlePreferences(prefs)) == prefs))
         std::abort();

@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang
     desktop-file-utils dpkg-dev file
+    scdoc zlib1g-dev shared-mime-info
 )
 
 missing=()

@@ -65,13 +65,6 @@ bool DecodeRecoveryCopy(const QByteArray& bytes, RecoveryCopy& copy) {
     return true;
 }
 
-QString RecoveryFolder() {
-    QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (state.isEmpty() || !QDir::isAbsolutePath(state))
-        state = QDir::homePath() + QStringLiteral("/.local/state");
-    return QDir(state).filePath(QStringLiteral("fieldmark/recovery"));
-}
-
 RecoveryStore::RecoveryStore(const QString& folder) : folder_(folder) {
     // The process id keeps names apart between running copies; the random part keeps a
     // later run with a reused process id from taking a gone run's name.

@@ -5,6 +5,7 @@
 // lock file of its own beside its copy; a copy whose lock nobody holds was left by a run
 // that is gone, and only such copies are offered. Nothing here touches the user's files.
 
+#include <RecoveryFolder.h>
 #include <SetResult.h>
 #include <SymbolStorage.h>
 
@@ -34,10 +35,6 @@ struct RecoveryCopy {
 QByteArray EncodeRecoveryCopy(const RecoveryCopy& copy);
 // False for anything that is not a whole copy of this program.
 bool DecodeRecoveryCopy(const QByteArray& bytes, RecoveryCopy& copy);
-
-// $XDG_STATE_HOME/fieldmark/recovery, or $HOME/.local/state/fieldmark/recovery when
-// XDG_STATE_HOME is unset or not an absolute path.
-QString RecoveryFolder();
 
 // A copy left by a run that is gone; its lock is held until it is restored or removed.
 struct LeftCopy {

@@ -1,13 +1,15 @@
 #pragma once
-// Which folder the programs work in. Started inside a program folder (a current directory
-// with a "Battles" folder, in any letter case) they use it as they always have. Started
-// anywhere else, as a desktop launcher or a file manager starts them, they use the user's
-// own folder under the XDG data home, filled from the stock data installed beside the
-// programs. Files already in the user's folder are never replaced: only missing ones are
-// copied, so a later version adds its new files and keeps the designer's own.
+// Which folder the programs work in, decided by where the program itself lies. A program
+// that sits in a program folder (a folder with a "Battles" folder, in any letter case, as
+// build/app is) works in the current directory when that is a program folder too, else in
+// its own folder. An installed program always works in the user's own folder under the XDG
+// data home, kept in step with the stock data installed beside it, whatever the current
+// directory holds: desktop launchers start programs in $HOME, where a "Battles" folder of
+// the designer's is no program folder.
+
+#include "StockCopy.h"
 
 #include <QString>
-#include <QStringList>
 
 // What the choice depends on, gathered once so tests can give their own.
 struct FolderSurroundings {
@@ -19,16 +21,10 @@ struct FolderSurroundings {
     static FolderSurroundings OfThisProcess();
 };
 
-struct StockCopy {
-    bool ok = true;
-    QStringList copied; // paths relative to the target folder, in the order copied
-    QString error;      // the first failure, when ok is false
-};
-
 struct ProgramFolderChoice {
     QString folder;
     bool perUser = false;
-    QString stockFolder; // where missing files came from; empty when none was found
+    QString stockFolder; // where stock files came from; empty when none was found
     StockCopy copy;
 };
 
@@ -39,8 +35,5 @@ bool IsProgramFolder(const QString& dir);
 QString UserProgramFolder(const QString& xdgDataHome, const QString& homeDir);
 // <executable folder>/../share/fieldmark, where the installation puts the stock data.
 QString InstalledStockFolder(const QString& executableDir);
-// Copies every file of `stock` (with its subfolders) that `target` lacks; each file is
-// written atomically, so an interrupted start leaves no half file behind.
-StockCopy CopyMissingStock(const QString& stock, const QString& target);
 // The folder to work in, created and filled when it is the user's own.
 ProgramFolderChoice ChooseProgramFolder(const FolderSurroundings& around);

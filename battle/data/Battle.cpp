@@ -45,7 +45,6 @@ bool Battle::InitNewBattle(const MessageSink& sink) {
     settings.zoomLevel = 0;
     wingNames_.assign(1, WingName("Main"));
     markerTable = NewMarkerTable(settings.symbolSetName.bytes());
-    modified = true;
     return true;
 }
 
@@ -54,21 +53,18 @@ void Battle::SetTerrainSlot(int h, int slot, int symbol) {
         return;
     HexRecord& x = hexes_[size_t(h)];
     (slot == 0 ? x.primaryTerrain : x.secondaryTerrain[size_t(slot - 1)]) = symbol;
-    modified = true;
 }
 
 void Battle::SetReinforcementMarker(int h, int symbol) {
     if (!IsHex(h))
         return;
     hexes_[size_t(h)].reinforcementMarker = symbol;
-    modified = true;
 }
 
 void Battle::SetCaltropsMarker(int h, int symbol) {
     if (!IsHex(h))
         return;
     hexes_[size_t(h)].caltropsMarker = symbol;
-    modified = true;
 }
 
 template <class Table>
@@ -79,7 +75,6 @@ int Battle::AddLinked(Table& table, typename Table::value_type r, int h, int Hex
     const int n = table.append(r);
     if (n != 0) {
         hexes_[size_t(h)].*link = n;
-        modified = true;
     }
     return n;
 }
@@ -95,7 +90,6 @@ template <class Table> void Battle::DeleteLinked(Table& table, int n, int HexRec
     }
     if (IsHex(h) && hexes_[size_t(h)].*link == n)
         hexes_[size_t(h)].*link = 0;
-    modified = true;
 }
 
 int Battle::AddUnit(const UnitRecord& r, int h) {
@@ -106,10 +100,8 @@ void Battle::UpdateUnit(int n, const UnitRecord& r) {
     if (!units_.valid(n))
         return;
     const int h = units_[n].hex;
-    const auto before = units_[n];
     units_[n] = r;
     units_[n].hex = h;
-    modified = modified || !(units_[n] == before);
 }
 
 bool Battle::MoveUnit(int n, int h) {
@@ -120,7 +112,6 @@ bool Battle::MoveUnit(int n, int h) {
         hexes_[size_t(old)].unitNo = 0;
     units_[n].hex = h;
     hexes_[size_t(h)].unitNo = n;
-    modified = true;
     return true;
 }
 
@@ -152,7 +143,6 @@ int Battle::AddWingName(const QString& name) {
     WingName w;
     w.assign(name);
     wingNames_.push_back(w);
-    modified = true;
     return int(wingNames_.size()) - 1;
 }
 
@@ -164,10 +154,8 @@ void Battle::UpdateStructure(int n, const StructureRecord& r) {
     if (!structures_.valid(n))
         return;
     const int h = structures_[n].hex;
-    const auto before = structures_[n];
     structures_[n] = r;
     structures_[n].hex = h;
-    modified = modified || !(structures_[n] == before);
 }
 
 void Battle::DeleteStructure(int n) {
@@ -182,10 +170,8 @@ void Battle::UpdateObjective(int n, const ObjectiveRecord& r) {
     if (!objectives_.valid(n))
         return;
     const int h = objectives_[n].hex;
-    const auto before = objectives_[n];
     objectives_[n] = r;
     objectives_[n].hex = h;
-    modified = modified || !(objectives_[n] == before);
 }
 
 void Battle::DeleteObjective(int n) {
@@ -200,10 +186,8 @@ void Battle::UpdateMapText(int n, const MapTextRecord& r) {
     if (!mapTexts_.valid(n))
         return;
     const int h = mapTexts_[n].hex;
-    const auto before = mapTexts_[n];
     mapTexts_[n] = r;
     mapTexts_[n].hex = h;
-    modified = modified || !(mapTexts_[n] == before);
 }
 
 void Battle::DeleteMapText(int n) {

@@ -1,8 +1,8 @@
 #pragma once
 // The one battle the editor holds. The records are readable by everyone; every change
 // that touches a hex link (a hex's unitNo, structureNo, objectiveNo or mapTextNo and the
-// record's hex) goes through an operation here, which keeps both sides in step and sets
-// the modified flag.
+// record's hex) goes through an operation here, which keeps both sides in step. Only the
+// battle document hands out a writable battle, inside its edit call (BattleDocument.h).
 
 #include "BattleRecords.h"
 #include "MessageSink.h"
@@ -26,7 +26,6 @@ public:
     std::array<TerrainAttr, kMaxTerrainAttrs> terrainAttrs{};
     std::array<int, kMarkerSlots> markerTable{};
     UnitRecord unitClipboard;
-    bool modified = false;
 
     // Hexes -------------------------------------------------------------------------
     // Replaces the hex array by hexCount fresh hexes. Shows "Hex Array Mem Allocation
@@ -51,8 +50,7 @@ public:
     const UnitRecord& unit(int n) const { return units_[n]; }
     // The new unit's number, or 0 when the table is full or h is off the map or taken.
     int AddUnit(const UnitRecord& r, int h);
-    // Every field but hex. The update* operations mark the battle modified only when the
-    // record changes.
+    // Every field but hex.
     void UpdateUnit(int n, const UnitRecord& r);
     bool MoveUnit(int n, int h);
     // Later units move down one number; their hexes follow.

@@ -348,7 +348,6 @@ bool ReadBattleFile(const QString& path, Battle& battle, const MessageSink& sink
     case BattleDecodeResult::NoHexArray:
         return false;
     }
-    fresh->modified = false;
     battle = std::move(*fresh);
     return true;
 }
@@ -367,7 +366,6 @@ bool WriteBattleFile(const QString& path, Battle& battle, const Definitions& def
         return false;
     }
     battle.settings.saveCount = saveCount;
-    battle.modified = false;
     return true;
 }
 

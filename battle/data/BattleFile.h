@@ -30,8 +30,7 @@ bool ReadBattleFile(const QString& path, Battle& battle, const MessageSink& sink
 // Puts the units into canonical order and saves the battle with its save count raised
 // by one. The file is written beside the target and renamed over it only when every
 // byte reached the disk, so a failed save leaves the old file as it was. On failure the
-// message is shown, the save count is kept and the result is false; on success the
-// battle is no longer modified.
+// message is shown, the save count is kept and the result is false.
 bool WriteBattleFile(const QString& path, Battle& battle, const Definitions& defs,
                      int terrainSymbolCount, const MessageSink& sink);
 

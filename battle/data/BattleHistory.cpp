@@ -16,7 +16,6 @@ void BattleHistory::Reset(bool onDisk) {
     depth_ = 0;
     captions_.clear();
     EncodeBattleState(battle_, state_);
-    SetModified();
     Changed();
 }
 
@@ -25,7 +24,7 @@ void BattleHistory::BeginStep(const QString& caption, const void* joinKey) {
         return;
     caption_ = CaptionIndex(caption);
     joinKey_ = joinKey;
-    TakeStrayChanges(false);
+    AssertNoStrayChange();
 }
 
 bool BattleHistory::EndStep() {
@@ -34,8 +33,7 @@ bool BattleHistory::EndStep() {
     EncodeBattleState(battle_, scratch_);
     BattleStateDiff diff = BattleStateDiff::Between(state_, scratch_);
     if (diff.empty()) {
-        SetModified(); // a dialog that changed nothing leaves the battle as it was
-        Changed();
+        Changed(); // a dialog that changed nothing leaves the battle as it was
         return false;
     }
     if (JoinLastStep())
@@ -46,7 +44,6 @@ bool BattleHistory::EndStep() {
     ++position_;
     std::swap(state_, scratch_);
     DropOverLimits();
-    SetModified();
     Changed();
     return true;
 }
@@ -69,7 +66,6 @@ bool BattleHistory::JoinLastStep() {
         Replace(steps_.back(), std::move(joined));
     }
     std::swap(state_, scratch_);
-    SetModified();
     Changed();
     return true;
 }
@@ -78,7 +74,6 @@ void BattleHistory::SetLimits(int maxSteps, size_t maxBytes) {
     maxSteps_ = maxSteps;
     maxBytes_ = maxBytes;
     DropOverLimits();
-    SetModified();
     Changed();
 }
 
@@ -101,7 +96,7 @@ QString BattleHistory::RedoCaption() const {
 bool BattleHistory::Undo() {
     if (!CanUndo())
         return false;
-    TakeStrayChanges(false);
+    AssertNoStrayChange();
     --position_;
     const BattleStateDiff& diff = steps_[size_t(position_)].diff;
     diff.Apply(state_, false);
@@ -111,7 +106,7 @@ bool BattleHistory::Undo() {
 bool BattleHistory::Redo() {
     if (!CanRedo())
         return false;
-    TakeStrayChanges(false);
+    AssertNoStrayChange();
     const BattleStateDiff& diff = steps_[size_t(position_)].diff;
     diff.Apply(state_, true);
     ++position_;
@@ -119,9 +114,8 @@ bool BattleHistory::Redo() {
 }
 
 void BattleHistory::MarkSaved() {
-    TakeStrayChanges(true);
+    FoldSavedOrder();
     savedPosition_ = position_;
-    SetModified();
     Changed();
 }
 
@@ -133,12 +127,22 @@ bool BattleHistory::AtSavedState() const {
 bool BattleHistory::Restore(const BattleStateDiff& diff) {
     const bool restored = DecodeBattleStateChanges(state_, battle_, diff);
     Q_ASSERT(restored); // the history only holds states it encoded itself
-    SetModified();
     Changed();
     return restored;
 }
 
-void BattleHistory::TakeStrayChanges(bool saving) {
+bool BattleHistory::MatchesBattle() const {
+    std::vector<uint8_t> now;
+    EncodeBattleState(battle_, now);
+    return now == state_;
+}
+
+void BattleHistory::AssertNoStrayChange() const {
+    Q_ASSERT_X(MatchesBattle(), "BattleHistory",
+               "the battle was changed outside an edit of its document");
+}
+
+void BattleHistory::FoldSavedOrder() {
     EncodeBattleState(battle_, scratch_);
     if (scratch_ == state_)
         return;
@@ -156,8 +160,6 @@ void BattleHistory::TakeStrayChanges(bool saving) {
         next.diff.Apply(neighbour, true);
         Replace(next, BattleStateDiff::Between(scratch_, neighbour));
     }
-    if (!saving && savedPosition_ == position_)
-        savedPosition_ = -1; // what was saved is gone
     std::swap(state_, scratch_);
 }
 
@@ -186,10 +188,6 @@ void BattleHistory::DropOverLimits() {
         if (savedPosition_ >= 0)
             --savedPosition_; // from 0 to -1: it was the state before the oldest step
     }
-}
-
-void BattleHistory::SetModified() {
-    battle_.modified = !AtSavedState();
 }
 
 int BattleHistory::CaptionIndex(const QString& caption) {

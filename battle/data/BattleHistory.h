@@ -1,7 +1,7 @@
 #pragma once
 // Undo and redo for the battle. Every change is recorded the same way, whatever made it:
-// the caller brackets an action with BeginStep and EndStep, and the history compares the
-// battle's whole state before and after. A new command is therefore undoable without
+// the battle document brackets an edit with BeginStep and EndStep, and the history
+// compares the battle's whole state before and after. A new command is therefore undoable without
 // code of its own, and the hex ↔ record links come back exactly as they were.
 //
 // The state is the battle's serialised form (BattleState.h), kept for the current state;
@@ -11,7 +11,8 @@
 //
 // The modified flag follows the history: it is clear exactly when the current state is
 // the one last opened or saved (MarkSaved), so undoing back to it clears the flag and
-// redoing away from it sets it again.
+// redoing away from it sets it again. A change of the battle outside a step is a
+// programming error, caught by an assertion in debug builds.
 
 #include "BattleState.h"
 
@@ -51,15 +52,20 @@ public:
     // "Place Primary Terrain", "Unit Changes", …; empty when there is nothing to do.
     QString UndoCaption() const;
     QString RedoCaption() const;
-    // Restore the state before (after) the step exactly and set the modified flag.
+    // Restore the state before (after) the step exactly.
     bool Undo();
     bool Redo();
 
     // The current state is the one on disk (after a successful save). A save reorders
     // the units; that reordering becomes part of the neighbouring steps, so undo and
-    // redo keep working across it.
+    // redo keep working across it. It is the only change taken outside a step.
     void MarkSaved();
     bool AtSavedState() const;
+    // The battle differs from the one last opened or saved.
+    bool modified() const { return !AtSavedState(); }
+    // True when the battle is still the state the history last recorded; what the
+    // assertion on stray changes checks.
+    bool MatchesBattle() const;
 
     // Called after every change of the steps or the position (to refresh menus).
     std::function<void()> changed;
@@ -78,9 +84,11 @@ private:
         const void* joinKey = nullptr;
     };
 
-    // Folds changes made to the battle outside a step into the neighbouring steps, so
-    // that the stored steps always lead to and from the battle as it is.
-    void TakeStrayChanges(bool saving);
+    // Folds the save's reordering into the neighbouring steps, so that the stored steps
+    // always lead to and from the battle as it is.
+    void FoldSavedOrder();
+    // Debug builds stop on a change made outside a step.
+    void AssertNoStrayChange() const;
     void Replace(Step& step, BattleStateDiff diff);
     bool Restore(const BattleStateDiff& diff);
     bool JoinLastStep();
@@ -88,7 +96,6 @@ private:
     int CaptionIndex(const QString& caption);
     void DropRedoSteps();
     void DropOverLimits();
-    void SetModified();
     static size_t Cost(const Step& step) { return sizeof(Step) + step.diff.bytes(); }
 
     Battle& battle_;
@@ -104,23 +111,4 @@ private:
     int caption_ = 0;
     const void* joinKey_ = nullptr;
     std::vector<QString> captions_;
-};
-
-// One step for the lifetime of the object; nothing when there is no history.
-class HistoryStep {
-public:
-    HistoryStep(BattleHistory* history, const QString& caption, const void* joinKey = nullptr)
-        : history_(history) {
-        if (history_)
-            history_->BeginStep(caption, joinKey);
-    }
-    ~HistoryStep() {
-        if (history_)
-            history_->EndStep();
-    }
-    HistoryStep(const HistoryStep&) = delete;
-    HistoryStep& operator=(const HistoryStep&) = delete;
-
-private:
-    BattleHistory* history_;
 };

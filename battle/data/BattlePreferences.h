@@ -16,9 +16,12 @@
 
 constexpr int kMinMapScale = 1;
 constexpr int kMaxMapScale = 3;
+constexpr int kDesktopMapScale = 0; // the scale follows the desktop's own scaling
 
 struct BattlePreferences {
-    int mapScale = 1; // 1 … 3: the map shown enlarged this many times
+    // 1 … 3: each map pixel shown as this many screen pixels square; kDesktopMapScale: as
+    // the desktop scales the rest of the window.
+    int mapScale = kDesktopMapScale;
     QRect window{};   // the main window's frame; empty = centred on the screen
     bool maximised = false;
     QPoint pickerAt{-1, -1};  // the terrain picker's top left; (-1, -1) = beside the map

@@ -61,13 +61,6 @@ bool SameFile(const QString& a, const QString& b) {
 
 } // namespace
 
-QString RecoveryFolder() {
-    QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (state.isEmpty() || QDir::isRelativePath(state))
-        state = QDir::homePath() + QStringLiteral("/.local/state");
-    return state + QStringLiteral("/fieldmark/recovery");
-}
-
 QString RestoreQuestion(const RecoveryNote& note, const QDateTime& now) {
     // Date and time always: after several editors ended, the copies are told apart by them.
     Q_UNUSED(now);

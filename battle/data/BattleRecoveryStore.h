@@ -11,6 +11,7 @@
 
 #include "BattleFile.h"
 #include "MessageSink.h"
+#include "RecoveryFolder.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -22,10 +23,6 @@
 
 class Battle;
 class QLockFile;
-
-// $XDG_STATE_HOME/fieldmark/recovery, or $HOME/.local/state/fieldmark/recovery when
-// XDG_STATE_HOME is unset, empty or not an absolute path.
-QString RecoveryFolder();
 
 // What the sidecar beside a copy records.
 struct RecoveryNote {

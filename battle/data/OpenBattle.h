@@ -1,10 +1,12 @@
 #pragma once
-// Opening a battle: the battle file, then the symbol set it names, which must lie in the
-// battle file's folder.
+// Opening a battle: the battle file, then the symbol set it names, looked for beside the
+// battle file first and then in the other folders that hold sets (the program folder's
+// "Battles", the installed stock), so a battle opened from anywhere finds the stock set.
 
 #include "MessageSink.h"
 
 #include <QString>
+#include <QStringList>
 
 class Battle;
 struct LoadedSymbolSet;
@@ -15,7 +17,14 @@ enum class OpenOutcome {
     Opened,     // battle and set are loaded: show the battle
 };
 
+// The folders a battle's set is looked for in after the battle's own: "Battles" of the
+// current directory (the program folder once the program has started) and of the stock
+// data installed beside the program.
+QStringList OtherSetFolders();
+
 // currentPath becomes path only when the battle file was read, so a later save never
-// writes over a file that failed to open.
+// writes over a file that failed to open. A set found in none of the folders is reported
+// with its name and every folder looked in.
 OpenOutcome OpenBattle(const QString& path, Battle& battle, LoadedSymbolSet& set,
-                       QString& currentPath, const MessageSink& sink);
+                       QString& currentPath, const MessageSink& sink,
+                       const QStringList& otherSetFolders = OtherSetFolders());

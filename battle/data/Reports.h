@@ -26,8 +26,8 @@ struct ReportGrid {
 
 // Men, units, average morale, fire power, combat strength and points of both sides.
 ReportGrid ArmyStatisticsReport(const Battle& b, const Definitions& defs);
-// Every unit of the side; puts the units into canonical order first.
-ReportGrid OrderOfBattleReport(Battle& b, const Definitions& defs, int reportSide);
+// Every unit of the side, in the canonical order of the save; the battle is only read.
+ReportGrid OrderOfBattleReport(const Battle& b, const Definitions& defs, int reportSide);
 // The side's units arriving on turn 2 or later, in unit-number order.
 ReportGrid ReinforcementReport(const Battle& b, const Definitions& defs, int reportSide);
 // Objective 1 with its holder; no row when the battle has no objective.

@@ -5,6 +5,7 @@
 
 #include "Battle.h"
 #include "BattleStandings.h"
+#include "CanonicalOrder.h"
 #include "Definitions.h"
 #include "HexValues.h"
 #include "UnitSides.h"
@@ -57,21 +58,20 @@ ReportGrid ArmyStatisticsReport(const Battle& b, const Definitions& defs) {
     return g;
 }
 
-ReportGrid OrderOfBattleReport(Battle& b, const Definitions& defs, int reportSide) {
+ReportGrid OrderOfBattleReport(const Battle& b, const Definitions& defs, int reportSide) {
     ReportGrid g;
     if (!SideHasUnits(b, reportSide, false)) {
         g.refusalText = QStringLiteral("Units for this faction have not been defined.");
         g.refusalTitle = QStringLiteral("Order of Battle");
         return g;
     }
-    b.PutUnitsInCanonicalOrder(defs);
     g.label = SideName(b, reportSide) + QStringLiteral(" Order of Battle ");
     g.fixedColumns = 0;
     g.columnHeadings = {"Unit",   "Type",    "Class",   "Men",        "Morale",
                         "Combat", "Defense", "Missile", "Ammo",       "Value",
                         "Group",  "Leader",  "Rtg/Rng", "Supply Lvl", "Hex"};
     g.columnWidths = {115, 50, 50, 30, 40, 45, 45, 40, 35, 35, 115, 115, 45, 55, 40};
-    for (int n = 1; n <= b.unitCount(); ++n) {
+    for (const int n : CanonicalUnitOrder(b, defs)) {
         const UnitRecord& u = b.unit(n);
         if (ReportSideOf(u) != reportSide)
             continue;

@@ -1,10 +1,11 @@
 #pragma once
-// What the main window shares with every dialog: the battle, its loaded symbol set, the
-// definitions, the program folder, the sounds, the palette and the editing state the
-// dialogs read and write. Owned by the main window; dialogs hold a reference.
+// What the main window shares with every dialog: the battle document (the battle, read
+// through battle() and changed only through the document's Edit), its loaded symbol set,
+// the definitions, the program folder, the sounds, the palette and the editing state the
+// designer sees. Owned by the main window; dialogs hold a reference.
 
 #include "Battle.h"
-#include "BattleHistory.h"
+#include "BattleDocument.h"
 #include "Definitions.h"
 #include "LoadedSymbolSet.h"
 #include "MessageSink.h"
@@ -18,17 +19,17 @@
 #include <functional>
 
 struct EditorContext {
-    Battle& battle;
-    LoadedSymbolSet& symbols;
+    BattleDocument& document;
+    const LoadedSymbolSet& symbols;
     Definitions& definitions;
     SoundEffects& sounds;
     QString programFolder;
     MessageSink messages; // shows a "Warning" or "Error" box
 
-    QImage palette;      // "ketpal.bmp": index i is the pixel (i mod 16, i div 16)
-    QImage iconPicture;  // the battle icon
-    int dialogValue = 0; // a side for the side reports; the colour picker's index
-    int currentHex = 0;  // the hex a hex dialog was opened on
+    QImage palette;     // "ketpal.bmp": index i is the pixel (i mod 16, i div 16)
+    QImage iconPicture; // the battle icon
+    int currentHex = 0; // the hex a hex dialog was opened on
+    // The terrain the terrain commands place: the picker's and the fill's choice.
     int terrainSelection = 0;
     // The last unit added or edited: new units and Shift+click copies start like it.
     UnitTemplate unitTemplate{};
@@ -43,9 +44,12 @@ struct EditorContext {
         if (showRefusal)
             showRefusal(reason);
     }
-    // The undo history, for the edits of a dialog that stays open beside the map (the
-    // floating terrain picker); modal dialogs are recorded whole by the main window.
-    BattleHistory* history = nullptr;
+    const Battle& battle() const { return document.battle(); }
+    // One undo step (or part of the visit of the dialog that is open).
+    bool Edit(const QString& caption, const std::function<void(Battle&)>& change,
+              const void* joinKey = nullptr) {
+        return document.Edit(caption, change, joinKey);
+    }
 
     QColor PaletteColour(int index) const { return ::PaletteColour(palette, index); }
 };

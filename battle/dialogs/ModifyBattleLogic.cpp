@@ -5,7 +5,7 @@
 ModifyBattleLogic::ModifyBattleLogic(EditorContext& context) : context_(context) {}
 
 void ModifyBattleLogic::FormActivate() {
-    const BattleSettings& s = context_.battle.settings;
+    const BattleSettings& s = context_.battle().settings;
     entries = SettingsEntries::From(s);
     maxTurns = TurnsShown(s.maxTurns);
     iconName = s.iconName.text();
@@ -23,12 +23,13 @@ bool ModifyBattleLogic::OKClick() {
             showMessage(refusal, OrvOneButton);
         return false;
     }
-    BattleSettings& s = context_.battle.settings;
-    entries.StoreInto(s);
-    s.maxTurns = maxTurns;
-    s.iconName.assign(iconName);
+    context_.Edit(QStringLiteral("Battle Settings"), [&](Battle& b) {
+        BattleSettings& s = b.settings;
+        entries.StoreInto(s);
+        s.maxTurns = maxTurns;
+        s.iconName.assign(iconName);
+    });
     if (!iconPicture.isNull())
         context_.iconPicture = iconPicture;
-    context_.battle.modified = true;
     return true;
 }

@@ -16,7 +16,7 @@ void NewMapLogic::FormActivate() {
         rows = kFirstRows;
         cols = kFirstCols;
     }
-    const BattleSettings& s = context_.battle.settings;
+    const BattleSettings& s = context_.battle().settings;
     maxTurns = TurnsShown(s.maxTurns);
     entries.battleName.clear();
     symbolSetName = s.symbolSetName.text();
@@ -52,7 +52,7 @@ bool NewMapLogic::Button2Click(const QString& chosenPath) {
 }
 
 bool NewMapLogic::ImportAttrsClick(const QString& chosenPath) {
-    TerrainAttrTable attrs = battleShown ? context_.battle.terrainAttrs : TerrainAttrTable{};
+    TerrainAttrTable attrs = battleShown ? context_.battle().terrainAttrs : TerrainAttrTable{};
     if (!ReadTerrainAttributes(chosenPath, attrs, context_.messages))
         return false;
     importedAttrs_ = attrs;
@@ -81,7 +81,7 @@ bool NewMapLogic::OKClick() {
 
     // The new battle is made beside the one shown, which it replaces only when complete.
     // The terrain attributes and the unit clipboard carry over, as they do in the editor.
-    Battle next = context_.battle;
+    Battle next = context_.battle();
     BattleSettings& s = next.settings;
     entries.StoreInto(s);
     s.mapCols = cols;
@@ -98,8 +98,7 @@ bool NewMapLogic::OKClick() {
     if (!next.InitNewBattle(context_.messages))
         return false;
 
-    context_.battle = std::move(next);
-    context_.symbols = std::move(set);
+    context_.document.New(std::move(next), std::move(set));
     context_.hexMask = true;
     context_.iconPicture = iconPicture;
     return true;

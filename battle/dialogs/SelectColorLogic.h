@@ -15,15 +15,18 @@ public:
     // The palette index of the clicked swatch becomes the chosen one; clicks outside the
     // grid are ignored.
     void ColorGridMouseDown(int col, int row);
-    // The chosen index into the program-wide dialog value.
-    void Button1Click() { context_.dialogValue = chosenIndex_; }
-    // Closing without OK hands back the battle's own colour, so nothing changes.
-    void CloseWithoutChoice() { context_.dialogValue = context_.battle.settings.tableColour; }
+    // The chosen index becomes the answer.
+    void Button1Click() { answer_ = chosenIndex_; }
+    // Closing without OK answers the battle's own colour, so nothing changes.
+    void CloseWithoutChoice() { answer_ = context_.battle().settings.tableColour; }
 
     int chosenIndex() const { return chosenIndex_; }
+    // The palette index the picker answered with at its last closing.
+    int answer() const { return answer_; }
     QColor previewColour() const { return context_.PaletteColour(chosenIndex_); }
 
 private:
     EditorContext& context_;
     int chosenIndex_ = 0;
+    int answer_ = 0;
 };

@@ -43,7 +43,7 @@ TMapInfo::TMapInfo(EditorContext& context, QWidget* parent) : QDialog(parent), c
 }
 
 void TMapInfo::showEvent(QShowEvent* event) {
-    logic_.FormActivate(context_.battle);
+    logic_.FormActivate(context_.battle());
     setLbl_->setText(logic_.symbolSetText);
     hexesLbl_->setText(logic_.totalHexesText);
     rowsLbl_->setText(logic_.maxRowsText);

@@ -1,7 +1,7 @@
 #pragma once
 // "Select Color": the map background colour from the 16 × 16 palette. exec() returns 1
-// from OK with the chosen palette index in the context's dialogValue; closing the window
-// returns 0 with the battle's own tableColour there.
+// from OK with the chosen palette index as the logic's answer(); closing the window
+// returns 0 with the battle's own tableColour as the answer.
 
 #include "EditorContext.h"
 #include "SelectColorLogic.h"

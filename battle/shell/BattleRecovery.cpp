@@ -1,10 +1,10 @@
 #include "BattleRecovery.h"
 
 #include "Battle.h"
+#include "BattleDocument.h"
 #include "BattleFile.h"
 #include "ProgramFolder.h"
 #include "SetFormat.h"
-#include "TMainForm.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -12,6 +12,7 @@
 #include <QMessageBox>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -59,8 +60,10 @@ bool HoldsSet(const QString& folder, const QString& setName) {
 
 } // namespace
 
-BattleRecovery::BattleRecovery(TMainForm& form, const QString& folder)
-    : form_(form), store_(folder) {
+BattleRecovery::BattleRecovery(BattleDocument& document, const QString& folder,
+                               const QString& programFolder, MessageSink messages, QWidget* parent)
+    : document_(document), programFolder_(programFolder), messages_(std::move(messages)),
+      parent_(parent), store_(folder) {
     timer_.setInterval(kIntervalMs);
     connect(&timer_, &QTimer::timeout, this, &BattleRecovery::Tick);
     askRestore = [this](const QString& question) { return AskInWindow(question); };
@@ -83,20 +86,19 @@ void BattleRecovery::Forget() {
 }
 
 void BattleRecovery::Tick() {
-    const Battle& battle = form_.battle();
-    if (!form_.battleActive || !battle.modified) {
+    const Battle& battle = document_.battle();
+    if (!document_.shown() || !document_.modified()) {
         store_.Remove();
         return;
     }
-    const RecoveryNote note{form_.untitled ? QString() : form_.battlePath,
+    const RecoveryNote note{document_.untitled() ? QString() : document_.path(),
                             battle.settings.battleName.text(), QDateTime::currentDateTime()};
     store_.Write(
-        EncodeBattle(battle, battle.settings.saveCount, form_.context().symbols.terrainCount()),
-        note);
+        EncodeBattle(battle, battle.settings.saveCount, document_.symbols().terrainCount()), note);
 }
 
 RestoreAnswer BattleRecovery::AskInWindow(const QString& question) {
-    RestoreQuestionBox box(question, &form_);
+    RestoreQuestionBox box(question, parent_);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return RestoreAnswer::Restore;
@@ -115,9 +117,9 @@ void BattleRecovery::OfferLeftovers() {
     for (const LeftoverCopy& copy : leftovers) {
         // What persists from battle to battle comes from the battle in memory, as for an open.
         auto battle = std::make_unique<Battle>();
-        battle->terrainAttrs = form_.battle().terrainAttrs;
-        battle->unitClipboard = form_.battle().unitClipboard;
-        switch (store_.ReadCopy(copy, *battle, form_.context().messages)) {
+        battle->terrainAttrs = document_.battle().terrainAttrs;
+        battle->unitClipboard = document_.battle().unitClipboard;
+        switch (store_.ReadCopy(copy, *battle, messages_)) {
         case BattleDecodeResult::Decoded:
             break;
         case BattleDecodeResult::Refused:
@@ -129,7 +131,7 @@ void BattleRecovery::OfferLeftovers() {
         }
         switch (askRestore(RestoreQuestion(copy.note, QDateTime::currentDateTime()))) {
         case RestoreAnswer::Restore: {
-            if (restored && !form_.AskToSaveChanges()) {
+            if (restored && !askToSaveChanges()) {
                 store_.Release(copy);
                 break;
             }
@@ -155,28 +157,27 @@ void BattleRecovery::OfferLeftovers() {
     offersDone_ = true;
 }
 
-bool BattleRecovery::Restore(const LeftoverCopy& copy, Battle& restored) {
-    EditorContext& context = form_.context();
-    const QString setName = restored.settings.symbolSetName.text();
+bool BattleRecovery::Restore(const LeftoverCopy& copy, Battle& battle) {
+    const QString setName = battle.settings.symbolSetName.text();
     const QString path = copy.note.originalPath;
-    for (const QString& folder : SetFolders(path, context.programFolder)) {
+    for (const QString& folder : SetFolders(path, programFolder_)) {
         if (!HoldsSet(folder, setName))
             continue;
-        if (!LoadSymbolSet(folder, setName, context.symbols, context.messages))
+        LoadedSymbolSet set;
+        if (!LoadSymbolSet(folder, setName, set, messages_))
             break;
-        context.symbols.ComputeCellSteps();
-        context.hexMask = context.symbols.realHex != 0;
-        form_.battle() = std::move(restored);
-        form_.battlePath = path;
-        form_.untitled = path.isEmpty();
-        form_.ActivateBattle(true);
-        form_.battle().modified = true;
+        set.ComputeCellSteps();
+        // A fresh history: undo cannot go back past the restored battle, which stays
+        // modified until it is saved.
+        document_.Adopt(std::move(battle), std::move(set), path);
+        if (onRestored)
+            onRestored();
         return true;
     }
     // Concatenated, not formatted: both names are the designer's text.
-    Warn(context.messages, QStringLiteral("The unsaved changes to '") + copy.note.battleName +
-                               QStringLiteral("' cannot be shown: the symbol set \"") + setName +
-                               QStringLiteral("\" could not be loaded.\rThe recovery copy is "
-                                              "kept for the next start."));
+    Warn(messages_, QStringLiteral("The unsaved changes to '") + copy.note.battleName +
+                        QStringLiteral("' cannot be shown: the symbol set \"") + setName +
+                        QStringLiteral("\" could not be loaded.\rThe recovery copy is "
+                                       "kept for the next start."));
     return false;
 }

@@ -5,6 +5,7 @@
 // editors that ended without closing normally are offered back, one question each.
 
 #include "BattleRecoveryStore.h"
+#include "MessageSink.h"
 
 #include <QObject>
 #include <QTimer>
@@ -12,7 +13,8 @@
 #include <functional>
 
 class Battle;
-class TMainForm;
+class BattleDocument;
+class QWidget;
 
 enum class RestoreAnswer {
     Restore, // "Yes": the battle comes back, modified
@@ -26,7 +28,10 @@ public:
     // How often the battle is looked at, and so the longest an edit waits for its copy.
     static constexpr int kIntervalMs = 2500;
 
-    BattleRecovery(TMainForm& form, const QString& folder);
+    // The copies of document are kept in folder; a restored battle's set is looked for
+    // beside its file and in the program folder's Battles. Questions stand above parent.
+    BattleRecovery(BattleDocument& document, const QString& folder, const QString& programFolder,
+                   MessageSink messages, QWidget* parent);
 
     // At the window's first showing: takes this editor's lock, starts the timer and, once
     // the window is up, offers the leftover copies.
@@ -43,13 +48,21 @@ public:
 
     // The question; the window's Yes/No box unless a test answers.
     std::function<RestoreAnswer(const QString& question)> askRestore;
+    // A copy was restored into the document: the window shows it.
+    // Before a second copy replaces the battle a first one restored: the save question;
+    // false keeps the second copy for later.
+    std::function<bool()> askToSaveChanges = [] { return true; };
+    std::function<void()> onRestored;
     BattleRecoveryStore& store() { return store_; }
 
 private:
-    bool Restore(const LeftoverCopy& copy, Battle& restored);
+    bool Restore(const LeftoverCopy& copy, Battle& battle);
     RestoreAnswer AskInWindow(const QString& question);
 
-    TMainForm& form_;
+    BattleDocument& document_;
+    QString programFolder_;
+    MessageSink messages_;
+    QWidget* parent_;
     BattleRecoveryStore store_;
     QTimer timer_;
     bool offersDone_ = false;

@@ -5,8 +5,19 @@
 #include <array>
 
 class QAction;
+class QMenu;
 
 struct MainFormActions {
+    // The menus, all made by CreateMenus; later commands are added to these.
+    QMenu* fileMenu = nullptr;
+    QMenu* editMenu = nullptr;
+    QMenu* battleMenu = nullptr;
+    QMenu* terrainMenu = nullptr;
+    QMenu* unitsMenu = nullptr;
+    QMenu* specialMenu = nullptr;
+    QMenu* mapTextMenu = nullptr;
+    QMenu* preferencesMenu = nullptr;
+    QMenu* helpMenu = nullptr;
     // File
     QAction* openMapFile = nullptr;
     QAction* createNewMap = nullptr;

@@ -19,9 +19,10 @@
 void TMainForm::TerrainCommand(int mode) {
     if (mode == ModeFillPrimary) {
         // The fill's symbol is chosen modally; the mode is set whatever the picker returned.
-        RecordStep(QStringLiteral("Terrain Attributes"), [this] { selectTer_->ExecModal(2); });
+        const BattleDocument::Visit visit(document_, QStringLiteral("Terrain Attributes"));
+        selectTer_->ExecModal(PickerFill);
     } else {
-        selectTer_->ShowFloating(mode == ModePlacePrimary ? 1 : 3);
+        selectTer_->ShowFloating(mode == ModePlacePrimary ? PickerPrimary : PickerSecondary);
     }
     SetMode(mode);
 }
@@ -48,13 +49,16 @@ void TMainForm::OpenHexDialog(int mode, int hex) {
     }
     PlaceDialog(dialog, this, HexOnScreen(hex));
     int result = 0;
-    RecordStep(MapStepCaption(mode, Qt::LeftButton), [&] { result = dialog->exec(); });
+    {
+        const BattleDocument::Visit visit(document_, MapStepCaption(mode, Qt::LeftButton));
+        result = dialog->exec();
+    }
     if (result == 1)
         RedrawAll();
 }
 
 std::optional<QRect> TMainForm::HexOnScreen(int hex) const {
-    if (!battleActive || !battle_.IsHex(hex))
+    if (!battleActive() || !document_.battle().IsHex(hex))
         return std::nullopt;
     const int scale = mapWin_->scale();
     const QRect view = renderer_.ViewSquare(hex);
@@ -69,7 +73,10 @@ void TMainForm::OpenUnitEditor(int hex, int mode) {
     addUnit_->logic().commandMode = mode;
     PlaceDialog(addUnit_.get(), this, HexOnScreen(hex));
     int result = 0;
-    RecordStep(MapStepCaption(mode, Qt::LeftButton), [&] { result = addUnit_->exec(); });
+    {
+        const BattleDocument::Visit visit(document_, MapStepCaption(mode, Qt::LeftButton));
+        result = addUnit_->exec();
+    }
     // A hex with a reinforcement marker switches the editor, and the window, to the
     // reinforcement mode.
     if (commandMode == ModeUnits || commandMode == ModeReinforcements)
@@ -87,6 +94,9 @@ void TMainForm::ObjectiveListClick() {
 }
 
 void TMainForm::SetHexMarkersClick() {
-    RecordStep(QStringLiteral("Special Hex Markers"), [this] { selectHxMrk_->exec(); });
+    {
+        const BattleDocument::Visit visit(document_, QStringLiteral("Special Hex Markers"));
+        selectHxMrk_->exec();
+    }
     RedrawAll();
 }

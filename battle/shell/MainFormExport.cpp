@@ -6,7 +6,7 @@
 #include <QFileInfo>
 
 void TMainForm::ExportMapPictureClick() {
-    if (!battleActive)
+    if (!battleActive())
         return;
     MapPictureExport& exporter = *mapPictureExport_;
     exporter.messages = context_.messages;
@@ -15,10 +15,11 @@ void TMainForm::ExportMapPictureClick() {
     view.tableColour = renderer_.tableColour;
     view.hexMask = renderer_.hexMask;
     // Offered beside the battle file, named after it; an untitled battle after its name.
-    const QFileInfo file(battlePath);
-    const bool saved = !untitled && !battlePath.isEmpty();
-    const QString name = saved ? file.completeBaseName() : battle_.settings.battleName.text();
-    if (exporter.Run(battle_, symbols_, view, renderer_.zoomLevel(),
+    const QFileInfo file(document_.path());
+    const bool saved = !document_.untitled() && !document_.path().isEmpty();
+    const QString name =
+        saved ? file.completeBaseName() : document_.battle().settings.battleName.text();
+    if (exporter.Run(document_.battle(), document_.symbols(), view, renderer_.zoomLevel(),
                      saved ? file.absolutePath() : BattlesFolder(),
                      name.isEmpty() ? QStringLiteral("map") : name))
         SetStatus(QStringLiteral("Map picture written to ") +

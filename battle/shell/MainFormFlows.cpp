@@ -44,13 +44,13 @@ QString BattleSaveName(const QString& chosen) {
 } // namespace
 
 bool TMainForm::AskToSaveChanges() {
-    if (!battleActive || !battle_.modified)
+    if (!document_.NeedsSaveQuestion())
         return true;
     switch (askMessage(MsgSaveChanges, OrvTwoButtons)) {
     case OrvNo:
         return true;
     case OrvYes:
-        return untitled ? SaveBattleAs() : SaveBattleTo(battlePath);
+        return document_.untitled() ? SaveBattleAs() : SaveBattleTo(document_.path());
     default:
         return false;
     }
@@ -72,12 +72,11 @@ void TMainForm::OpenRecent(int index) {
 
 void TMainForm::OpenBattleFile(const QString& path) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const OpenOutcome outcome = OpenBattle(path, battle_, symbols_, battlePath, context_.messages);
+    const OpenOutcome outcome = document_.Open(path, context_.messages);
     QApplication::restoreOverrideCursor();
     if (outcome != OpenOutcome::ReadFailed) {
         context_.unitTemplate.Forget(); // new units of this battle start with the defaults
         recovery_->Forget();            // the battle shown before is gone
-        history_.Reset();               // another battle: the state read is the one on disk
     }
     switch (outcome) {
     case OpenOutcome::ReadFailed:
@@ -86,23 +85,22 @@ void TMainForm::OpenBattleFile(const QString& path) {
         ReturnToNoBattle();
         return;
     case OpenOutcome::Opened:
-        RememberBattleOnSet(programFolder_, battle_.settings.symbolSetName.text(), battlePath);
-        TakeBattleFile(battlePath);
-        context_.hexMask = symbols_.realHex != 0;
-        untitled = false;
+        RememberBattleOnSet(programFolder_, document_.battle().settings.symbolSetName.text(),
+                            document_.path());
+        TakeBattleFile(document_.path());
+        context_.hexMask = document_.symbols().realHex != 0;
         ActivateBattle(true);
         return;
     }
 }
 
 void TMainForm::ApplyTableColour() {
-    renderer_.tableColour = context_.PaletteColour(battle_.settings.tableColour);
+    renderer_.tableColour = context_.PaletteColour(document_.battle().settings.tableColour);
 }
 
 void TMainForm::ActivateBattle(bool opened) {
     // The picker lists the rows of the set it was filled from: it must not outlive it.
     selectTer_->close();
-    battleActive = true;
     if (opened)
         ApplyTableColour();
     renderer_.hexMask = context_.hexMask;
@@ -121,9 +119,9 @@ void TMainForm::ActivateBattle(bool opened) {
 }
 
 void TMainForm::ShowBattleCaption() {
-    setWindowTitle(QStringLiteral("Fieldmark Varnholm:") + battle_.settings.battleName.text() +
+    setWindowTitle(QStringLiteral("Fieldmark Varnholm:") + document_.battle().settings.battleName.text() +
                    QStringLiteral("[*]"));
-    setWindowModified(battleActive && battle_.modified);
+    setWindowModified(battleActive() && document_.modified());
 }
 
 // The battle file shown from now on: its stamp, and the lock beside it, with a warning when
@@ -146,7 +144,7 @@ bool TMainForm::MayOverwrite(const QString& path) {
 
 void TMainForm::ReturnToNoBattle() {
     selectTer_->close();
-    battleActive = false;
+    document_.Close();
     renderer_.Release();
     // No command may act on a battle that is not shown.
     EnableBattleCommands(false);
@@ -161,7 +159,7 @@ void TMainForm::ReturnToNoBattle() {
 void TMainForm::CreateNewMap1Click() {
     if (!AskToSaveChanges())
         return;
-    newMap_->logic().battleShown = battleActive;
+    newMap_->logic().battleShown = battleActive();
     if (newMap_->exec() != 1)
         return;
     recovery_->Forget();
@@ -169,10 +167,7 @@ void TMainForm::CreateNewMap1Click() {
     fileLock_.Release();
     fileStamp_ = {};
     stampedPath_.clear();
-    context_.hexMask = symbols_.realHex != 0;
-    history_.Reset(false); // modified until it is saved
-    untitled = true;
-    battlePath.clear();
+    context_.hexMask = document_.symbols().realHex != 0;
     ActivateBattle(false);
 }
 
@@ -180,27 +175,25 @@ bool TMainForm::SaveBattleTo(const QString& path) {
     if (!MayOverwrite(path))
         return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool written =
-        WriteBattleFile(path, battle_, definitions_, symbols_.terrainCount(), context_.messages);
+    const bool written = document_.SaveTo(path, definitions_, context_.messages);
     QApplication::restoreOverrideCursor();
     if (!written)
         return false; // still modified, and not listed as a recent battle
-    history_.MarkSaved();
     TakeBattleFile(path);
     RecordInBattleList(recentBattles, path, programFolder_, context_.messages);
-    RememberBattleOnSet(programFolder_, battle_.settings.symbolSetName.text(), path);
+    RememberBattleOnSet(programFolder_, document_.battle().settings.symbolSetName.text(), path);
     UpdateRecentItems();
     recovery_->Forget();
     return true;
 }
 
 void TMainForm::SavMapClick() {
-    if (!battleActive)
+    if (!document_.shown())
         return;
-    if (untitled)
+    if (document_.untitled())
         SaveBattleAs(); // Ctrl+S on a battle never saved
     else
-        SaveBattleTo(battlePath);
+        SaveBattleTo(document_.path());
 }
 
 void TMainForm::SaveMapAsClick() {
@@ -208,13 +201,13 @@ void TMainForm::SaveMapAsClick() {
 }
 
 bool TMainForm::SaveBattleAs() {
-    if (!battleActive)
+    if (!battleActive())
         return false;
     // Offered under its own file, or a battle never saved under its name in Battles.
-    QString offered = battlePath;
-    if (untitled || offered.isEmpty()) {
-        const QString name = battle_.settings.battleName.text().trimmed().replace(QLatin1Char('/'),
-                                                                                  QLatin1Char('-'));
+    QString offered = document_.path();
+    if (document_.untitled() || offered.isEmpty()) {
+        const QString name = document_.battle().settings.battleName.text().trimmed().replace(
+            QLatin1Char('/'), QLatin1Char('-'));
         offered = name.isEmpty() ? BattlesFolder()
                                  : QDir(BattlesFolder()).filePath(name + QStringLiteral(".scn"));
     }
@@ -228,8 +221,6 @@ bool TMainForm::SaveBattleAs() {
         return false;
     if (!SaveBattleTo(path))
         return false;
-    battlePath = path;
-    untitled = false;
     actions_.saveMapFile->setEnabled(true);
     actions_.saveUntitledKey->setEnabled(false);
     ShowBattleCaption();
@@ -250,7 +241,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     RememberPlaces();
     fileLock_.Release();
     renderer_.Release();
-    battleActive = false;
+    document_.Close();
     if (help_)
         help_->close();
     recovery_->Forget(); // saved or declined: a normal end leaves no copy
@@ -258,7 +249,10 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::ModifyScenario1Click() {
-    RecordStep(QStringLiteral("Battle Settings"), [this] { modifyBattle_->exec(); });
+    {
+        const BattleDocument::Visit visit(document_, QStringLiteral("Battle Settings"));
+        modifyBattle_->exec();
+    }
     SetSideCaptions();
     ShowBattleCaption();
 }
@@ -269,32 +263,30 @@ void TMainForm::InformationClick() {
 
 void TMainForm::SideReportClick(int side, bool reinforcements) {
     // The reports' own side rule: a unit of any side but 1 belongs to side 2.
-    if (!SideHasUnits(battle_, side, reinforcements)) {
+    if (!SideHasUnits(document_.battle(), side, reinforcements)) {
         askMessage(reinforcements ? MsgNoReinforcements : MsgNoUnits, OrvOneButton);
         return;
     }
-    context_.dialogValue = side;
     if (reinforcements) {
-        rforceRoster_->exec();
+        rforceRoster_->ExecForSide(side);
         return;
     }
-    // The order of battle puts the units into canonical order; a double click on a row
-    // opens the unit editor on that unit.
-    const int unit = factionOB_->exec();
-    if (unit > 0 && battle_.units().valid(unit)) {
-        const UnitRecord& u = battle_.unit(unit);
+    // A double click on a row of the order of battle opens the unit editor on that unit.
+    const int unit = factionOB_->ExecForSide(side);
+    if (unit > 0 && document_.battle().units().valid(unit)) {
+        const UnitRecord& u = document_.battle().unit(unit);
         ScrollToHex(u.hex); // the designer sees where the unit stands while editing it
         OpenUnitEditor(u.hex, u.activationTurn > 1 ? ModeReinforcements : ModeUnits);
     }
 }
 
 void TMainForm::SetTableColor1Click() {
-    context_.dialogValue = 1;
     selectColor_->exec();
-    RecordStep(QStringLiteral("Set Game Table Color"),
-               [this] { battle_.settings.tableColour = uint8_t(context_.dialogValue & 0xff); });
+    const int colour = selectColor_->logic().answer();
+    document_.Edit(QStringLiteral("Set Game Table Color"),
+                   [&](Battle& b) { b.settings.tableColour = uint8_t(colour & 0xff); });
     ApplyTableColour();
-    if (battleActive)
+    if (battleActive())
         RedrawAll();
     else
         ShowLogo();

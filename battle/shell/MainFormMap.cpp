@@ -32,7 +32,7 @@ void TMainForm::PlaceCaltrops1Click() {
 }
 
 void TMainForm::MapWinMouseMove(int x, int y) {
-    if (!battleActive)
+    if (!battleActive())
         return;
     lastMouseX = x;
     lastMouseY = y;
@@ -47,7 +47,7 @@ void TMainForm::MapWinMouseUp(Qt::MouseButton button) {
 }
 
 void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
-    if (!battleActive)
+    if (!battleActive())
         return;
     const int hex = renderer_.HexAtPoint(lastMouseX, lastMouseY);
     if (hex == kOffMap)
@@ -86,20 +86,20 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
         OpenHexDialog(commandMode, hex);
         break;
     case ModeObjective:
-        if (battle_.objectives().count() > 0 && battle_.hex(hex).objectiveNo == 0) {
+        if (document_.battle().objectives().count() > 0 && document_.battle().hex(hex).objectiveNo == 0) {
             context_.Refuse(QStringLiteral("A battle keeps one objective, and this hex holds "
                                            "none: click the objective's hex to change it."));
             return;
         }
         OpenHexDialog(commandMode, hex);
-        actions_.objectiveList->setEnabled(battle_.objectives().count() > 0);
+        actions_.objectiveList->setEnabled(document_.battle().objectives().count() > 0);
         break;
     case ModeReinforcements: {
         if (QApplication::keyboardModifiers() & Qt::ShiftModifier) {
             StampUnit(hex);
             break;
         }
-        const HexRecord& h = battle_.hex(hex);
+        const HexRecord& h = document_.battle().hex(hex);
         if (h.unitNo != 0 && h.reinforcementMarker == 0) {
             context_.Refuse(QStringLiteral("A unit that is not a reinforcement stands here."));
             return;
@@ -128,11 +128,10 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
 void TMainForm::StampUnit(int hex) {
     QString refusal;
     int placed = 0;
-    {
-        const HistoryStep step(&history_, QStringLiteral("Place Unit"));
-        placed = ::StampUnit(battle_, context_.unitTemplate, hex, commandMode == ModeReinforcements,
+    document_.Edit(QStringLiteral("Place Unit"), [&](Battle& b) {
+        placed = ::StampUnit(b, context_.unitTemplate, hex, commandMode == ModeReinforcements,
                              kUnitNameChars, refusal);
-    }
+    });
     if (placed == 0) {
         if (!refusal.isEmpty())
             context_.Refuse(refusal);
@@ -144,7 +143,7 @@ void TMainForm::StampUnit(int hex) {
 }
 
 void TMainForm::RunMapCommand(int hex, Qt::MouseButton button) {
-    const HistoryStep step(&history_, MapStepCaption(commandMode, button));
+    const BattleDocument::Visit step(document_, MapStepCaption(commandMode, button));
     Redraw redraw = Redraw::Nothing;
     bool taken = false;
     switch (commandMode) {
@@ -184,7 +183,7 @@ void TMainForm::ApplyRedraw(Redraw redraw, int hex) {
 }
 
 void TMainForm::RedrawAll() {
-    if (!battleActive || !renderer_.hasBuffer())
+    if (!battleActive() || !renderer_.hasBuffer())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     renderer_.RenderMap(RenderFull);
@@ -198,7 +197,7 @@ void TMainForm::RedrawHex(int hex) {
 }
 
 void TMainForm::ZoomInClick() {
-    if (!battleActive || renderer_.zoomLevel() >= 2)
+    if (!battleActive() || renderer_.zoomLevel() >= 2)
         return;
     previousMode = commandMode;
     mapWin_->setCursor(ZoomCursor());
@@ -206,7 +205,7 @@ void TMainForm::ZoomInClick() {
 }
 
 void TMainForm::ZoomOutClick() {
-    if (battleActive && renderer_.ZoomOutView())
+    if (battleActive() && renderer_.ZoomOutView())
         ShowZoomedView();
 }
 
@@ -224,8 +223,8 @@ void TMainForm::ShowZoomedView() {
 
 void TMainForm::SetZoomButtons() {
     const int level = renderer_.zoomLevel();
-    zoomIn_->setEnabled(battleActive && level < 2);
-    zoomOut_->setEnabled(battleActive && level > 0);
+    zoomIn_->setEnabled(battleActive() && level < 2);
+    zoomOut_->setEnabled(battleActive() && level > 0);
 }
 
 void TMainForm::SetScrollBars() {
@@ -243,7 +242,7 @@ void TMainForm::SetScrollBars() {
 
 void TMainForm::ScrollHorzChange(int position) {
     const int d = position - scrollCol_;
-    if (d == 0 || !battleActive)
+    if (d == 0 || !battleActive())
         return;
     renderer_.ScrollColumns(d);
     scrollCol_ = renderer_.metrics().col(renderer_.originHex());
@@ -255,7 +254,7 @@ void TMainForm::ScrollHorzChange(int position) {
 
 void TMainForm::ScrollVertChange(int position) {
     const int d = position - scrollRow_;
-    if (d == 0 || !battleActive)
+    if (d == 0 || !battleActive())
         return;
     renderer_.ScrollRows(d);
     scrollRow_ = renderer_.metrics().row(renderer_.originHex());
@@ -266,7 +265,7 @@ void TMainForm::ScrollVertChange(int position) {
 }
 
 void TMainForm::Wheel(int steps, Qt::KeyboardModifiers modifiers, QPoint at) {
-    if (!battleActive)
+    if (!battleActive())
         return;
     if (modifiers & Qt::ControlModifier) {
         // Zoom at the pointer: in on the hex under it, out keeping the centre.
@@ -286,18 +285,18 @@ void TMainForm::Wheel(int steps, Qt::KeyboardModifiers modifiers, QPoint at) {
 }
 
 void TMainForm::RefreshHexInfo() {
-    if (!battleActive)
+    if (!battleActive())
         return;
     ShowHexInfo(renderer_.HexAtPoint(lastMouseX, lastMouseY));
     UpdateBrushOutline();
 }
 
 void TMainForm::ShowHexInfo(int hex) {
-    if (!battle_.IsHex(hex)) {
+    if (!document_.battle().IsHex(hex)) {
         ClearHexInfo();
         return;
     }
-    const HexInfoTexts t = ::ShowHexInfo(battle_, definitions_, hex);
+    const HexInfoTexts t = ::ShowHexInfo(document_.battle(), definitions_, hex);
     const std::array<QString, 5> hexTexts{t.hexNo, t.primary, t.secondary, t.objective, t.mapText};
     const std::array<QString, 5> unitTexts{t.side, t.unit, t.status, t.structure, t.reinforcement};
     for (size_t i = 0; i < 5; ++i) {
@@ -330,8 +329,8 @@ void TMainForm::TogglePreference(const PreferenceToggle& toggle) {
 }
 
 void TMainForm::SaveMapPosClick() {
-    RecordStep(QStringLiteral("Save Map Position"), [this] {
-        battle_.settings.saveViewPosition = battle_.settings.saveViewPosition ? 0 : 1;
+    document_.Edit(QStringLiteral("Save Map Position"), [](Battle& b) {
+        b.settings.saveViewPosition = b.settings.saveViewPosition ? 0 : 1;
     });
     SetSaveMapPosCaption();
 }

@@ -20,13 +20,6 @@ bool IsPaintingMode(int mode) {
     return mode == ModePlacePrimary || mode == ModeAddSecondary || mode == ModeCaltrops;
 }
 
-QMenu* MenuTitled(QMenuBar* bar, const QString& title) {
-    for (QAction* a : bar->actions())
-        if (a->menu() && a->text() == title)
-            return a->menu();
-    return nullptr;
-}
-
 } // namespace
 
 void TMainForm::CreatePaintCommands() {
@@ -37,10 +30,10 @@ void TMainForm::CreatePaintCommands() {
     };
     // A whole stroke is one step of the history.
     stroke_.beginStep = [this](const QString& caption) {
-        history_.BeginStep(caption);
+        strokeStep_.emplace(document_, caption);
         UpdateEditMenu(); // the stroke held can be taken back at once
     };
-    stroke_.endStep = [this] { history_.EndStep(); };
+    stroke_.endStep = [this] { strokeStep_.reset(); };
     connect(mapWin_, &MapWidget::mouseReleased, this, &TMainForm::MapWinMouseUp);
 
     // Single keys for the modes; the unit clipboard takes the usual clipboard keys.
@@ -59,43 +52,6 @@ void TMainForm::CreatePaintCommands() {
                                                      {a.mapText, "T"}};
     for (const auto& [action, key] : keys)
         action->setShortcut(QKeySequence(QString::fromLatin1(key)));
-
-    if (QMenu* terrain = MenuTitled(menuBar(), QStringLiteral("Terrain"))) {
-        terrain->addSeparator();
-        auto* group = new QActionGroup(this);
-        const char* captions[] = {"Brush: 1 Hex", "Brush: 7 Hexes", "Brush: 19 Hexes"};
-        for (int radius = 0; radius <= kMaxBrushRadius; ++radius) {
-            QAction* b = terrain->addAction(QString::fromLatin1(captions[radius]));
-            b->setObjectName(QStringLiteral("Brush%1").arg(radius));
-            b->setCheckable(true);
-            b->setChecked(radius == stroke_.brushRadius);
-            b->setShortcut(QKeySequence(QString::number(radius + 1)));
-            group->addAction(b);
-            connect(b, &QAction::triggered, this, [this, radius] { SetBrushRadius(radius); });
-            a.brush[size_t(radius)] = b;
-        }
-        terrain->addSeparator();
-        a.importTerrainAttrs = terrain->addAction(QStringLiteral("Import Terrain Attributes..."));
-        a.importTerrainAttrs->setObjectName(QStringLiteral("ImportTerrainAttrs"));
-        connect(a.importTerrainAttrs, &QAction::triggered, this,
-                &TMainForm::ImportTerrainAttributesClick);
-        connect(terrain, &QMenu::aboutToShow, this,
-                [this] { actions_.importTerrainAttrs->setEnabled(battleActive); });
-    }
-    if (QMenu* preferences = MenuTitled(menuBar(), QStringLiteral("Preferences"))) {
-        preferences->addSeparator();
-        a.zoomInKey = preferences->addAction(QStringLiteral("Zoom In"));
-        a.zoomInKey->setObjectName(QStringLiteral("ZoomInKey"));
-        a.zoomInKey->setEnabled(false); // with a battle only
-        a.zoomInKey->setShortcuts(
-            {QKeySequence(QStringLiteral("+")), QKeySequence(QStringLiteral("="))});
-        connect(a.zoomInKey, &QAction::triggered, this, &TMainForm::ZoomInAtCentre);
-        a.zoomOutKey = preferences->addAction(QStringLiteral("Zoom Out"));
-        a.zoomOutKey->setObjectName(QStringLiteral("ZoomOutKey"));
-        a.zoomOutKey->setEnabled(false);
-        a.zoomOutKey->setShortcut(QKeySequence(QStringLiteral("-")));
-        connect(a.zoomOutKey, &QAction::triggered, this, &TMainForm::ZoomOutClick);
-    }
     KeepCommandKeysOnTheMap();
 }
 
@@ -113,6 +69,46 @@ void TMainForm::KeepCommandKeysOnTheMap() {
     }
 }
 
+void TMainForm::AddBrushItems(QMenu* terrain) {
+    MainFormActions& a = actions_;
+    terrain->addSeparator();
+    auto* group = new QActionGroup(this);
+    const char* captions[] = {"Brush: 1 Hex", "Brush: 7 Hexes", "Brush: 19 Hexes"};
+    for (int radius = 0; radius <= kMaxBrushRadius; ++radius) {
+        QAction* b = terrain->addAction(QString::fromLatin1(captions[radius]));
+        b->setObjectName(QStringLiteral("Brush%1").arg(radius));
+        b->setCheckable(true);
+        b->setChecked(radius == stroke_.brushRadius);
+        b->setShortcut(QKeySequence(QString::number(radius + 1)));
+        group->addAction(b);
+        connect(b, &QAction::triggered, this, [this, radius] { SetBrushRadius(radius); });
+        a.brush[size_t(radius)] = b;
+    }
+    terrain->addSeparator();
+    a.importTerrainAttrs = terrain->addAction(QStringLiteral("Import Terrain Attributes..."));
+    a.importTerrainAttrs->setObjectName(QStringLiteral("ImportTerrainAttrs"));
+    connect(a.importTerrainAttrs, &QAction::triggered, this,
+            &TMainForm::ImportTerrainAttributesClick);
+    connect(terrain, &QMenu::aboutToShow, this,
+            [this] { actions_.importTerrainAttrs->setEnabled(battleActive()); });
+}
+
+void TMainForm::AddZoomKeys(QMenu* preferences) {
+    MainFormActions& a = actions_;
+    preferences->addSeparator();
+    a.zoomInKey = preferences->addAction(QStringLiteral("Zoom In"));
+    a.zoomInKey->setObjectName(QStringLiteral("ZoomInKey"));
+    a.zoomInKey->setEnabled(false); // with a battle only
+    a.zoomInKey->setShortcuts(
+        {QKeySequence(QStringLiteral("+")), QKeySequence(QStringLiteral("="))});
+    connect(a.zoomInKey, &QAction::triggered, this, &TMainForm::ZoomInAtCentre);
+    a.zoomOutKey = preferences->addAction(QStringLiteral("Zoom Out"));
+    a.zoomOutKey->setObjectName(QStringLiteral("ZoomOutKey"));
+    a.zoomOutKey->setEnabled(false);
+    a.zoomOutKey->setShortcut(QKeySequence(QStringLiteral("-")));
+    connect(a.zoomOutKey, &QAction::triggered, this, &TMainForm::ZoomOutClick);
+}
+
 void TMainForm::SetBrushRadius(int radius) {
     stroke_.brushRadius = std::clamp(radius, 0, kMaxBrushRadius);
     if (QAction* b = actions_.brush[size_t(stroke_.brushRadius)])
@@ -125,14 +121,14 @@ const std::vector<QLine>& TMainForm::brushOutline() const {
 }
 
 void TMainForm::UpdateBrushOutline() {
-    const int hex = battleActive && IsPaintingMode(commandMode)
+    const int hex = battleActive() && IsPaintingMode(commandMode)
                         ? renderer_.HexAtPoint(lastMouseX, lastMouseY)
                         : kOffMap;
     if (hex == kOffMap) {
         mapWin_->SetOverlay({});
         return;
     }
-    const BattleSettings& s = battle_.settings;
+    const BattleSettings& s = document_.battle().settings;
     mapWin_->SetOverlay(
         BrushOutline(renderer_.metrics(), renderer_.originHex(),
                      BrushFootprint(hex, stroke_.brushRadius, s.mapCols, s.mapRows, s.gridLayout)));
@@ -141,14 +137,14 @@ void TMainForm::UpdateBrushOutline() {
 void TMainForm::ShowPlacedTerrainName() {
     // The placed symbol's name until the pointer moves on.
     const int t = context_.terrainSelection;
-    const auto& terrain = symbols_.table(SymbolKind::Terrain);
+    const auto& terrain = document_.symbols().table(SymbolKind::Terrain);
     hexLabels_[1]->setText(t >= 0 && t < int(terrain.size())
                                ? QString::fromLatin1(terrain[size_t(t)].name)
                                : QString());
 }
 
 void TMainForm::ZoomInAtCentre() {
-    if (!battleActive)
+    if (!battleActive())
         return;
     // The centre of the part of the view the map covers: a small map leaves the rest empty.
     const MapMetrics m = renderer_.metrics();
@@ -161,7 +157,7 @@ void TMainForm::ZoomInAtCentre() {
 }
 
 void TMainForm::ScrollToHex(int hex) {
-    if (!battleActive || !battle_.IsHex(hex))
+    if (!battleActive() || !document_.battle().IsHex(hex))
         return;
     const MapMetrics m = renderer_.metrics();
     const int c0 = m.col(renderer_.originHex()), r0 = m.row(renderer_.originHex());
@@ -171,8 +167,8 @@ void TMainForm::ScrollToHex(int hex) {
     // Centred, kept inside the map and on even columns and rows as every origin is.
     const int col = std::max(c - renderer_.visibleCols() / 2, 0);
     const int row = std::max(r - renderer_.visibleRows() / 2, 0);
-    battle_.settings.viewOriginHex =
-        ClampOrigin(m, col, row, renderer_.visibleCols(), renderer_.visibleRows());
+    document_.SetView(renderer_.zoomLevel(),
+                      ClampOrigin(m, col, row, renderer_.visibleCols(), renderer_.visibleRows()));
     renderer_.RebuildMapBuffer(mapWin_->viewWidth(), mapWin_->viewHeight(), context_.messages);
     RedrawAll();
     SetScrollBars();
@@ -180,19 +176,19 @@ void TMainForm::ScrollToHex(int hex) {
 }
 
 void TMainForm::ImportTerrainAttributesClick() {
-    if (!battleActive)
+    if (!battleActive())
         return;
     const QString path =
         chooseOpenPath(QStringLiteral("Import Terrain Attributes"), BattlesFolder(),
                        QStringLiteral("Fieldmark Scenario Files (*.scn)"));
     if (path.isEmpty())
         return;
-    TerrainAttrTable attrs = battle_.terrainAttrs;
-    if (!ReadTerrainAttributes(path, attrs, context_.messages) || attrs == battle_.terrainAttrs)
+    TerrainAttrTable attrs = document_.battle().terrainAttrs;
+    if (!ReadTerrainAttributes(path, attrs, context_.messages) ||
+        attrs == document_.battle().terrainAttrs)
         return;
-    const HistoryStep step(&history_, QStringLiteral("Import Terrain Attributes"));
-    battle_.terrainAttrs = attrs;
-    battle_.modified = true;
+    document_.Edit(QStringLiteral("Import Terrain Attributes"),
+                   [&](Battle& b) { b.terrainAttrs = attrs; });
     // The costs and defences shown for the hex under the pointer may have changed.
     RefreshHexInfo();
     if (selectTer_->isVisible())

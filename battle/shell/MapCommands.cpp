@@ -10,12 +10,13 @@ int FillKey(int primaryTerrain) {
 } // namespace
 
 Redraw MapCommands::PlacePrimary(int hex) {
-    context_.battle.SetTerrainSlot(hex, 0, context_.terrainSelection);
+    context_.Edit(QStringLiteral("Place Primary Terrain"),
+                  [&](Battle& b) { b.SetTerrainSlot(hex, 0, context_.terrainSelection); });
     return Redraw::Hex;
 }
 
 Redraw MapCommands::AddSecondary(int hex) {
-    Battle& b = context_.battle;
+    const Battle& b = context_.battle();
     const int t = context_.terrainSelection;
     const HexRecord& h = b.hex(hex);
     if (t == h.primaryTerrain)
@@ -31,19 +32,20 @@ Redraw MapCommands::AddSecondary(int hex) {
             break;
         }
     }
-    b.SetTerrainSlot(hex, slot, t);
+    context_.Edit(QStringLiteral("Place Secondary Terrain"),
+                  [&](Battle& edited) { edited.SetTerrainSlot(hex, slot, t); });
     return Redraw::Hex;
 }
 
 Redraw MapCommands::RemoveSecondary(int hex) {
-    Battle& b = context_.battle;
+    const Battle& b = context_.battle();
     for (int slot = kSecondarySlots; slot >= 1; --slot) {
         if (b.hex(hex).terrainSlot(slot) < kNoSymbol) {
-            b.SetTerrainSlot(hex, slot, kNoSymbol);
+            context_.Edit(QStringLiteral("Remove Secondary Terrain"),
+                          [&](Battle& edited) { edited.SetTerrainSlot(hex, slot, kNoSymbol); });
             return Redraw::Hex;
         }
     }
-    b.modified = true;
     return Redraw::Hex;
 }
 
@@ -76,9 +78,12 @@ std::vector<int> MapCommands::FillRegion(const Battle& battle, int hex) {
 }
 
 Redraw MapCommands::FillPrimary(int hex) {
-    Battle& b = context_.battle;
+    context_.Edit(QStringLiteral("Fill Primary Terrain"), [&](Battle& b) { Fill(b, hex); });
+    return Redraw::All;
+}
+
+void MapCommands::Fill(Battle& b, int hex) {
     const int t = context_.terrainSelection;
-    b.modified = true;
     std::vector<int> backup(size_t(b.hexCount()));
     bool allSame = true;
     for (int h = 0; h < b.hexCount(); ++h) {
@@ -98,50 +103,51 @@ Redraw MapCommands::FillPrimary(int hex) {
         for (int h = 0; h < b.hexCount(); ++h)
             b.SetTerrainSlot(h, 0, backup[size_t(h)]);
     }
-    b.modified = true;
-    return Redraw::All;
 }
 
 Redraw MapCommands::ToggleCaltrops(int hex) {
-    // Marks the battle modified too: after a save in this mode a click must not be lost.
-    Battle& b = context_.battle;
-    b.SetCaltropsMarker(hex, b.hex(hex).caltropsMarker > 0 ? 0 : b.markerTable[MarkerCaltrops]);
+    context_.Edit(QStringLiteral("Place Caltrops"), [&](Battle& b) {
+        b.SetCaltropsMarker(hex, b.hex(hex).caltropsMarker > 0 ? 0 : b.markerTable[MarkerCaltrops]);
+    });
     return Redraw::All;
 }
 
 Redraw MapCommands::SetCaltrops(int hex, bool on) {
-    Battle& b = context_.battle;
+    const Battle& b = context_.battle();
     if ((b.hex(hex).caltropsMarker > 0) == on)
         return Redraw::Nothing;
-    b.SetCaltropsMarker(hex, on ? b.markerTable[MarkerCaltrops] : 0);
+    context_.Edit(QStringLiteral("Place Caltrops"), [&](Battle& edited) {
+        edited.SetCaltropsMarker(hex, on ? edited.markerTable[MarkerCaltrops] : 0);
+    });
     return Redraw::Hex;
 }
 
 bool MapCommands::CopyUnit(int hex) {
-    const int u = context_.battle.hex(hex).unitNo;
+    const int u = context_.battle().hex(hex).unitNo;
     if (u == 0)
         return false;
-    context_.battle.CopyUnitToClipboard(u);
+    // The clipboard is not part of the battle's history: a copy leaves no step.
+    context_.Edit(QStringLiteral("Copy Unit"), [&](Battle& b) { b.CopyUnitToClipboard(u); });
     context_.sounds.Play(SoundClick);
     return true;
 }
 
 Redraw MapCommands::CutUnit(int hex, bool& taken) {
-    Battle& b = context_.battle;
-    const int u = b.hex(hex).unitNo;
+    const int u = context_.battle().hex(hex).unitNo;
     taken = u != 0;
     if (!taken)
         return Redraw::Nothing;
-    b.CopyUnitToClipboard(u);
-    b.DeleteUnit(u);
-    if (b.hex(hex).reinforcementMarker != 0)
-        b.SetReinforcementMarker(hex, 0);
-    b.modified = true; // a cut must not be lost by leaving without the save question
+    context_.Edit(QStringLiteral("Cut Unit"), [&](Battle& b) {
+        b.CopyUnitToClipboard(u);
+        b.DeleteUnit(u);
+        if (b.hex(hex).reinforcementMarker != 0)
+            b.SetReinforcementMarker(hex, 0);
+    });
     return Redraw::All;
 }
 
 Redraw MapCommands::PasteUnit(int hex) {
-    Battle& b = context_.battle;
+    const Battle& b = context_.battle();
     const HexRecord& h = b.hex(hex);
     const UnitRecord& clip = b.unitClipboard;
     const bool onReinforcementHex = h.reinforcementMarker != 0 && clip.activationTurn == 1;
@@ -153,15 +159,16 @@ Redraw MapCommands::PasteUnit(int hex) {
         context_.Refuse(QStringLiteral("Only a reinforcement can be pasted on this hex."));
         return Redraw::Nothing;
     }
-    if (b.AddClipboardUnit(hex) == 0) {
+    if (b.units().full()) {
         context_.Refuse(QStringLiteral("The battle holds the most units it has room for."));
         return Redraw::Nothing;
     }
-    if (clip.activationTurn > 1) {
+    context_.Edit(QStringLiteral("Paste Unit"), [&](Battle& edited) {
+        if (edited.AddClipboardUnit(hex) == 0 || clip.activationTurn <= 1)
+            return;
         const int slot = 4 + clip.side;
         if (slot >= 0 && slot < kMarkerSlots)
-            b.SetReinforcementMarker(hex, b.markerTable[size_t(slot)]);
-    }
-    b.modified = true;
+            edited.SetReinforcementMarker(hex, edited.markerTable[size_t(slot)]);
+    });
     return Redraw::All;
 }

@@ -35,8 +35,10 @@ public:
     // columns and rows (the diagonal hex neighbours are not followed).
     static std::vector<int> FillRegion(const Battle& battle, int hex);
 
-    Battle& battle() { return context_.battle; }
+    const Battle& battle() const { return context_.battle(); }
 
 private:
+    void Fill(Battle& b, int hex);
+
     EditorContext& context_;
 };

@@ -61,6 +61,84 @@ QSize MapPictureSize(const Battle& battle, const LoadedSymbolSet& set, int zoom)
     return {width, height};
 }
 
+namespace {
+
+// How a picture is cut into tiles: a tile of whole column and row pairs, drawn with a
+// margin of hexes around it wide enough that everything reaching into the tile is drawn
+// too. Origins on even columns and rows keep every hex where the whole map has it.
+struct TilePlan {
+    MapMetrics m;
+    int marginCols = 0, marginRows = 0, tileCols = 0, tileRows = 0;
+    int viewWidth() const { return (tileCols + 2 * marginCols) * m.columnStep; }
+    int viewHeight() const { return (tileRows + 2 * marginRows) * m.rowStep; }
+};
+
+TilePlan PlanTiles(const Battle& battle, const LoadedSymbolSet& set,
+                   const MapPictureOptions& options) {
+    TilePlan plan;
+    plan.m = MetricsFor(battle.settings, set, options.zoom);
+    const MapMetrics& m = plan.m;
+    const int reach = DrawingReach(battle, set, m, options.zoom);
+    plan.marginCols = RoundUpToEven((reach + m.columnStep - 1) / m.columnStep + 1);
+    plan.marginRows = RoundUpToEven((reach + m.rowStep - 1) / m.rowStep + 1);
+    plan.tileCols = RoundUpToEven(std::max(2, options.tilePixels / m.columnStep));
+    plan.tileRows = RoundUpToEven(std::max(2, options.tilePixels / m.rowStep));
+    return plan;
+}
+
+} // namespace
+
+int MapPictureBandRows(const Battle& battle, const LoadedSymbolSet& set,
+                       const MapPictureOptions& options) {
+    if (MapPictureSize(battle, set, options.zoom).isEmpty())
+        return 0;
+    const TilePlan plan = PlanTiles(battle, set, options);
+    return plan.tileRows * plan.m.rowStep;
+}
+
+QString DrawMapPictureRows(const Battle& battle, const LoadedSymbolSet& set,
+                           const MapPictureOptions& options, const PictureRows& picture,
+                           qint64* tileBufferBytes) {
+    // The renderer moves its battle's view; the battle shown elsewhere keeps its own.
+    Battle copy = battle;
+    copy.settings.zoomLevel = uint8_t(options.zoom);
+    copy.settings.viewOriginHex = 0;
+    MapRenderer renderer(copy, set, options.prefs);
+    renderer.tableColour = options.tableColour;
+    renderer.hexMask = options.hexMask;
+    const TilePlan plan = PlanTiles(copy, set, options);
+    const MapMetrics& m = plan.m;
+    if (!renderer.RebuildMapBuffer(plan.viewWidth(), plan.viewHeight(), {}))
+        return QStringLiteral("Map Buffer Mem Allocation Error.");
+    if (tileBufferBytes)
+        *tileBufferBytes = renderer.buffer().sizeInBytes();
+
+    const QRect band(0, picture.top, picture.size.width(), picture.bottom - picture.top);
+    const int tileHeight = plan.tileRows * m.rowStep;
+    for (int tileRow = band.top() / tileHeight * plan.tileRows;
+         tileRow * m.rowStep < band.bottom() + 1; tileRow += plan.tileRows)
+        for (int tileCol = 0; tileCol * m.columnStep < picture.size.width();
+             tileCol += plan.tileCols) {
+            const int originCol = std::max(0, tileCol - plan.marginCols);
+            const int originRow = std::max(0, tileRow - plan.marginRows);
+            copy.settings.viewOriginHex = m.hexAt(originRow, originCol);
+            renderer.RenderMap(RenderFull);
+            const QPoint to(tileCol * m.columnStep, tileRow * m.rowStep);
+            const QRect tile =
+                QRect(to, QSize(plan.tileCols * m.columnStep, tileHeight)).intersected(band);
+            const QPoint from = renderer.viewRect().topLeft() + tile.topLeft() -
+                                QPoint(originCol * m.columnStep, originRow * m.rowStep);
+            const QImage& buffer = renderer.buffer();
+            const size_t rowBytes = size_t(tile.width()) * sizeof(QRgb);
+            for (int y = 0; y < tile.height(); ++y)
+                std::copy_n(buffer.constScanLine(from.y() + y) + from.x() * qsizetype(sizeof(QRgb)),
+                            rowBytes,
+                            picture.bits + (tile.top() + y) * picture.bytesPerLine +
+                                tile.left() * qsizetype(sizeof(QRgb)));
+        }
+    return {};
+}
+
 MapPicture RenderMapPicture(const Battle& battle, const LoadedSymbolSet& set,
                             const MapPictureOptions& options) {
     MapPicture result;
@@ -76,52 +154,11 @@ MapPicture RenderMapPicture(const Battle& battle, const LoadedSymbolSet& set,
                            .arg(size.height());
         return result;
     }
-
-    // The renderer moves its battle's view; the battle shown elsewhere keeps its own.
-    Battle copy = battle;
-    copy.settings.zoomLevel = uint8_t(options.zoom);
-    copy.settings.viewOriginHex = 0;
-    MapRenderer renderer(copy, set, options.prefs);
-    renderer.tableColour = options.tableColour;
-    renderer.hexMask = options.hexMask;
-    const MapMetrics m = renderer.metrics();
-
-    // A tile of whole column and row pairs, drawn with a margin of hexes around it wide
-    // enough that everything reaching into the tile is drawn too. Origins on even columns
-    // and rows keep every hex where the whole map has it.
-    const int reach = DrawingReach(copy, set, m, options.zoom);
-    const int marginCols = RoundUpToEven((reach + m.columnStep - 1) / m.columnStep + 1);
-    const int marginRows = RoundUpToEven((reach + m.rowStep - 1) / m.rowStep + 1);
-    const int tileCols = RoundUpToEven(std::max(2, options.tilePixels / m.columnStep));
-    const int tileRows = RoundUpToEven(std::max(2, options.tilePixels / m.rowStep));
-    const int viewWidth = (tileCols + 2 * marginCols) * m.columnStep;
-    const int viewHeight = (tileRows + 2 * marginRows) * m.rowStep;
-    if (!renderer.RebuildMapBuffer(viewWidth, viewHeight, {})) {
+    const PictureRows rows{result.picture.bits(), result.picture.bytesPerLine(), size, 0,
+                           size.height()};
+    result.error = DrawMapPictureRows(battle, set, options, rows, &result.tileBufferBytes);
+    if (!result.error.isEmpty())
         result.picture = QImage();
-        result.error = QStringLiteral("Map Buffer Mem Allocation Error.");
-        return result;
-    }
-    result.tileBufferBytes = renderer.buffer().sizeInBytes();
-
-    for (int tileRow = 0; tileRow * m.rowStep < size.height(); tileRow += tileRows)
-        for (int tileCol = 0; tileCol * m.columnStep < size.width(); tileCol += tileCols) {
-            const int originCol = std::max(0, tileCol - marginCols);
-            const int originRow = std::max(0, tileRow - marginRows);
-            copy.settings.viewOriginHex = m.hexAt(originRow, originCol);
-            renderer.RenderMap(RenderFull);
-            const QPoint to(tileCol * m.columnStep, tileRow * m.rowStep);
-            const QRect tile = QRect(to, QSize(tileCols * m.columnStep, tileRows * m.rowStep))
-                                   .intersected(result.picture.rect());
-            const QPoint from = renderer.viewRect().topLeft() + to -
-                                QPoint(originCol * m.columnStep, originRow * m.rowStep);
-            const QImage& buffer = renderer.buffer();
-            const size_t rowBytes = size_t(tile.width()) * sizeof(QRgb);
-            for (int y = 0; y < tile.height(); ++y)
-                std::copy_n(buffer.constScanLine(from.y() + y) + from.x() * qsizetype(sizeof(QRgb)),
-                            rowBytes,
-                            result.picture.scanLine(tile.top() + y) +
-                                tile.left() * qsizetype(sizeof(QRgb)));
-        }
     return result;
 }
 

@@ -33,6 +33,24 @@ struct MapPicture {
 MapPicture RenderMapPicture(const Battle& battle, const LoadedSymbolSet& set,
                             const MapPictureOptions& options);
 
+// Rows top … bottom − 1 of a picture of `size` (Format_RGB32) at `bits`. Drawing disjoint
+// rows of one picture on several threads at once is safe: each call draws with its own
+// copy of the battle and its own renderer, and touches only its rows.
+struct PictureRows {
+    uchar* bits = nullptr;
+    qsizetype bytesPerLine = 0;
+    QSize size; // of the whole picture: MapPictureSize
+    int top = 0, bottom = 0;
+};
+// Draws those rows of the whole-map picture; returns the message of a failure, empty on
+// success. `tileBufferBytes`, when given, receives the size of the renderer's buffer.
+QString DrawMapPictureRows(const Battle& battle, const LoadedSymbolSet& set,
+                           const MapPictureOptions& options, const PictureRows& picture,
+                           qint64* tileBufferBytes = nullptr);
+// The height of a row of tiles: bands of rows cut at its multiples are each drawn once.
+int MapPictureBandRows(const Battle& battle, const LoadedSymbolSet& set,
+                       const MapPictureOptions& options);
+
 // Writes `picture` as a PNG file that replaces `path` only once it is complete. Returns the
 // message of a failure, empty on success.
 QString SaveMapPicture(const QImage& picture, const QString& path);

@@ -48,6 +48,12 @@ ScrollRange MapRenderer::verticalScroll() const {
     return valid() ? VerticalScroll(metrics(), visibleRows_, originHex()) : ScrollRange{};
 }
 
+MapRenderer::MapRenderer(Battle& battle, const LoadedSymbolSet& set, const DisplayPrefs& prefs)
+    : MapRenderer(battle, set, prefs, [&battle](int zoomLevel, int originHex) {
+          battle.settings.zoomLevel = uint8_t(zoomLevel);
+          battle.settings.viewOriginHex = originHex;
+      }) {}
+
 bool MapRenderer::RebuildMapBuffer(int viewWidth, int viewHeight, const MessageSink& sink) {
     buffer_ = QImage();
     viewWidth_ = std::max(viewWidth, 1);
@@ -64,10 +70,8 @@ bool MapRenderer::RebuildMapBuffer(int viewWidth, int viewHeight, const MessageS
     buffer_ = buffer;
     visibleCols_ = VisibleCols(m, viewWidth_);
     visibleRows_ = VisibleRows(m, viewHeight_);
-    BattleSettings& s = battle_.settings;
-    s.zoomLevel = uint8_t(zoomLevel());
-    const int origin = std::clamp(s.viewOriginHex, 0, m.hexCount() - 1);
-    s.viewOriginHex = ClampOrigin(m, m.col(origin), m.row(origin), visibleCols_, visibleRows_);
+    const int origin = std::clamp(battle_.settings.viewOriginHex, 0, m.hexCount() - 1);
+    SetView(zoomLevel(), ClampOrigin(m, m.col(origin), m.row(origin), visibleCols_, visibleRows_));
     hexPixel_.assign(size_t(m.hexCount()), QPoint());
     CurrentBlock();
     return true;
@@ -294,7 +298,7 @@ void MapRenderer::ScrollBy(int dCols, int dRows) {
     const int col = std::clamp(m.col(originHex()) + dCols, 0, m.mapCols - 1);
     const int row = std::clamp(m.row(originHex()) + dRows, 0, m.mapRows - 1);
     const int oldDrawing = block_.origin;
-    battle_.settings.viewOriginHex = m.hexAt(row, col);
+    SetView(zoomLevel(), m.hexAt(row, col));
     CurrentBlock();
     if (std::abs(dCols) > 2 || std::abs(dRows) > 2) {
         RenderBlock(RenderFull, buffer_.rect());
@@ -349,8 +353,9 @@ void MapRenderer::MovePixels(QPoint shift) {
 bool MapRenderer::ZoomInAt(int hex) {
     if (zoomLevel() >= kMaxZoom || !valid() || !battle_.IsHex(hex))
         return false;
-    battle_.settings.zoomLevel = uint8_t(zoomLevel() + 1);
-    battle_.settings.viewOriginHex = ZoomInOrigin(metrics(), hex, viewWidth_, viewHeight_);
+    const int level = zoomLevel() + 1;
+    SetView(level,
+            ZoomInOrigin(MetricsFor(battle_.settings, set_, level), hex, viewWidth_, viewHeight_));
     return true;
 }
 
@@ -358,8 +363,8 @@ bool MapRenderer::ZoomOutView() {
     if (zoomLevel() <= 0 || !valid())
         return false;
     const MapMetrics old = metrics();
-    battle_.settings.zoomLevel = uint8_t(zoomLevel() - 1);
-    battle_.settings.viewOriginHex =
-        ZoomOutOrigin(old, metrics(), originHex(), viewWidth_, viewHeight_);
+    const int level = zoomLevel() - 1;
+    SetView(level, ZoomOutOrigin(old, MetricsFor(battle_.settings, set_, level), originHex(),
+                                 viewWidth_, viewHeight_));
     return true;
 }

@@ -11,6 +11,9 @@
 #include <QColor>
 #include <QImage>
 
+#include <functional>
+#include <utility>
+
 #include <vector>
 
 class Battle;
@@ -35,8 +38,14 @@ enum RenderFlag {
 
 class MapRenderer {
 public:
-    MapRenderer(Battle& battle, const LoadedSymbolSet& set, const DisplayPrefs& prefs)
-        : battle_(battle), set_(set), prefs_(prefs) {}
+    // The zoom level and view origin are kept in the battle's settings (saved with it) but
+    // are no edit of the battle: the renderer hands them to writeView.
+    using ViewWriter = std::function<void(int zoomLevel, int originHex)>;
+    MapRenderer(const Battle& battle, const LoadedSymbolSet& set, const DisplayPrefs& prefs,
+                ViewWriter writeView)
+        : battle_(battle), set_(set), prefs_(prefs), writeView_(std::move(writeView)) {}
+    // A renderer of a battle of its own (pictures, tests): the view is written into it.
+    MapRenderer(Battle& battle, const LoadedSymbolSet& set, const DisplayPrefs& prefs);
 
     QColor tableColour = Qt::black;
     bool hexMask = true; // primary terrain through the set's shared hex mask
@@ -95,9 +104,12 @@ private:
     void ScrollBy(int dCols, int dRows);
     bool valid() const;
 
-    Battle& battle_;
+    void SetView(int zoomLevel, int originHex) { writeView_(zoomLevel, originHex); }
+
+    const Battle& battle_;
     const LoadedSymbolSet& set_;
     const DisplayPrefs& prefs_;
+    ViewWriter writeView_;
     QImage buffer_;
     int viewWidth_ = 0, viewHeight_ = 0;
     int visibleCols_ = 0, visibleRows_ = 0;

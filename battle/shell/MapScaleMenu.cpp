@@ -9,8 +9,10 @@ QMenu* AddMapScaleMenu(QMenu* preferences, int current, std::function<void(int)>
     menu->setObjectName(QStringLiteral("MapScale"));
     auto* group = new QActionGroup(menu);
     group->setExclusive(true);
-    for (int scale = kMinMapScale; scale <= kMaxMapScale; ++scale) {
-        QAction* a = menu->addAction(QString::number(scale) + QChar(0x00d7));
+    for (int scale = kDesktopMapScale; scale <= kMaxMapScale; ++scale) {
+        QAction* a =
+            menu->addAction(scale == kDesktopMapScale ? QStringLiteral("As the Desktop")
+                                                      : QString::number(scale) + QChar(0x00d7));
         a->setObjectName(QStringLiteral("MapScale%1").arg(scale));
         a->setCheckable(true);
         a->setChecked(scale == current);

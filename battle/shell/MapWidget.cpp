@@ -29,21 +29,24 @@ void MapWidget::ShowMap() {
 }
 
 void MapWidget::SetScale(int scale) {
-    scale_ = std::clamp(scale, kMinMapScale, kMaxMapScale);
+    scale_ = scale == kDesktopMapScale ? scale : std::clamp(scale, kMinMapScale, kMaxMapScale);
     enlarged_ = QImage();
     update();
 }
 
+MapScaleGeometry MapWidget::scaleGeometry() const {
+    return MapScaleGeometry::For(scale_, devicePixelRatioF());
+}
+
 int MapWidget::viewWidth() const {
-    return std::max(width() / scale_, 1);
+    return scaleGeometry().BufferSize(size()).width();
 }
 int MapWidget::viewHeight() const {
-    return std::max(height() / scale_, 1);
+    return scaleGeometry().BufferSize(size()).height();
 }
 
 QPoint MapWidget::Unscaled(QPointF p) const {
-    const QPoint at = p.toPoint();
-    return QPoint(at.x() / scale_, at.y() / scale_);
+    return scaleGeometry().ToBuffer(p);
 }
 
 void MapWidget::ShowMapPart(const QRect& viewPart) {
@@ -51,7 +54,7 @@ void MapWidget::ShowMapPart(const QRect& viewPart) {
         ShowMap();
         return;
     }
-    update(QRect(viewPart.topLeft() * scale_, viewPart.size() * scale_));
+    update(scaleGeometry().ToLogical(viewPart));
 }
 
 void MapWidget::paintEvent(QPaintEvent* event) {
@@ -60,22 +63,23 @@ void MapWidget::paintEvent(QPaintEvent* event) {
         // One copy of the view rectangle, unscaled or enlarged by pixel replication; only
         // the part to be repainted is enlarged.
         const QRect view = renderer_.viewRect();
+        const MapScaleGeometry g = scaleGeometry();
         painter.fillRect(event->rect(), Qt::black);
-        if (scale_ == 1) {
+        if (g.oneToOne()) {
             painter.drawImage(QPoint(0, 0), renderer_.buffer(), view);
         } else {
-            const QRect asked = event->rect();
-            const QRect part = QRect(QPoint(asked.left() / scale_, asked.top() / scale_),
-                                     QPoint(asked.right() / scale_, asked.bottom() / scale_))
-                                   .intersected(QRect(QPoint(0, 0), view.size()));
+            // Enlarged in device pixels, and shown one to one on the screen's pixels.
+            const QRect part =
+                g.ToBuffer(event->rect()).intersected(QRect(QPoint(0, 0), view.size()));
             if (part.isEmpty())
                 return;
-            ScaleView(renderer_.buffer(), part.translated(view.topLeft()), scale_, enlarged_);
-            painter.drawImage(part.topLeft() * scale_, enlarged_);
+            ScaleView(renderer_.buffer(), part.translated(view.topLeft()), g.scale, enlarged_);
+            enlarged_.setDevicePixelRatio(g.ratio);
+            painter.drawImage(QPointF(part.topLeft() * g.scale) / g.ratio, enlarged_);
         }
         // The brush outline is in view coordinates: at a scale its lines grow with the map.
         if (!overlay_.empty()) {
-            painter.scale(scale_, scale_);
+            painter.scale(g.scale / g.ratio, g.scale / g.ratio);
             painter.setPen(QPen(Qt::white, 1));
             painter.drawLines(overlay_.data(), int(overlay_.size()));
         }
@@ -106,7 +110,7 @@ void MapWidget::SetOverlay(std::vector<QLine> lines) {
                         (lines.empty() ? QRect() : LinesBounds(lines));
     overlay_ = std::move(lines);
     if (!dirty.isEmpty())
-        update(QRect(dirty.topLeft() * scale_, dirty.size() * scale_));
+        update(scaleGeometry().ToLogical(dirty));
 }
 
 void MapWidget::leaveEvent(QEvent*) {

@@ -1,8 +1,11 @@
 #pragma once
 // MapWin: shows the view rectangle of the map buffer, or the logo while no battle is
-// shown, and forwards the mouse to the main window. At a map scale above 1 the buffer is
-// drawn for a fraction of the widget's size and shown enlarged; every position the widget
-// reports is then in the buffer's pixels, so the map code never sees the scale.
+// shown, and forwards the mouse to the main window. At a map scale above the desktop's
+// own the buffer is drawn for a fraction of the widget's size and shown enlarged; every
+// position the widget reports is in the buffer's pixels, so the map code never sees the
+// scale.
+
+#include "DisplayScale.h"
 
 #include <QImage>
 #include <QLine>
@@ -27,9 +30,12 @@ public:
     void SetOverlay(std::vector<QLine> lines);
     const std::vector<QLine>& overlay() const { return overlay_; }
 
-    // 1 … 3; other values are taken as the nearest of them.
+    // 1 … 3 screen pixels a map pixel, or kDesktopMapScale to follow the desktop; other
+    // values are taken as the nearest scale.
     void SetScale(int scale);
     int scale() const { return scale_; }
+    // The scale in force on the screen the widget is on.
+    MapScaleGeometry scaleGeometry() const;
     // The size the map buffer is drawn for: the widget's size divided by the scale.
     int viewWidth() const;
     int viewHeight() const;
@@ -54,7 +60,7 @@ private:
     bool showingMap_ = false;
     std::vector<QLine> overlay_;
     int wheelRemainder_ = 0;
-    int scale_ = 1;
+    int scale_ = kDesktopMapScale;
     QImage enlarged_; // the part being repainted at the scale, kept between paints
     QPoint Unscaled(QPointF p) const;
 };

@@ -75,12 +75,12 @@ QImage LoadPicture(const QString& folder, const QString& name) {
 } // namespace
 
 TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget* parent)
-    : QMainWindow(parent), programFolder_(programFolder),
-      sounds_(programFolder), context_{battle_,       symbols_, definitions_, sounds_,
-                                       programFolder, {},       {},           {}},
-      renderer_(battle_, symbols_, prefs), commands_(context_) {
+    : QMainWindow(parent), programFolder_(programFolder), sounds_(programFolder),
+      context_{document_, document_.symbols(), definitions_, sounds_, programFolder, {}, {}, {}},
+      renderer_(document_.battle(), document_.symbols(), prefs,
+                [this](int zoomLevel, int originHex) { document_.SetView(zoomLevel, originHex); }),
+      commands_(context_) {
     setObjectName(QStringLiteral("MainForm"));
-    context_.history = &history_;
     setWindowTitle(kProgramCaption);
     setMinimumSize(kMinWidth, kMinHeight);
     if (warnings)
@@ -122,7 +122,13 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
              newMap_.get(), modifyBattle_.get(), selectTer_.get(), addBase_.get(), addVHex_.get(),
              addLocation_.get(), addUnit_.get()})
         GuardLatin1Fields(dialog, [this](const QString& reason) { ShowRefusal(reason); });
-    recovery_ = std::make_unique<BattleRecovery>(*this, RecoveryFolder());
+    recovery_ = std::make_unique<BattleRecovery>(document_, RecoveryFolder(), programFolder_,
+                                                 context_.messages, this);
+    recovery_->askToSaveChanges = [this] { return AskToSaveChanges(); };
+    recovery_->onRestored = [this] {
+        context_.hexMask = document_.symbols().realHex != 0;
+        ActivateBattle(true);
+    };
     mapPictureExport_ = std::make_unique<MapPictureExport>(this);
     chooseOpenPath = [this](const QString& title, const QString& folder, const QString& filter) {
         return ChooseFileIn(this, QFileDialog::AcceptOpen, title, folder, filter);
@@ -166,8 +172,10 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
     }
     const QString icons = FindEntry(programFolder_, QStringLiteral("icons"));
     context_.iconPicture = LoadPicture(icons, QStringLiteral("sword.bmp"));
-    battle_.settings.symbolSetName = "varnholm";
-    battle_.settings.iconName = "sword";
+    document_.SetUpEmpty([](Battle& b) {
+        b.settings.symbolSetName = "varnholm";
+        b.settings.iconName = "sword";
+    });
     LoadDefinitions(programFolder_, definitions_, context_.messages);
     ClearHexInfo();
     // Opens centred on the screen, or where it stood when it last closed.
@@ -238,6 +246,7 @@ QAction* TMainForm::AddAction(QMenu* menu, const QString& name, const QString& c
 void TMainForm::CreateMenus() {
     MainFormActions& a = actions_;
     QMenu* file = menuBar()->addMenu(QStringLiteral("File "));
+    a.fileMenu = file;
     a.openMapFile = AddAction(file, "OpenMapFile1", "Open Battle", &TMainForm::OpenMapFileClick);
     a.openMapFile->setShortcut(QKeySequence::Open);
     a.createNewMap =
@@ -260,14 +269,16 @@ void TMainForm::CreateMenus() {
     }
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
+    a.editMenu = edit;
     a.undo = AddAction(edit, "Undo1", "Undo", &TMainForm::UndoClick, false);
     a.undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
     a.redo = AddAction(edit, "Redo1", "Redo", &TMainForm::RedoClick, false);
     a.redo->setShortcuts(
         {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
-    history_.changed = [this] { UpdateEditMenu(); };
+    document_.changed = [this] { UpdateEditMenu(); };
 
     QMenu* battle = menuBar()->addMenu(QStringLiteral("Battle"));
+    a.battleMenu = battle;
     a.modifyScenario = AddAction(battle, "ModifyScenario1", "Battle Settings",
                                  &TMainForm::ModifyScenario1Click, false);
     a.information =
@@ -278,14 +289,17 @@ void TMainForm::CreateMenus() {
         AddAction(battle, "BtlMapInfo", "Map Information", &TMainForm::InformationClick, false);
 
     QMenu* terrain = menuBar()->addMenu(QStringLiteral("Terrain"));
+    a.terrainMenu = terrain;
     a.placePrimary = AddModeAction(terrain, "PlaceLv1Ter", "Place Primary Terrain",
                                    [this] { TerrainCommand(ModePlacePrimary); });
     a.fillPrimary = AddModeAction(terrain, "FillPrime", "Fill Primary Terrain",
                                   [this] { TerrainCommand(ModeFillPrimary); });
     a.placeSecondary = AddModeAction(terrain, "PlaceLv2Ter", "Place Secondary Terrain",
                                      [this] { TerrainCommand(ModeAddSecondary); });
+    AddBrushItems(terrain);
 
     QMenu* units = menuBar()->addMenu(QStringLiteral("Units"));
+    a.unitsMenu = units;
     const auto mode = [this](int m) { return [this, m] { SetMode(m); }; };
     a.addModifyUnit = AddModeAction(units, "AddModifyUnit1", "Add/Modify Units", mode(ModeUnits));
     a.westOB = AddModeAction(units, "WestOB", "Western Forces Order of Battle",
@@ -308,6 +322,7 @@ void TMainForm::CreateMenus() {
     a.pasteUnit = AddModeAction(units, "PasteUnit1", "Paste Unit", mode(ModePasteUnit));
 
     QMenu* special = menuBar()->addMenu(QStringLiteral("Special Hexes"));
+    a.specialMenu = special;
     a.specialHexMarkers = AddAction(special, "SetSpecialHexMarkers1", "Set Special Hex Markers",
                                     &TMainForm::SetHexMarkersClick, false);
     a.addModifyObjective = AddModeAction(special, "AddModifyObjective1",
@@ -316,9 +331,11 @@ void TMainForm::CreateMenus() {
                                 &TMainForm::PlaceCaltrops1Click, false);
 
     QMenu* mapText = menuBar()->addMenu(QStringLiteral("Map Text"));
+    a.mapTextMenu = mapText;
     a.mapText = AddModeAction(mapText, "MapText", "Add/Modify Map Text", mode(ModeMapText));
 
     QMenu* preferences = menuBar()->addMenu(QStringLiteral("Preferences"));
+    a.preferencesMenu = preferences;
     for (const PreferenceToggle& t : PreferenceToggles()) {
         a.*(t.action) =
             AddModeAction(preferences, t.name, t.on, [this, &t] { TogglePreference(t); });
@@ -334,8 +351,10 @@ void TMainForm::CreateMenus() {
             Warn(context_.messages, QStringLiteral("Could not save the preferences."));
         FormResize();
     });
+    AddZoomKeys(preferences);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    a.helpMenu = help;
     a.helpIndex = AddAction(help, "HelpIndex", "Contents", &TMainForm::HelpIndexClick);
     a.keywordSearch =
         AddAction(help, "KeywordSearch1", "Keyword Search", &TMainForm::KeywordSearch1Click);
@@ -440,14 +459,13 @@ void TMainForm::showEvent(QShowEvent* event) {
 void TMainForm::FormActivate() {
     activated_ = true;
     closing = false;
-    battle_.modified = false;
-    battleActive = false;
     commandMode = ModeNone;
-    context_.dialogValue = 0;
     prefs = DisplayPrefs{};
-    battle_.settings.saveViewPosition = 1;
+    document_.SetUpEmpty([](Battle& b) {
+        b.settings.saveViewPosition = 1;
+        b.settings.tableColour = 0;
+    });
     context_.terrainSelection = 0;
-    battle_.settings.tableColour = 0;
     renderer_.tableColour = Qt::black;
     const QString bmps = FindEntry(programFolder_, QStringLiteral("bmps"));
     context_.palette = LoadPicture(bmps, QStringLiteral("ketpal.bmp"));
@@ -477,7 +495,7 @@ void TMainForm::FormResize() {
     scrollVert_->setGeometry(w + 1, 0, kScrollBarThickness, h + 1);
     scrollHorz_->setGeometry(0, h + 1, w, kScrollBarThickness);
     mPanel_->setGeometry(0, h + 1 + kScrollBarThickness, clientW, kPanelHeight);
-    if (battleActive) {
+    if (battleActive()) {
         if (renderer_.RebuildMapBuffer(mapWin_->viewWidth(), mapWin_->viewHeight(),
                                        context_.messages)) {
             SetScrollBars();
@@ -529,16 +547,17 @@ void TMainForm::EnableBattleCommands(bool enable) {
         if (key)
             key->setEnabled(enable);
     }
-    a.objectiveList->setEnabled(enable && battle_.objectives().count() > 0);
-    a.saveMapFile->setEnabled(enable && !untitled);
-    a.saveUntitledKey->setEnabled(enable && untitled);
+    a.objectiveList->setEnabled(enable && document_.battle().objectives().count() > 0);
+    a.saveMapFile->setEnabled(enable && !untitled());
+    a.saveUntitledKey->setEnabled(enable && untitled());
     // No paste without a battle; the next battle may take the unit copied before.
     a.pasteUnit->setEnabled(enable && unitCopied_);
     UpdateEditMenu();
 }
 
 void TMainForm::SetSideCaptions() {
-    const QString a = battle_.settings.sideAName.text(), b = battle_.settings.sideBName.text();
+    const QString a = document_.battle().settings.sideAName.text(),
+                  b = document_.battle().settings.sideBName.text();
     actions_.westOB->setText(a + QStringLiteral(" Order of Battle"));
     actions_.eastOB->setText(b + QStringLiteral(" Order of Battle"));
     actions_.westRForce->setText(a + QStringLiteral(" Reinforcement Schedule"));
@@ -546,9 +565,10 @@ void TMainForm::SetSideCaptions() {
 }
 
 void TMainForm::SetSaveMapPosCaption() {
-    actions_.saveMapPos->setText(
-        QStringLiteral("Save Map Position is ") +
-        (battle_.settings.saveViewPosition ? QStringLiteral("On") : QStringLiteral("Off")));
+    actions_.saveMapPos->setText(QStringLiteral("Save Map Position is ") +
+                                 (document_.battle().settings.saveViewPosition
+                                      ? QStringLiteral("On")
+                                      : QStringLiteral("Off")));
 }
 
 void TMainForm::UpdateRecentItems() {

@@ -1,11 +1,12 @@
 #pragma once
 // The battle editor's main window: menus, the map with its scroll bars, the information
 // panels, the zoom buttons and the status line; the command modes and the open, new,
-// save and exit flows. The battle and its set are owned here and lent to the dialogs.
+// save and exit flows. The battle document (the battle, its history, its set and its file)
+// is owned here and lent to the dialogs; every change of the battle goes through it.
 
 #include "Battle.h"
+#include "BattleDocument.h"
 #include "BattleFileGuard.h"
-#include "BattleHistory.h"
 #include "CommandModes.h"
 #include "Definitions.h"
 #include "DragStroke.h"
@@ -62,20 +63,20 @@ public:
     ~TMainForm() override;
 
     // State ---------------------------------------------------------------------------
-    bool battleActive = false;
-    bool untitled = false;
+    bool battleActive() const { return document_.shown(); }
+    bool untitled() const { return document_.untitled(); }
+    const QString& battlePath() const { return document_.path(); }
     bool closing = false;
     int commandMode = ModeNone;
     int previousMode = ModeNone;
-    QString battlePath;
     int lastMouseX = 0;
     int lastMouseY = 0;
     DisplayPrefs prefs;
     QStringList recentBattles;
 
-    Battle& battle() { return battle_; }
-    // Undo and redo of the battle shown; every change is recorded as a step around it.
-    BattleHistory& history() { return history_; }
+    const Battle& battle() const { return document_.battle(); }
+    // The battle shown, its undo history, set and file.
+    BattleDocument& document() { return document_; }
     EditorContext& context() { return context_; }
     MapRenderer& renderer() { return renderer_; }
     SoundEffects& sounds() { return sounds_; }
@@ -181,8 +182,6 @@ public:
     // Edit menu -----------------------------------------------------------------------
     void UndoClick();
     void RedoClick();
-    // Runs action as one undo step named caption; true when it changed the battle.
-    bool RecordStep(const QString& caption, const std::function<void()>& action);
     // The step caption of a map command mode ("Place Primary Terrain", …).
     static QString MapStepCaption(int mode, Qt::MouseButton button);
 
@@ -212,6 +211,9 @@ private:
     void RefreshHexInfo();
     void UpdateBrushOutline();
     void CreatePaintCommands();
+    // The Terrain menu's brushes and import, the Preferences menu's zoom keys.
+    void AddBrushItems(QMenu* terrain);
+    void AddZoomKeys(QMenu* preferences);
     void KeepCommandKeysOnTheMap();
     // Alt+letter for the menus, F1 for help, Ctrl+S for a battle never saved.
     void AddMenuKeys();
@@ -247,15 +249,14 @@ private:
     int AskWithoutWaitCursor(int number, int mode);
 
     QString programFolder_;
-    Battle battle_;
-    BattleHistory history_{battle_};
-    LoadedSymbolSet symbols_;
+    BattleDocument document_;
     Definitions definitions_;
     SoundEffects sounds_;
     EditorContext context_;
     MapRenderer renderer_;
     MapCommands commands_;
     DragStroke stroke_{commands_};
+    std::optional<BattleDocument::Visit> strokeStep_; // the step of the stroke held
     bool activated_ = false;
     bool unitCopied_ = false;   // the battle's unit clipboard holds a copied or cut unit
     BattleFileStamp fileStamp_; // the battle file as this window last read or wrote it

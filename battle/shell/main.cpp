@@ -1,14 +1,21 @@
-// fmbattle: the battle editor. It works in the current directory when that is a program
-// folder, otherwise in the user's own folder; a battle file named on the command line is
-// opened once the window is shown.
+// fmbattle: the battle editor. A program lying in a program folder works in the current
+// directory (or its own folder); an installed one in the user's own folder. A battle file
+// named on the command line is opened once the window is shown.
 #include "ProgramStart.h"
+#include "StartArguments.h"
 #include "TMainForm.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
 
 namespace {
+
+const ProgramHelp kHelp = {
+    QStringLiteral("fmbattle"), QStringLiteral("usage: fmbattle [BATTLE.scn]"),
+    QStringLiteral("The Fieldmark battle editor: lays out battles of a hex-map wargame.\n"
+                   "BATTLE.scn is opened once the window is shown.\n")};
 
 // After the questions of the start (a recovery copy to restore) are answered: a restored
 // battle is then asked about like any other before it is replaced.
@@ -24,9 +31,14 @@ void OpenAtStart(TMainForm& window, const QString& path) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> status = AnswerBeforeStart(argc, argv, kHelp))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Field Mark"));
-    const ProgramStart start = PrepareProgramStart(QStringLiteral("usage: fmbattle [BATTLE.scn]"));
+    QApplication::setApplicationVersion(ProgramVersion());
+    QApplication::setDesktopFileName(QStringLiteral("org.fieldmark.fmbattle"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("fmbattle")));
+    const ProgramStart start = PrepareProgramStart(kHelp.usage);
     if (!start.proceed)
         return 2;
     if (!start.folder.copy.ok)

@@ -8,6 +8,8 @@
 #include "UnitStrength.h" // the definition tables of the battle data library
 #include "VarnholmNumbers.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -311,4 +313,40 @@ TEST_F(SampleBattle, MapTextsNameTheirPlacesAtEveryZoomLevel) {
         EXPECT_EQ(t.style & 0x0f, 9) << name;
         EXPECT_EQ(battle().hex(t.hex).mapTextNo, &t - &*battle().mapTexts().begin() + 1) << name;
     }
+}
+
+// The sample battle copied somewhere its set is not, as a file manager opens a battle
+// saved outside the program folder: the set is found in the other folders, or the message
+// names it and every folder looked in.
+TEST(BattleAwayFromItsSet, IsDrawnWithTheSetOfTheOtherFoldersOrSaysWhereItLooked) {
+    const QString folder = GeneratedProgramFolder();
+    ASSERT_FALSE(folder.isEmpty()) << "the generators did not run";
+    QTemporaryDir away;
+    const QString copy = away.filePath("Downloads/ford.scn");
+    QDir().mkpath(away.filePath("Downloads"));
+    ASSERT_TRUE(QFile::copy(folder + "/Battles/sample.scn", copy));
+    QStringList messages;
+    const MessageSink sink = [&](const QString&, const QString& text) { messages << text; };
+
+    Battle battle;
+    LoadedSymbolSet set;
+    QString current;
+    const QString elsewhere = away.filePath("nothing-here");
+    EXPECT_EQ(OpenBattle(copy, battle, set, current, sink, {elsewhere, folder + "/Battles"}),
+              OpenOutcome::Opened);
+    EXPECT_TRUE(messages.isEmpty()) << qPrintable(messages.join('\n'));
+    EXPECT_TRUE(set.loaded());
+    EXPECT_EQ(current, copy);
+
+    Battle again;
+    LoadedSymbolSet none;
+    EXPECT_EQ(OpenBattle(copy, again, none, current, sink, {elsewhere, away.filePath("Downloads")}),
+              OpenOutcome::SetFailed);
+    ASSERT_EQ(messages.size(), 1);
+    const QString& said = messages.front();
+    EXPECT_TRUE(said.contains("\"varnholm\"")) << qPrintable(said);
+    EXPECT_TRUE(said.contains("varnholm.set")) << qPrintable(said);
+    // Each folder once, the battle's own first.
+    EXPECT_TRUE(said.endsWith(away.filePath("Downloads") + "\n" + elsewhere)) << qPrintable(said);
+    EXPECT_FALSE(none.loaded());
 }

@@ -2,11 +2,15 @@
 
 #include "ValueSteps.h"
 
+namespace {
+const QString kStructureStep = QStringLiteral("Structure Changes");
+} // namespace
+
 void AddBaseLogic::FormActivate() {
     arrowPosition_ = kArrowMiddle;
     const HexRecord* hex = CurrentHex();
     shown_ = hex ? hex->structureNo : 0;
-    if (!context_.battle.structures().valid(shown_))
+    if (!context_.battle().structures().valid(shown_))
         shown_ = 0;
     new_ = false;
     list_ = MakeTerrainList(context_.symbols);
@@ -19,11 +23,11 @@ void AddBaseLogic::FormActivate() {
     addEnabled_ = shown_ == 0;
     sideAEnabled_ = sideBEnabled_ = true;
     if (shown_ != 0)
-        Load(context_.battle.structures()[shown_]);
+        Load(context_.battle().structures()[shown_]);
 }
 
 void AddBaseLogic::AddBtnClick() {
-    if (context_.battle.structures().full()) {
+    if (context_.battle().structures().full()) {
         context_.Refuse(QStringLiteral("The battle holds the most structures it has room for."));
         return;
     }
@@ -47,19 +51,19 @@ void AddBaseLogic::AddBtnClick() {
 }
 
 int AddBaseLogic::Button1Click() {
-    Battle& battle = context_.battle;
     if (new_) {
-        if (!battle.structures().full()) {
-            const int n = battle.AddStructure(Record(), context_.currentHex);
+        if (!context_.battle().structures().full()) {
+            int n = 0;
+            context_.Edit(kStructureStep,
+                          [&](Battle& b) { n = b.AddStructure(Record(), context_.currentHex); });
             if (n != 0) {
                 shown_ = n;
                 new_ = false;
             }
         }
     } else if (shown_ != 0) {
-        battle.UpdateStructure(shown_, Record());
+        context_.Edit(kStructureStep, [&](Battle& b) { b.UpdateStructure(shown_, Record()); });
     }
-    battle.modified = true;
     return 1;
 }
 
@@ -67,7 +71,7 @@ int AddBaseLogic::RemBtnClick() {
     // A structure prepared by "Add" and never stored is only dropped: there is no record
     // to take out, and no later record may move into its place.
     if (!new_ && shown_ != 0)
-        context_.battle.DeleteStructure(shown_);
+        context_.Edit(kStructureStep, [&](Battle& b) { b.DeleteStructure(shown_); });
     new_ = false;
     shown_ = 0;
     return 1;
@@ -104,15 +108,15 @@ void AddBaseLogic::BSideBtnClick() {
 }
 
 const HexRecord* AddBaseLogic::CurrentHex() const {
-    const Battle& battle = context_.battle;
+    const Battle& battle = context_.battle();
     return battle.IsHex(context_.currentHex) ? &battle.hex(context_.currentHex) : nullptr;
 }
 
 int AddBaseLogic::UnitSideOnHex() const {
     const HexRecord* hex = CurrentHex();
-    if (!hex || !context_.battle.units().valid(hex->unitNo))
+    if (!hex || !context_.battle().units().valid(hex->unitNo))
         return 0;
-    return context_.battle.unit(hex->unitNo).side;
+    return context_.battle().unit(hex->unitNo).side;
 }
 
 void AddBaseLogic::Load(const StructureRecord& r) {
@@ -134,7 +138,7 @@ void AddBaseLogic::Load(const StructureRecord& r) {
 StructureRecord AddBaseLogic::Record() const {
     StructureRecord r;
     if (!new_ && shown_ != 0)
-        r = context_.battle.structures()[shown_]; // keeps reserved1
+        r = context_.battle().structures()[shown_]; // keeps reserved1
     else
         r.reserved1 = 0;
     r.hex = context_.currentHex;

@@ -34,8 +34,8 @@ public:
     bool sideAChecked() const { return sideA_; }
     bool sideAEnabled() const { return sideAEnabled_; }
     bool sideBEnabled() const { return sideBEnabled_; }
-    QString sideACaption() const { return context_.battle.settings.sideAName.text(); }
-    QString sideBCaption() const { return context_.battle.settings.sideBName.text(); }
+    QString sideACaption() const { return context_.battle().settings.sideAName.text(); }
+    QString sideBCaption() const { return context_.battle().settings.sideBName.text(); }
     // The groups "Faction", "Name", "Symbol" and "Statistics".
     bool groupsEnabled() const { return groupsEnabled_; }
     bool addEnabled() const { return addEnabled_; }

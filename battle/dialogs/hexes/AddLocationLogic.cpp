@@ -4,12 +4,16 @@
 
 #include <algorithm>
 
+namespace {
+const QString kMapTextStep = QStringLiteral("Map Text Changes");
+} // namespace
+
 void AddLocationLogic::FormActivate() {
     arrowPosition_ = kArrowMiddle;
     draft_ = MapTextDraft();
     draft_.fontName = QString::fromLatin1(kDefaultFont);
     level_ = 1;
-    const Battle& battle = context_.battle;
+    const Battle& battle = context_.battle();
     shown_ = battle.IsHex(context_.currentHex) ? battle.hex(context_.currentHex).mapTextNo : 0;
     if (!battle.mapTexts().valid(shown_))
         shown_ = 0;
@@ -74,7 +78,7 @@ void AddLocationLogic::LocTextChange(const QString& text) {
 }
 
 void AddLocationLogic::NewBtnClick() {
-    Battle& battle = context_.battle;
+    const Battle& battle = context_.battle();
     if (shown_ != 0)
         return;
     if (battle.mapTexts().full()) {
@@ -88,13 +92,16 @@ void AddLocationLogic::NewBtnClick() {
     fresh.sizes = {8, 12, 16};
     fresh.positions = {1, 1, 1};
     fresh.remainder = kNewRemainder;
-    const int n = battle.AddMapText(MapTextRecord(), context_.currentHex);
-    if (n == 0)
-        return;
-    draft_ = fresh;
-    shown_ = n;
-    level_ = 1;
-    Store();
+    // The record and its text are one change.
+    context_.Edit(kMapTextStep, [&](Battle& b) {
+        const int n = b.AddMapText(MapTextRecord(), context_.currentHex);
+        if (n == 0)
+            return;
+        draft_ = fresh;
+        shown_ = n;
+        level_ = 1;
+        b.UpdateMapText(shown_, Record());
+    });
 }
 
 int AddLocationLogic::ExitBtnClick() {
@@ -105,7 +112,7 @@ int AddLocationLogic::ExitBtnClick() {
 
 int AddLocationLogic::RemveBtnClick() {
     if (shown_ != 0)
-        context_.battle.DeleteMapText(shown_);
+        context_.Edit(kMapTextStep, [&](Battle& b) { b.DeleteMapText(shown_); });
     shown_ = 0;
     return 1;
 }
@@ -148,8 +155,7 @@ MapTextRecord AddLocationLogic::Record() const {
 }
 
 void AddLocationLogic::Store() {
-    context_.battle.UpdateMapText(shown_, Record());
-    context_.battle.modified = true;
+    context_.Edit(kMapTextStep, [&](Battle& b) { b.UpdateMapText(shown_, Record()); });
 }
 
 QColor MapTextColour(uint32_t value) {

@@ -28,7 +28,7 @@ public:
 
 private:
     void ShowSlotSymbol();
-    bool UpdateReinforcementHexes(int side, int symbol); // true when a hex changed
+    static void UpdateReinforcementHexes(Battle& battle, int side, int symbol);
 
     EditorContext& context_;
     TerrainList list_;

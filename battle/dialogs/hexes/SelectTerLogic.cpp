@@ -29,56 +29,41 @@ void SelectTerLogic::TerListClick(int row) {
     ShowStep();
 }
 
-// Each edit is an undo step; the edits of one terrain in a row join into one.
+void SelectTerLogic::EditShown(const std::function<void(TerrainAttr&)>& change) {
+    const TerrainAttr* attr = ShownAttr();
+    if (!attr)
+        return;
+    const size_t symbol = size_t(shown_);
+    context_.Edit(
+        kAttributesStep, [&](Battle& b) { change(b.terrainAttrs[symbol]); }, attr);
+}
+
 void SelectTerLogic::ElvUpDnClick(bool up) {
-    if (TerrainAttr* attr = ShownAttr()) {
-        const HistoryStep step(context_.history, kAttributesStep, attr);
-        Step(attr->elevation, up, 0, 10);
-    }
+    EditShown([&](TerrainAttr& a) { StepInRange(a.elevation, up, {0, 10}); });
 }
 
 void SelectTerLogic::CpmUpDnClick(bool up) {
-    TerrainAttr* attr = ShownAttr();
-    if (!attr)
-        return;
-    const HistoryStep step(context_.history, kAttributesStep, attr);
-    // Compared unsigned: a negative cost from a file counts as above 13 and steps down to
-    // 13 rather than further away.
-    const unsigned cost = unsigned(attr->costPerMove);
-    if (up && cost < 13)
-        attr->costPerMove = int(cost) + 1;
-    else if (!up && cost != 0)
-        attr->costPerMove = cost > 13 ? 13 : int(cost) - 1;
-    else
-        return;
-    context_.battle.modified = true;
+    EditShown([&](TerrainAttr& a) {
+        // Compared unsigned: a negative cost from a file counts as above 13 and steps down
+        // to 13 rather than further away.
+        const unsigned cost = unsigned(a.costPerMove);
+        if (up && cost < 13)
+            a.costPerMove = int(cost) + 1;
+        else if (!up && cost != 0)
+            a.costPerMove = cost > 13 ? 13 : int(cost) - 1;
+    });
 }
 
 void SelectTerLogic::DefUpDnClick(bool up) {
-    if (TerrainAttr* attr = ShownAttr()) {
-        const HistoryStep step(context_.history, kAttributesStep, attr);
-        Step(attr->defenceModifier, up, -8, 8);
-    }
+    EditShown([&](TerrainAttr& a) { StepInRange(a.defenceModifier, up, {-8, 8}); });
 }
 
 void SelectTerLogic::SymNameChange(const QString& text) {
-    TerrainAttr* attr = ShownAttr();
-    if (!attr)
-        return;
+    const TerrainAttr* attr = ShownAttr();
     const QString name = text.left(kNameChars);
-    if (attr->name.text() == name)
+    if (!attr || attr->name.text() == name)
         return;
-    const HistoryStep step(context_.history, kAttributesStep, attr);
-    attr->name.assign(name);
-    context_.battle.modified = true;
-}
-
-// The attributes are saved with the battle: a change must make leaving ask to save it.
-void SelectTerLogic::Step(int& value, bool up, int low, int high) {
-    const int before = value;
-    StepInRange(value, up, {low, high});
-    if (value != before)
-        context_.battle.modified = true;
+    EditShown([&](TerrainAttr& a) { a.name.assign(name); });
 }
 
 int SelectTerLogic::Button3Click() {
@@ -88,9 +73,9 @@ int SelectTerLogic::Button3Click() {
 
 QString SelectTerLogic::caption() const {
     switch (kind) {
-    case KindPrimary:
+    case PickerPrimary:
         return QStringLiteral("Primary Terrain");
-    case KindFill:
+    case PickerFill:
         return QStringLiteral("Primary Terrain Fill");
     default:
         return QStringLiteral("Secondary Terrain");
@@ -102,14 +87,10 @@ QString SelectTerLogic::name() const {
     return attr ? attr->name.text() : QString();
 }
 
-TerrainAttr* SelectTerLogic::ShownAttr() {
+const TerrainAttr* SelectTerLogic::ShownAttr() const {
     if (shown_ < 0 || shown_ >= kMaxTerrainAttrs)
         return nullptr;
-    return &context_.battle.terrainAttrs[size_t(shown_)];
-}
-
-const TerrainAttr* SelectTerLogic::ShownAttr() const {
-    return const_cast<SelectTerLogic*>(this)->ShownAttr();
+    return &context_.battle().terrainAttrs[size_t(shown_)];
 }
 
 QString SelectTerLogic::ValueText(int TerrainAttr::*field) const {

@@ -3,12 +3,12 @@
 // edits the battle's attributes of the shown terrain (name, elevation, cost per move,
 // defensive modifier) at once, so they stay whichever way the picker ends.
 
+#include "CommandModes.h"
 #include "EditorContext.h"
 #include "TerrainList.h"
 
 class SelectTerLogic {
 public:
-    enum Kind { KindPrimary = 1, KindFill = 2, KindSecondary = 3 };
     enum Result { ResultOk = 1, ResultCancel = 2 };
     static constexpr int kNameChars = 20;
     inline static const QString kNoTerrainName = QStringLiteral("No terrain (Clear)");
@@ -16,7 +16,7 @@ public:
     explicit SelectTerLogic(EditorContext& context) : context_(context) {}
 
     // Set by the caller before each opening.
-    int kind = KindPrimary;
+    int kind = PickerPrimary;
     bool modal = false;
 
     void FormActivate();
@@ -48,11 +48,12 @@ public:
     const QImage& preview() const { return preview_; }
 
 private:
-    TerrainAttr* ShownAttr();
     const TerrainAttr* ShownAttr() const;
+    // Changes the shown terrain's attributes as one undo step; the edits of one terrain in
+    // a row join into one.
+    void EditShown(const std::function<void(TerrainAttr&)>& change);
     QString ValueText(int TerrainAttr::*field) const;
     void ShowStep();
-    void Step(int& value, bool up, int low, int high);
 
     EditorContext& context_;
     TerrainList list_;

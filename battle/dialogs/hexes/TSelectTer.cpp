@@ -122,7 +122,7 @@ void TSelectTer::RememberPlace() {
     if (logic_.modal)
         return;
     placedAt = pos();
-    if (logic_.kind == SelectTerLogic::KindSecondary)
+    if (logic_.kind == PickerSecondary)
         secondaryTop = TerList_->verticalScrollBar()->value();
 }
 
@@ -133,7 +133,7 @@ void TSelectTer::Activate() {
         b->setEnabled(logic_.buttonsShown());
     }
     FillTerrainList(TerList_, logic_.rows(), logic_.row());
-    if (!logic_.modal && logic_.kind == SelectTerLogic::KindSecondary)
+    if (!logic_.modal && logic_.kind == PickerSecondary)
         TerList_->verticalScrollBar()->setValue(secondaryTop);
     {
         const QSignalBlocker quiet(SymName_);

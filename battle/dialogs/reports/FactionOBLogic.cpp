@@ -6,7 +6,7 @@
 
 ReportGrid FactionOBLogic::BuildReport() {
     chosenUnit_ = 0;
-    return OrderOfBattleReport(context_.battle, context_.definitions, context_.dialogValue);
+    return OrderOfBattleReport(context_.battle(), context_.definitions, side);
 }
 
 int FactionOBLogic::UnitOfRow(int row) const {
@@ -37,13 +37,12 @@ std::vector<int> FactionOBLogic::UnitsOfRows(const std::vector<int>& rows) const
 
 namespace {
 
-// One undo step around a change of the battle and the report built anew, which puts the
-// units into canonical order again: that belongs to the change.
-template <class Change>
-auto AsOneStep(EditorContext& context, FactionOBLogic& report, const QString& caption,
-               Change change) {
-    const HistoryStep step(context.history, caption);
-    const auto result = change();
+// One undo step around a change of the battle; the report is then built anew.
+template <class Result, class Change>
+Result AsOneStep(EditorContext& context, FactionOBLogic& report, const QString& caption,
+                 Change change) {
+    Result result{};
+    context.Edit(caption, [&](Battle& b) { result = change(b); });
     report.FormActivate();
     return result;
 }
@@ -51,44 +50,41 @@ auto AsOneStep(EditorContext& context, FactionOBLogic& report, const QString& ca
 } // namespace
 
 bool FactionOBLogic::SetWingClick(const std::vector<int>& rows, int wing) {
-    const bool changed = AsOneStep(context_, *this, QStringLiteral("Set Wing"), [&] {
-        return SetUnitsWing(context_.battle, UnitsOfRows(rows), wing);
-    });
-    return changed;
+    const std::vector<int> units = UnitsOfRows(rows);
+    return AsOneStep<bool>(context_, *this, QStringLiteral("Set Wing"),
+                           [&](Battle& b) { return SetUnitsWing(b, units, wing); });
 }
 
 bool FactionOBLogic::SetSideClick(const std::vector<int>& rows, int side) {
-    const bool changed = AsOneStep(context_, *this, QStringLiteral("Set Side"), [&] {
-        return SetUnitsSide(context_.battle, UnitsOfRows(rows), side);
-    });
-    return changed;
+    const std::vector<int> units = UnitsOfRows(rows);
+    return AsOneStep<bool>(context_, *this, QStringLiteral("Set Side"),
+                           [&](Battle& b) { return SetUnitsSide(b, units, side); });
 }
 
 bool FactionOBLogic::SetTurnClick(const std::vector<int>& rows, int turn) {
-    const bool changed = AsOneStep(context_, *this, QStringLiteral("Set Reinforcement Turn"), [&] {
-        return SetUnitsActivationTurn(context_.battle, UnitsOfRows(rows), turn);
-    });
-    return changed;
+    const std::vector<int> units = UnitsOfRows(rows);
+    return AsOneStep<bool>(context_, *this, QStringLiteral("Set Reinforcement Turn"),
+                           [&](Battle& b) { return SetUnitsActivationTurn(b, units, turn); });
 }
 
 int FactionOBLogic::RemoveClick(const std::vector<int>& rows) {
-    const int removed = AsOneStep(context_, *this, QStringLiteral("Remove Units"),
-                                  [&] { return RemoveUnits(context_.battle, UnitsOfRows(rows)); });
-    return removed;
+    const std::vector<int> units = UnitsOfRows(rows);
+    return AsOneStep<int>(context_, *this, QStringLiteral("Remove Units"),
+                          [&](Battle& b) { return RemoveUnits(b, units); });
 }
 
 QStringList FactionOBLogic::wingNames() const {
     QStringList names;
-    for (const WingName& w : context_.battle.wingNames())
+    for (const WingName& w : context_.battle().wingNames())
         names.append(w.text());
     return names;
 }
 
 QString FactionOBLogic::otherSideName() const {
-    const BattleSettings& s = context_.battle.settings;
-    return context_.dialogValue == 1 ? s.sideBName.text() : s.sideAName.text();
+    const BattleSettings& s = context_.battle().settings;
+    return side == 1 ? s.sideBName.text() : s.sideAName.text();
 }
 
 int FactionOBLogic::maxTurns() const {
-    return std::clamp(context_.battle.settings.maxTurns, 1, 300);
+    return std::clamp(context_.battle().settings.maxTurns, 1, 300);
 }

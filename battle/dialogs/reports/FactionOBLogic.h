@@ -1,16 +1,16 @@
 #pragma once
-// The order of battle of the side in the context's dialogValue. Opening it puts the
-// units into canonical order, so the rows follow the numbers the units have afterwards;
-// each row remembers its unit. A double click on a row is the answer: the unit the
-// main window then opens the unit editor on. Rows chosen together (Shift, Ctrl) can be
-// given a wing, a side or an arrival turn, or removed: each is one undo step, after which
-// the report is built anew.
+// The order of battle of a side, listed in the canonical order of the save without
+// changing the battle; each row remembers its unit. A double click on a row is the answer:
+// the unit the main window then opens the unit editor on. Rows chosen together (Shift,
+// Ctrl) can be given a wing, a side or an arrival turn, or removed: each is one undo step,
+// after which the report is built anew.
 
 #include "ReportLogic.h"
 
 class FactionOBLogic : public ReportLogic {
 public:
     using ReportLogic::ReportLogic;
+    int side = 1; // set before each opening
 
     // The unit shown in row (from 0 below the heading); 0 for no row.
     int UnitOfRow(int row) const;

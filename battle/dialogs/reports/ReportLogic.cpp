@@ -16,15 +16,15 @@ void ReportLogic::CloseBtnClick() {
 }
 
 ReportGrid StatsLogic::BuildReport() {
-    return ArmyStatisticsReport(context_.battle, context_.definitions);
+    return ArmyStatisticsReport(context_.battle(), context_.definitions);
 }
 
 ReportGrid RForceRosterLogic::BuildReport() {
-    return ReinforcementReport(context_.battle, context_.definitions, context_.dialogValue);
+    return ReinforcementReport(context_.battle(), context_.definitions, side);
 }
 
 ReportGrid VicHexesLogic::BuildReport() {
-    return ObjectiveStatusReport(context_.battle);
+    return ObjectiveStatusReport(context_.battle());
 }
 
 ReportGrid DefStatsLogic::BuildReport() {

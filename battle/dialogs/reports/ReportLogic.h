@@ -1,8 +1,7 @@
 #pragma once
 // The rules the report windows share: each opening rebuilds the report from the battle
 // as it is now, a click on a row plays the click sound and selects it, and "OK" or
-// "Exit" play the click sound. Every report reads the battle and changes nothing, except
-// that the order of battle puts the units into their canonical order first.
+// "Exit" play the click sound. Every report reads the battle and changes nothing.
 
 #include "EditorContext.h"
 #include "Reports.h"
@@ -47,10 +46,11 @@ protected:
     ReportGrid BuildReport() override;
 };
 
-// The reinforcements of the side in the context's dialogValue.
+// The reinforcements of a side.
 class RForceRosterLogic : public ReportLogic {
 public:
     using ReportLogic::ReportLogic;
+    int side = 1; // set before each opening
 
 protected:
     ReportGrid BuildReport() override;

@@ -59,7 +59,7 @@ void TFactionOB::BuildSelectionControls() {
         AfterChange();
     });
     connect(sideBtn_, &QPushButton::clicked, this, [this] {
-        logic_.SetSideClick(chosenRows(), context().dialogValue == 1 ? 2 : 1);
+        logic_.SetSideClick(chosenRows(), logic_.side == 1 ? 2 : 1);
         AfterChange();
     });
     connect(removeBtn, &QPushButton::clicked, this, [this] {

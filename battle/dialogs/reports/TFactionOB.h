@@ -1,8 +1,7 @@
 #pragma once
-// The order of battle of the side the caller puts into the context's dialogValue (1 or
-// 2) before exec(). Opening it puts the units into canonical order. exec() returns the
-// number of the unit whose row was double-clicked, or 0 from "Exit" or closing; the
-// caller then opens the unit editor on that unit's hex.
+// The order of battle of a side (1 or 2), in the canonical order of the save; the battle
+// is only read. ExecForSide returns the number of the unit whose row was double-clicked,
+// or 0 from "Exit" or closing; the caller then opens the unit editor on that unit's hex.
 
 #include "FactionOBLogic.h"
 #include "TReportWindow.h"
@@ -15,6 +14,10 @@ public:
     FactionOBLogic& logic() { return logic_; }
     // The rows chosen in the grid, from 0 below the heading, in order.
     std::vector<int> chosenRows() const;
+    int ExecForSide(int side) {
+        logic_.side = side;
+        return exec();
+    }
 
 protected:
     ReportLogic& Logic() override { return logic_; }

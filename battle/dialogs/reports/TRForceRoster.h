@@ -1,6 +1,6 @@
 #pragma once
-// The reinforcement schedule of the side the caller puts into the context's dialogValue (1 or 2)
-// before exec(): every unit of that side arriving on turn 2 or later. exec() returns 1 from "OK".
+// The reinforcement schedule of a side (1 or 2): every unit of that side arriving on turn 2
+// or later. ExecForSide returns 1 from "OK".
 
 #include "TReportWindow.h"
 
@@ -10,6 +10,10 @@ public:
     explicit TRForceRoster(EditorContext& context, QWidget* parent = nullptr);
 
     RForceRosterLogic& logic() { return logic_; }
+    int ExecForSide(int side) {
+        logic_.side = side;
+        return exec();
+    }
 
 protected:
     ReportLogic& Logic() override { return logic_; }

@@ -23,20 +23,25 @@ const QString kNoFigure = QStringLiteral("--");
 AddUnitLogic::AddUnitLogic(EditorContext& context) : context_(context) {}
 
 bool AddUnitLogic::HasUnit() const {
-    return shown_ != 0 && context_.battle.units().valid(shown_);
+    return shown_ != 0 && context_.battle().units().valid(shown_);
 }
 
 const UnitRecord& AddUnitLogic::Shown() const {
-    return context_.battle.unit(shown_);
+    return context_.battle().unit(shown_);
 }
 
-// Every change to the shown unit goes through the battle, which marks it modified.
+QString AddUnitLogic::StepCaption() const {
+    return reinforcementMode() ? QStringLiteral("Reinforcement Changes")
+                               : QStringLiteral("Unit Changes");
+}
+
+// Every change to the shown unit goes through the battle's unit operations.
 template <class Change> void AddUnitLogic::EditShown(Change change) {
     if (!HasUnit())
         return;
     UnitRecord u = Shown();
     change(u);
-    context_.battle.UpdateUnit(shown_, u);
+    context_.Edit(StepCaption(), [&](Battle& b) { b.UpdateUnit(shown_, u); });
 }
 
 int AddUnitLogic::RowSymbol(int row) const {
@@ -57,7 +62,7 @@ void AddUnitLogic::Refuse(const QString& reason) {
 }
 
 void AddUnitLogic::OrderListsForSide(int side) {
-    const Battle& battle = context_.battle;
+    const Battle& battle = context_.battle();
     const int shownSymbol = RowSymbol(controls_.symbolRow);
     rowSymbols_ = SideFirstSymbols(battle, side, setSymbols_);
     controls_.symbolNames.clear();
@@ -83,15 +88,14 @@ void AddUnitLogic::SelectWing(int wing) {
 }
 
 void AddUnitLogic::FormActivate() {
-    Battle& battle = context_.battle;
-    battle.modified = true;
+    const Battle& battle = context_.battle();
     const int h = context_.currentHex;
     const bool onMap = battle.IsHex(h);
     controls_.notice.clear();
     if (onMap && battle.hex(h).reinforcementMarker != 0)
-        commandMode = kReinforcementsMode;
+        commandMode = ModeReinforcements;
     controls_.heading =
-        commandMode == kUnitsMode ? QStringLiteral("Units") : QStringLiteral("Reinforcements");
+        commandMode == ModeUnits ? QStringLiteral("Units") : QStringLiteral("Reinforcements");
 
     const Definitions& defs = context_.definitions;
     controls_.missileNames = NamesOf(defs.missileWeapons);
@@ -121,8 +125,6 @@ void AddUnitLogic::FormActivate() {
         for (int s = 0; s < set.unitCount(); ++s)
             setSymbols_.push_back(s);
     }
-    if (!setSymbols_.empty())
-        context_.terrainSelection = setSymbols_.front();
 
     // The lists put first what the side of the unit (or of the unit a new one will be
     // like) already uses.
@@ -175,7 +177,7 @@ void AddUnitLogic::LoadShownUnit() {
     controls_.missileIndex = u.missileWeapon;
     controls_.armourIndex = u.armour;
     controls_.shieldIndex = u.shield;
-    const auto& wings = context_.battle.wingNames();
+    const auto& wings = context_.battle().wingNames();
     const bool wingListed = u.wing >= 0 && u.wing < int(wings.size());
     SelectWing(wingListed ? u.wing : -1);
     controls_.wingText = wingListed ? wings[size_t(u.wing)].text() : QString();
@@ -199,7 +201,7 @@ void AddUnitLogic::SelectRow(int row) {
 void AddUnitLogic::AddBtnClick() {
     if (shown_ != 0)
         return;
-    Battle& battle = context_.battle;
+    const Battle& battle = context_.battle();
     const int h = context_.currentHex;
     // Like the last unit added or edited; the battle's first unit has the defaults.
     const std::optional<UnitRecord>& model = context_.unitTemplate.model;
@@ -213,7 +215,17 @@ void AddUnitLogic::AddBtnClick() {
         r = NewUnitRecord(symbol, NewUnitActivationTurn(reinforcementMode(), maxTurns), h);
     }
     // A full unit table (or a hex that cannot take the unit) leaves the dialog as it is.
-    const int n = battle.AddUnit(r, h);
+    int n = 0;
+    context_.Edit(StepCaption(), [&](Battle& b) {
+        n = b.AddUnit(r, h);
+        if (n == 0 || !reinforcementMode())
+            return;
+        const UnitRecord& added = b.unit(n);
+        const int marker = added.activationTurn < kFirstReinforcementTurn ? 0
+                           : added.side == 2 ? b.markerTable[MarkerEasternReinforcement]
+                                             : b.markerTable[MarkerWesternReinforcement];
+        b.SetReinforcementMarker(h, marker);
+    });
     if (n == 0) {
         Refuse(
             QStringLiteral("The battle holds the most units it has room for (%1).").arg(kMaxUnits));
@@ -223,8 +235,6 @@ void AddUnitLogic::AddBtnClick() {
     context_.sounds.Play(SoundZoom);
     shown_ = n;
     reinforcementSide_ = Shown().side == 2 ? 2 : 1;
-    if (reinforcementMode())
-        MarkCurrentHex();
     context_.unitTemplate.Remember(Shown());
     EnableGroups(true);
     OrderListsForSide(reinforcementSide_);
@@ -237,10 +247,12 @@ void AddUnitLogic::RemBtnClick() {
     addOnOpening_ = false;
     if (!HasUnit())
         return;
-    context_.battle.DeleteUnit(shown_);
+    context_.Edit(StepCaption(), [&](Battle& b) {
+        b.DeleteUnit(shown_);
+        if (reinforcementMode())
+            b.SetReinforcementMarker(context_.currentHex, 0);
+    });
     shown_ = 0;
-    if (reinforcementMode())
-        context_.battle.SetReinforcementMarker(context_.currentHex, 0);
     EnableGroups(false);
     controls_.removeEnabled = false;
     controls_.addEnabled = true;
@@ -253,7 +265,7 @@ int AddUnitLogic::ResolveWing() {
     if (controls_.wingText.isEmpty())
         return controls_.wingIndex >= 0 ? controls_.wingIndex : Shown().wing;
     const QByteArray typed = controls_.wingText.toLatin1();
-    const std::vector<WingName>& wings = context_.battle.wingNames();
+    const std::vector<WingName>& wings = context_.battle().wingNames();
     // Names may repeat (a file can hold two "Left" wings): the selected entry stands
     // when the text is its name, so the unit does not move to the first of them.
     const int selected = controls_.wingIndex;
@@ -263,7 +275,8 @@ int AddUnitLogic::ResolveWing() {
         if (wings[size_t(i)].bytes() == typed)
             return i;
     }
-    const int added = context_.battle.AddWingName(controls_.wingText);
+    int added = -1;
+    context_.Edit(StepCaption(), [&](Battle& b) { added = b.AddWingName(controls_.wingText); });
     if (added >= 0) {
         controls_.wingNames.append(controls_.wingText);
         wingRows_.push_back(added);
@@ -279,9 +292,9 @@ bool AddUnitLogic::ExitBtnClick() {
             return false;
         }
         SelectWing(wing);
-        Battle& battle = context_.battle;
         if (Shown().hex != context_.currentHex)
-            battle.MoveUnit(shown_, context_.currentHex);
+            context_.Edit(StepCaption(),
+                          [&](Battle& b) { b.MoveUnit(shown_, context_.currentHex); });
         EditShown([&](UnitRecord& u) {
             u.name.assign(controls_.name);
             u.side = controls_.sideButton == 2 ? 2 : 1;
@@ -315,12 +328,13 @@ bool AddUnitLogic::AddAnotherBtnClick() {
 }
 
 void AddUnitLogic::MarkCurrentHex() {
-    Battle& battle = context_.battle;
     int marker = 0;
     if (HasUnit() && Shown().activationTurn >= kFirstReinforcementTurn)
-        marker = battle.markerTable[reinforcementSide_ == 2 ? MarkerEasternReinforcement
-                                                            : MarkerWesternReinforcement];
-    battle.SetReinforcementMarker(context_.currentHex, marker);
+        marker =
+            context_.battle().markerTable[reinforcementSide_ == 2 ? MarkerEasternReinforcement
+                                                                  : MarkerWesternReinforcement];
+    context_.Edit(StepCaption(),
+                  [&](Battle& b) { b.SetReinforcementMarker(context_.currentHex, marker); });
 }
 
 void AddUnitLogic::ShowTable(int kind) {
@@ -373,7 +387,7 @@ void AddUnitLogic::AtrnUDClick(bool up) {
     if (!HasUnit() || !controls_.activationEnabled)
         return;
     context_.sounds.Play(SoundClick);
-    const int maxTurns = context_.battle.settings.maxTurns;
+    const int maxTurns = context_.battle().settings.maxTurns;
     EditShown([&](UnitRecord& u) {
         u.activationTurn =
             SteppedActivationTurn(u.activationTurn, up, reinforcementMode(), maxTurns);
@@ -521,7 +535,6 @@ void AddUnitLogic::TerListClick(int row) {
     if (symbol < 0)
         return;
     context_.sounds.Play(SoundClick);
-    context_.terrainSelection = symbol;
     SelectRow(row);
     EditShown([&](UnitRecord& u) { u.symbol = symbol; });
 }

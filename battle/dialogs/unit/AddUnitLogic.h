@@ -6,6 +6,7 @@
 // The window blocks its controls' signals while it shows these values, so no handler
 // runs while a unit is being loaded: the handlers below are the designer's actions only.
 
+#include "CommandModes.h"
 #include "EditorContext.h"
 
 #include <QImage>
@@ -15,8 +16,6 @@
 #include <vector>
 
 // The main window's command modes the unit editor knows.
-constexpr int kUnitsMode = 5;
-constexpr int kReinforcementsMode = 8;
 
 // The tables of the weapon report the "+" buttons open.
 enum WeaponTableKind {
@@ -70,10 +69,10 @@ class AddUnitLogic {
 public:
     explicit AddUnitLogic(EditorContext& context);
 
-    // Set by the main window before each opening; switched to kReinforcementsMode when
+    // Set by the main window before each opening; switched to ModeReinforcements when
     // the current hex carries a reinforcement marker; the main window takes it back.
-    // Every mode but kUnitsMode edits reinforcements.
-    int commandMode = kUnitsMode;
+    // Every mode but ModeUnits edits reinforcements.
+    int commandMode = ModeUnits;
     // Opens the weapon tables report modally on a WeaponTableKind.
     std::function<void(int weaponTableKind)> showWeaponTable;
 
@@ -127,7 +126,9 @@ public:
 
     // The unit shown, 0 = none.
     int shownUnit() const { return shown_; }
-    bool reinforcementMode() const { return commandMode != kUnitsMode; }
+    bool reinforcementMode() const { return commandMode != ModeUnits; }
+    // The undo step's caption: the unit or reinforcement changes.
+    QString StepCaption() const;
     const UnitEditorControls& controls() const { return controls_; }
     // The unit symbol listed in a TerList row; -1 when there is no such row.
     int RowSymbol(int row) const;

@@ -1,7 +1,7 @@
 #pragma once
 // The unit editor's window: creates, edits and removes the unit on the current hex.
-// Before exec(): the context's currentHex and logic().commandMode (kUnitsMode or
-// kReinforcementsMode); logic().showWeaponTable opens the weapon tables report. exec()
+// Before exec(): the context's currentHex and logic().commandMode (ModeUnits or
+// ModeReinforcements); logic().showWeaponTable opens the weapon tables report. exec()
 // returns 1 after "Exit" or "Remove" (the map wants a redraw); afterwards
 // logic().commandMode tells whether the hex's marker switched the editor to
 // reinforcements. The window has no frame; Escape leaves it like "Exit".

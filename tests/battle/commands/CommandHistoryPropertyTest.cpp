@@ -78,10 +78,11 @@ using ActionTally = std::map<QString, KindCounts>;
 // One action and the checks every action must pass; at[p] is the battle at position p.
 void ActAndCheck(EditingSession& s, std::vector<Snapshot>& at, int& saved, int i,
                  ActionTally& tally) {
-    Battle& b = s.battle;
-    BattleHistory& h = s.history;
+    BattleDocument& d = s.document;
+    const Battle& b = d.battle();
+    const BattleHistory& h = d.history();
     const std::vector<uint8_t> before = StateBytes(b);
-    const bool modifiedBefore = b.modified;
+    const bool modifiedBefore = d.modified();
     const int position = h.position();
     const int steps = h.stepCount();
     const QString what = s.Act();
@@ -90,6 +91,7 @@ void ActAndCheck(EditingSession& s, std::vector<Snapshot>& at, int& saved, int i
     KindCounts& kind = tally[caption];
 
     ASSERT_TRUE(LinksConsistent(b));
+    ASSERT_TRUE(h.MatchesBattle()) << "the battle changed outside a step";
     const std::vector<uint8_t> after = StateBytes(b);
     if (s.untouchedExit()) {
         ASSERT_TRUE(after == before) << "a dialog left at once changed the battle";
@@ -98,7 +100,7 @@ void ActAndCheck(EditingSession& s, std::vector<Snapshot>& at, int& saved, int i
         ++kind.unchanged;
         ASSERT_EQ(h.position(), position) << "a step without a change";
         ASSERT_EQ(h.stepCount(), steps);
-        ASSERT_EQ(b.modified, modifiedBefore) << "a visit without a change moved the flag";
+        ASSERT_EQ(d.modified(), modifiedBefore) << "a visit without a change moved the flag";
         return;
     }
     ++kind.changed;
@@ -115,7 +117,7 @@ void ActAndCheck(EditingSession& s, std::vector<Snapshot>& at, int& saved, int i
         saved = -1; // the saved battle was on the redo side, now dropped
     at.resize(size_t(p) + 1);
     at[size_t(p)] = Take(b, after);
-    ASSERT_EQ(b.modified, p != saved);
+    ASSERT_EQ(d.modified(), p != saved);
 }
 
 struct Arrangement {
@@ -128,8 +130,9 @@ class CommandHistory : public testing::TestWithParam<Arrangement> {};
 TEST_P(CommandHistory, UndoAllAndRedoAllGiveBackTheBattleByteForByte) {
     const Arrangement a = GetParam();
     EditingSession s(a.seed, a.cols, a.rows, a.gridLayout);
-    Battle& b = s.battle;
-    BattleHistory& h = s.history;
+    BattleDocument& d = s.document;
+    const Battle& b = d.battle();
+    const BattleHistory& h = d.history();
     const std::vector<uint8_t> firstState = StateBytes(b);
     const QByteArray firstFile = FileBytes(b);
     const QByteArray firstWritten = WrittenFile(s);
@@ -182,26 +185,26 @@ TEST_P(CommandHistory, UndoAllAndRedoAllGiveBackTheBattleByteForByte) {
     ASSERT_NE(lastFile, firstFile);
 
     for (int p = steps; p > 0; --p) {
-        ASSERT_TRUE(h.Undo()) << p;
+        ASSERT_TRUE(d.Undo()) << p;
         ASSERT_TRUE(Take(b) == at[size_t(p - 1)]) << "undo to " << p - 1;
         ASSERT_TRUE(LinksConsistent(b)) << "undo to " << p - 1;
     }
-    EXPECT_FALSE(h.Undo());
+    EXPECT_FALSE(d.Undo());
     EXPECT_TRUE(StateBytes(b) == firstState);
     EXPECT_EQ(FileBytes(b), firstFile);
     EXPECT_EQ(WrittenFile(s), firstWritten);
-    EXPECT_FALSE(b.modified); // back at the battle as opened
+    EXPECT_FALSE(d.modified()); // back at the battle as opened
 
     for (int p = 1; p <= steps; ++p) {
-        ASSERT_TRUE(h.Redo()) << p;
+        ASSERT_TRUE(d.Redo()) << p;
         ASSERT_TRUE(Take(b) == at[size_t(p)]) << "redo to " << p;
         ASSERT_TRUE(LinksConsistent(b)) << "redo to " << p;
     }
-    EXPECT_FALSE(h.Redo());
+    EXPECT_FALSE(d.Redo());
     EXPECT_TRUE(StateBytes(b) == lastState);
     EXPECT_EQ(FileBytes(b), lastFile);
     EXPECT_EQ(WrittenFile(s), lastWritten);
-    EXPECT_TRUE(b.modified);
+    EXPECT_TRUE(d.modified());
 }
 
 // Actions, undos, redos and saves mixed: every position holds the battle recorded for
@@ -209,8 +212,9 @@ TEST_P(CommandHistory, UndoAllAndRedoAllGiveBackTheBattleByteForByte) {
 TEST_P(CommandHistory, RandomWalkOfUndoRedoAndSavesKeepsEveryPosition) {
     const Arrangement a = GetParam();
     EditingSession s(a.seed + 1000, a.cols, a.rows, a.gridLayout);
-    Battle& b = s.battle;
-    BattleHistory& h = s.history;
+    BattleDocument& d = s.document;
+    const Battle& b = d.battle();
+    const BattleHistory& h = d.history();
     const QString path = s.folder + "/Battles/walk.scn";
     std::vector<Snapshot> at{Take(b)};
     int saved = 0;
@@ -227,14 +231,11 @@ TEST_P(CommandHistory, RandomWalkOfUndoRedoAndSavesKeepsEveryPosition) {
             continue;
         }
         if (what < 16) {
-            undos += h.Undo();
+            undos += d.Undo();
         } else if (what < 19) {
-            redos += h.Redo();
+            redos += d.Redo();
         } else {
-            // As the window saves: the file, then the history learns the state on disk.
-            ASSERT_TRUE(WriteBattleFile(path, b, s.definitions, s.symbols.terrainCount(),
-                                        s.context->messages));
-            h.MarkSaved();
+            ASSERT_TRUE(d.SaveTo(path, s.definitions, s.context->messages));
             saved = h.position();
             at[size_t(saved)] = Take(b); // the save put the units in canonical order
             ++saves;
@@ -242,7 +243,7 @@ TEST_P(CommandHistory, RandomWalkOfUndoRedoAndSavesKeepsEveryPosition) {
         const int p = h.position();
         ASSERT_TRUE(Take(b) == at[size_t(p)]) << "step " << i << " at " << p;
         ASSERT_TRUE(LinksConsistent(b)) << "step " << i;
-        ASSERT_EQ(b.modified, p != saved) << "step " << i;
+        ASSERT_EQ(d.modified(), p != saved) << "step " << i;
         ASSERT_EQ(h.CanRedo(), p + 1 < int(at.size())) << "step " << i;
     }
     EXPECT_GT(undos, kWalkSteps / 10);

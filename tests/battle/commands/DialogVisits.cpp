@@ -266,7 +266,7 @@ QString EditingSession::VisitMarkers() {
 QString EditingSession::VisitFillPicker() {
     pickerFloating_ = false;
     return Recorded(QStringLiteral("Terrain Attributes"), [&] {
-        picker_.kind = SelectTerLogic::KindFill;
+        picker_.kind = PickerFill;
         picker_.modal = true;
         picker_.FormActivate();
         const int actions = Below(6);
@@ -285,7 +285,7 @@ QString EditingSession::VisitFillPicker() {
 // The floating picker of the primary and secondary modes stays beside the map; each of
 // its edits is a step of its own.
 QString EditingSession::OpenFloatingPicker() {
-    picker_.kind = Up() ? SelectTerLogic::KindPrimary : SelectTerLogic::KindSecondary;
+    picker_.kind = Up() ? PickerPrimary : PickerSecondary;
     picker_.modal = false;
     picker_.FormActivate();
     pickerFloating_ = true;
@@ -371,11 +371,12 @@ QString EditingSession::VisitSettings() {
 
 QString EditingSession::VisitTableColour() {
     // The picker only answers; the window stores the answer as one step.
-    context->dialogValue = 1;
     for (int n = Below(3); n > 0; --n)
         colour_.ColorGridMouseDown(Below(SelectColorLogic::kSide + 2) - 1,
                                    Below(SelectColorLogic::kSide + 2) - 1);
     Up() ? colour_.Button1Click() : colour_.CloseWithoutChoice();
-    return Recorded(QStringLiteral("Set Game Table Color"),
-                    [&] { battle.settings.tableColour = uint8_t(context->dialogValue & 0xff); });
+    const QString caption = QStringLiteral("Set Game Table Color");
+    const int colour = colour_.answer();
+    document.Edit(caption, [&](Battle& b) { b.settings.tableColour = uint8_t(colour & 0xff); });
+    return caption;
 }

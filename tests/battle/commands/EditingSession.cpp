@@ -58,10 +58,9 @@ EditingSession::EditingSession(unsigned seed, int cols, int rows, int gridLayout
     }
 
     // The wiring the main window gives these parts.
-    context->history = &history;
     commands_.askMessage = [this](int, int) { return int(keepFill_ ? OrvYes : OrvNo); };
-    stroke_.beginStep = [this](const QString& caption) { history.BeginStep(caption); };
-    stroke_.endStep = [this] { history.EndStep(); };
+    stroke_.beginStep = [this](const QString& caption) { strokeStep_.emplace(document, caption); };
+    stroke_.endStep = [this] { strokeStep_.reset(); };
     stroke_.hexAt = [this](QPoint p) {
         return HexAtPoint(MetricsFor(battle.settings, symbols, 0), 0, p.x(), p.y());
     };
@@ -69,7 +68,7 @@ EditingSession::EditingSession(unsigned seed, int cols, int rows, int gridLayout
     icons_[0] = WriteIcon(QStringLiteral("tower.bmp"), Qt::red);
     icons_[1] = WriteIcon(QStringLiteral("banner.bmp"), Qt::blue);
 
-    history.Reset(); // as opened from its file
+    BattleDocumentTestAccess::TakeAsOpened(document); // as opened from its file
 }
 
 QString EditingSession::Act() {

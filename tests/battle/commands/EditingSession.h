@@ -1,9 +1,10 @@
 #pragma once
 // A designer at work, at random: every action is a click of a map command, a drag of a
 // brush or a visit to a dialog, driven through the same rule classes the main window
-// drives and recorded in the undo history the way the window records it (one step per
-// click, per drag and per modal dialog; the floating terrain picker records its own
-// edits). The logic objects live for the whole session, as the window's dialogs do.
+// drives, which change the battle only through the document's Edit. A modal dialog or a
+// drag is a Visit of the document, as in the window; the floating terrain picker's edits
+// are steps of their own. The logic objects live for the whole session, as the window's
+// dialogs do.
 
 #include "AddBaseLogic.h"
 #include "AddLocationLogic.h"
@@ -18,6 +19,7 @@
 #include "SelectHxMrkLogic.h"
 #include "SelectTerLogic.h"
 
+#include <optional>
 #include <random>
 
 class EditingSession : public DialogTestBench {
@@ -36,8 +38,6 @@ public:
     // The last action opened a dialog and left it at once by its exit or OK button.
     bool untouchedExit() const { return untouchedExit_; }
 
-    BattleHistory history{battle};
-
 private:
     int Below(int n) { return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(rng_); }
     bool OneIn(int n) { return Below(n) == 0; }
@@ -49,11 +49,10 @@ private:
     int TerrainRow() { return Below(int(symbols.terrainOrder.size()) + 1); }
     QString Name(const char* stem, int length = 20);
 
-    // What the window does around an action: one step from BeginStep to EndStep.
+    // What the window does around a dialog or a click: one visit of the document.
     template <class Action> QString Recorded(const QString& caption, Action action) {
-        history.BeginStep(caption);
+        const BattleDocument::Visit visit(document, caption);
         action();
-        history.EndStep();
         return caption;
     }
 
@@ -93,6 +92,7 @@ private:
     ModifyBattleLogic settings_{*context};
     SelectColorLogic colour_{*context};
     FactionOBLogic orderOfBattle_{*context};
+    std::optional<BattleDocument::Visit> strokeStep_;
     bool pickerFloating_ = false;
     bool keepFill_ = true; // the answer to "Keep Terrain Fill Changes?"
     bool fillDeclined_ = false;

@@ -22,8 +22,7 @@ QString EditingSession::Stroke() {
     const Qt::MouseButton button =
         mode == ModeAddSecondary && Up() ? Qt::RightButton : Qt::LeftButton;
     // Another terrain mode closes the floating picker; caltrops keep it open.
-    const int pickerKind =
-        mode == ModePlacePrimary ? SelectTerLogic::KindPrimary : SelectTerLogic::KindSecondary;
+    const int pickerKind = mode == ModePlacePrimary ? PickerPrimary : PickerSecondary;
     if (mode != ModeCaltrops && picker_.kind != pickerKind)
         pickerFloating_ = false;
     stroke_.brushRadius = Below(kMaxBrushRadius + 1);
@@ -86,9 +85,8 @@ QString EditingSession::Stamp() {
 
 QString EditingSession::UnitSelectionEdit() {
     pickerFloating_ = false;
-    // As the window opens the order of battle (which puts the units into canonical order)
-    // and changes the chosen rows; the opening's reordering is part of the change's step.
-    context->dialogValue = 1 + Below(2);
+    // As the window opens the order of battle of a side and changes the chosen rows.
+    orderOfBattle_.side = 1 + Below(2);
     const int kind = Below(4);
     const QString captions[] = {QStringLiteral("Set Wing"), QStringLiteral("Set Side"),
                                 QStringLiteral("Set Reinforcement Turn"),

@@ -18,7 +18,7 @@ struct RepeatedWings : testing::Test {
         bench.battle.AddWingName("Left");
         bench.battle.AddWingName("Left"); // wings 1 and 2
         unit = bench.battle.AddUnit(Unit(1, 2), kHex);
-        bench.battle.modified = false;
+        BattleDocumentTestAccess::TakeAsOpened(bench.document);
         bench.context->currentHex = kHex;
     }
 
@@ -28,14 +28,13 @@ struct RepeatedWings : testing::Test {
 };
 
 TEST_F(RepeatedWings, ExitWithoutAChangeLeavesTheUnitOnItsWingAndNoStep) {
-    BattleHistory history(bench.battle);
     AddUnitLogic editor(*bench.context);
-    history.BeginStep("Unit Changes");
+    BattleDocument::Visit visit(bench.document, "Unit Changes");
     editor.FormActivate();
     ASSERT_TRUE(editor.ExitBtnClick());
-    EXPECT_FALSE(history.EndStep());
+    EXPECT_FALSE(visit.End());
     EXPECT_EQ(bench.battle.unit(unit).wing, 2);
-    EXPECT_FALSE(bench.battle.modified);
+    EXPECT_FALSE(bench.document.modified());
 }
 
 // The list puts the side's wings first: a wing is picked by the row that shows it.

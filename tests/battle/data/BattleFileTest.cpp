@@ -260,10 +260,8 @@ TEST(BattleSave, SaveCountRisesByOneEachSave) {
     QTemporaryDir dir;
     const QString path = dir.filePath("count.scn");
     Battle b = FullBattle();
-    b.modified = true;
     const int before = b.settings.saveCount;
     ASSERT_TRUE(WriteBattleFile(path, b, SmallDefinitions(), 5, nullptr));
-    EXPECT_FALSE(b.modified);
     ASSERT_TRUE(WriteBattleFile(path, b, SmallDefinitions(), 5, nullptr));
     EXPECT_EQ(b.settings.saveCount, before + 2);
     const QByteArray bytes = ReadFile(path);
@@ -273,7 +271,6 @@ TEST(BattleSave, SaveCountRisesByOneEachSave) {
     ASSERT_TRUE(ReadBattleFile(path, read, nullptr));
     EXPECT_EQ(read.settings.saveCount, before + 2);
     EXPECT_EQ(read.mapTexts(), b.mapTexts());
-    EXPECT_FALSE(read.modified);
 }
 
 TEST(BattleSave, ReadKeepsTerrainAttributesAndClipboardOfTheBattleBefore) {
@@ -295,12 +292,10 @@ TEST(BattleSave, UnopenableTargetIsReportedAndNothingChanges) {
     QTemporaryDir dir;
     MessageLog log;
     Battle b = FullBattle();
-    b.modified = true;
     const int count = b.settings.saveCount;
     EXPECT_FALSE(WriteBattleFile(dir.filePath("no/such/folder/x.scn"), b, SmallDefinitions(), 5,
                                  log.sink()));
     EXPECT_EQ(b.settings.saveCount, count);
-    EXPECT_TRUE(b.modified);
     ASSERT_EQ(log.messages.size(), 1u);
     EXPECT_EQ(log.messages[0].first, "Warning");
     const QString text = log.messages[0].second;
@@ -320,7 +315,6 @@ TEST(BattleSave, FailureHalfWayLeavesTheOldFileIntact) {
     ASSERT_LT(old.size(), 4000);
 
     Battle large = NewBattle(150, 150);
-    large.modified = true;
     MessageLog log;
     bool written = true;
     {
@@ -329,7 +323,6 @@ TEST(BattleSave, FailureHalfWayLeavesTheOldFileIntact) {
     }
 
     EXPECT_FALSE(written);
-    EXPECT_TRUE(large.modified);
     EXPECT_EQ(large.settings.saveCount, 0);
     EXPECT_EQ(ReadFile(path), old);
     ASSERT_EQ(log.messages.size(), 1u);

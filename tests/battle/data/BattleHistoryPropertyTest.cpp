@@ -31,7 +31,6 @@ Battle StartingBattle() {
     b.AddMapText(MapTextRecord(), 42);
     b.terrainAttrs[1].name = "Grass";
     b.terrainAttrs[1].costPerMove = 1;
-    b.modified = false;
     return b;
 }
 
@@ -60,7 +59,7 @@ TEST(HistoryProperty, UndoAllAndRedoAllGiveBackEveryBattleExactly) {
         const QByteArray bytes = FileBytes(b);
         ASSERT_EQ(recorded, bytes != afterStep.back()) << i << " " << kind.toStdString();
         ASSERT_TRUE(LinksConsistent(b)) << i << " " << kind.toStdString();
-        ASSERT_EQ(b.modified, history.position() > 0) << i << " " << kind.toStdString();
+        ASSERT_EQ(history.modified(), history.position() > 0) << i << " " << kind.toStdString();
         if (recorded) {
             afterStep.push_back(bytes);
             ASSERT_EQ(history.UndoCaption(), caption);
@@ -80,7 +79,7 @@ TEST(HistoryProperty, UndoAllAndRedoAllGiveBackEveryBattleExactly) {
     EXPECT_FALSE(history.Undo());
     EXPECT_EQ(FileBytes(b), first);
     EXPECT_EQ(StateBytes(b), firstState);
-    EXPECT_FALSE(b.modified); // back at the opened state
+    EXPECT_FALSE(history.modified()); // back at the opened state
 
     for (int p = 1; p <= steps; ++p) {
         ASSERT_TRUE(history.Redo()) << p;
@@ -89,7 +88,7 @@ TEST(HistoryProperty, UndoAllAndRedoAllGiveBackEveryBattleExactly) {
     }
     EXPECT_FALSE(history.CanRedo());
     EXPECT_EQ(FileBytes(b), last);
-    EXPECT_TRUE(b.modified);
+    EXPECT_TRUE(history.modified());
 }
 
 // Edits, undos, redos and saves mixed: every position holds the battle it had, a save
@@ -128,7 +127,7 @@ TEST(HistoryProperty, RandomWalkWithSavesKeepsEveryPosition) {
         const int p = history.position();
         ASSERT_EQ(FileBytes(b), expected[size_t(p)]) << "step " << i << " at " << p;
         ASSERT_TRUE(LinksConsistent(b)) << "step " << i;
-        ASSERT_EQ(b.modified, p != saved) << "step " << i;
+        ASSERT_EQ(history.modified(), p != saved) << "step " << i;
         ASSERT_EQ(history.CanRedo(), p + 1 < int(expected.size()));
     }
 }

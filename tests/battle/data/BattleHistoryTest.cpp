@@ -54,55 +54,53 @@ TEST(History, StepsCarryTheirCaptionsAndUndoRedoInOrder) {
 TEST(History, AnActionThatChangesNothingLeavesNoStepAndNoModifiedFlag) {
     Battle b = NewBattle();
     b.AddUnit(Unit(1), 4);
-    b.modified = false;
     BattleHistory history(b);
 
     history.BeginStep("Unit Changes");
     b.UpdateUnit(1, b.unit(1)); // the unit editor left with OK, nothing typed
-    b.modified = true;          // as a dialog marks the battle whatever it did
     EXPECT_FALSE(history.EndStep());
-    EXPECT_FALSE(b.modified);
+    EXPECT_FALSE(history.modified());
     EXPECT_FALSE(history.CanUndo());
 }
 
 TEST(History, ModifiedFollowsTheSavedState) {
     Battle b = NewBattle();
     BattleHistory history(b); // as opened: saved
-    EXPECT_FALSE(b.modified);
+    EXPECT_FALSE(history.modified());
     PlacePrimary(history, b, 1, 4);
-    EXPECT_TRUE(b.modified);
+    EXPECT_TRUE(history.modified());
     history.Undo();
-    EXPECT_FALSE(b.modified);
+    EXPECT_FALSE(history.modified());
     EXPECT_TRUE(history.AtSavedState());
     history.Redo();
-    EXPECT_TRUE(b.modified);
+    EXPECT_TRUE(history.modified());
 
     history.MarkSaved();
-    EXPECT_FALSE(b.modified);
+    EXPECT_FALSE(history.modified());
     history.Undo();
-    EXPECT_TRUE(b.modified); // the state opened is no longer the one on disk
+    EXPECT_TRUE(history.modified()); // the state opened is no longer the one on disk
     history.Redo();
-    EXPECT_FALSE(b.modified);
+    EXPECT_FALSE(history.modified());
 
     // Undo, then a new step: the saved state was among the dropped redo steps.
     history.Undo();
     PlacePrimary(history, b, 2, 8);
     history.Undo();
-    EXPECT_TRUE(b.modified);
+    EXPECT_TRUE(history.modified());
     history.Redo();
-    EXPECT_TRUE(b.modified);
+    EXPECT_TRUE(history.modified());
 }
 
 TEST(History, NewBattleStaysModifiedUntilSaved) {
     Battle b = NewBattle();
     BattleHistory history(b);
     history.Reset(false);
-    EXPECT_TRUE(b.modified);
+    EXPECT_TRUE(history.modified());
     PlacePrimary(history, b, 1, 4);
     history.Undo();
-    EXPECT_TRUE(b.modified);
+    EXPECT_TRUE(history.modified());
     history.MarkSaved();
-    EXPECT_FALSE(b.modified);
+    EXPECT_FALSE(history.modified());
 }
 
 TEST(History, ResetForgetsTheStepsOfTheBattleBefore) {
@@ -112,7 +110,7 @@ TEST(History, ResetForgetsTheStepsOfTheBattleBefore) {
     b = NewBattle(12, 12); // another battle opened
     history.Reset();
     EXPECT_FALSE(history.CanUndo());
-    EXPECT_FALSE(b.modified);
+    EXPECT_FALSE(history.modified());
     PlacePrimary(history, b, 140, 2);
     history.Undo();
     EXPECT_EQ(b.hexCount(), 144);
@@ -142,34 +140,16 @@ TEST(History, UndoWorksAcrossASave) {
     PlacePrimary(history, b, 30, 5);
     history.Undo();
     EXPECT_EQ(FileBytes(b), saved);
-    EXPECT_FALSE(b.modified);
+    EXPECT_FALSE(history.modified());
     history.Undo();
     EXPECT_EQ(FileBytes(b), opened);
     EXPECT_TRUE(LinksConsistent(b));
-    EXPECT_TRUE(b.modified);
+    EXPECT_TRUE(history.modified());
     history.Redo();
     EXPECT_EQ(FileBytes(b), saved);
-    EXPECT_FALSE(b.modified);
+    EXPECT_FALSE(history.modified());
     history.Redo();
     EXPECT_EQ(b.hex(30).primaryTerrain, 5);
-}
-
-// A change made outside any step becomes part of the step before it, so the steps never
-// lead to a battle that no longer exists.
-TEST(History, ChangesOutsideAStepJoinTheStepBefore) {
-    Battle b = NewBattle();
-    BattleHistory history(b);
-    PlacePrimary(history, b, 1, 4);
-    b.SetTerrainSlot(2, 0, 6); // not wrapped in a step
-    PlacePrimary(history, b, 3, 7);
-    history.Undo();
-    EXPECT_EQ(b.hex(2).primaryTerrain, 6);
-    EXPECT_TRUE(history.Undo());
-    EXPECT_EQ(b.hex(1).primaryTerrain, 0);
-    EXPECT_EQ(b.hex(2).primaryTerrain, 0);
-    EXPECT_FALSE(b.modified);
-    history.Redo();
-    EXPECT_EQ(b.hex(2).primaryTerrain, 6);
 }
 
 TEST(History, NestedStepsRecordOnceWithTheOuterCaption) {
@@ -200,7 +180,7 @@ TEST(History, OldestStepsAreDroppedPastTheLimits) {
     EXPECT_EQ(undone, 5);
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(b.hex(i).primaryTerrain, i < 3 ? 10 + i : 0) << i;
-    EXPECT_TRUE(b.modified); // the opened state went with the oldest steps
+    EXPECT_TRUE(history.modified()); // the opened state went with the oldest steps
 
     // A byte budget smaller than two steps keeps the newest one.
     history.Reset();
@@ -289,8 +269,9 @@ TEST(History, StepsWithTheSameJoinKeyBecomeOne) {
     history.changed = [&calls] { ++calls; };
     TerrainAttr& attr = b.terrainAttrs[4];
     const auto type = [&](const char* name) {
-        HistoryStep step(&history, "Terrain Attributes", &attr);
+        history.BeginStep("Terrain Attributes", &attr);
         attr.name = name;
+        history.EndStep();
     };
     type("M");
     type("Ma");
@@ -319,5 +300,5 @@ TEST(History, StepsWithTheSameJoinKeyBecomeOne) {
     EXPECT_EQ(history.stepCount(), 4);
     EXPECT_TRUE(history.Undo());
     EXPECT_EQ(attr.name.text(), "Marsh");
-    EXPECT_FALSE(b.modified);
+    EXPECT_FALSE(history.modified());
 }

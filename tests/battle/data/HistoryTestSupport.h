@@ -192,7 +192,7 @@ inline QString RandomEdits::Edit() {
             b_.SetTerrainSlot(Hex(), 0, Symbol());
         return "Fill Primary Terrain";
     default:
-        b_.modified = true; // a dialog left without a change
+        // a dialog left without a change
         return "Nothing";
     }
 }

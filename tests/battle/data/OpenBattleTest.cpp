@@ -53,12 +53,14 @@ TEST(OpenBattle, FailedReadKeepsThePathAndTheBattle) {
     EXPECT_EQ(f.log.texts(), QStringList{"Could not open selected file."});
 }
 
-TEST(OpenBattle, MissingSetLeavesNoBattleToShowWithoutMessage) {
+TEST(OpenBattle, MissingSetLeavesNoBattleToShowAndSaysWhereItWasLookedFor) {
     OpenFixture f;
     const QString path = f.save(FullBattle(), "full.scn");
     EXPECT_EQ(f.open(path), OpenOutcome::SetFailed);
     EXPECT_EQ(f.currentPath, path);
-    EXPECT_TRUE(f.log.messages.empty());
+    ASSERT_EQ(f.log.texts().size(), 1);
+    EXPECT_TRUE(f.log.texts()[0].contains("\"moors\"")) << qPrintable(f.log.texts()[0]);
+    EXPECT_TRUE(f.log.texts()[0].contains(f.dir.path())) << qPrintable(f.log.texts()[0]);
 
     Battle elsewhere = FullBattle();
     elsewhere.settings.symbolSetName = "../moors";

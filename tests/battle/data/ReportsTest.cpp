@@ -83,8 +83,8 @@ TEST(OrderOfBattle, RowsInCanonicalOrderWithEveryCell) {
     EXPECT_EQ(g.columnWidths,
               (QList<int>{115, 50, 50, 30, 40, 45, 45, 40, 35, 35, 115, 115, 45, 55, 40}));
     ASSERT_EQ(g.rows.size(), 3);
-    EXPECT_EQ(g.rowUnits, (QList<int>{1, 2, 3})) << "side 1 comes first after reordering";
-    EXPECT_EQ(b.unit(1).name.text(), "Duke");
+    EXPECT_EQ(g.rowUnits, (QList<int>{3, 2, 1})) << "the canonical order, numbers unchanged";
+    EXPECT_EQ(b.unit(1).name.text(), "Spears") << "the report only reads the battle";
 
     EXPECT_EQ(g.rows[0], (QStringList{"Duke", "Leader", "Peasant", "50", "100", "4", "0%", "0", "0",
                                       "0", "Main", "Duke", "6/4", "-", "50"}));

@@ -24,21 +24,19 @@ TEST(SelectColor, ClickedSwatchIsTheAnswer) {
     EXPECT_EQ(logic.previewColour(), DialogTestBench::PaletteIndexColour(35));
     logic.ColorGridMouseDown(16, 2); // outside the grid
     logic.ColorGridMouseDown(-1, 0);
-    bench.context->dialogValue = 1;
     logic.Button1Click();
-    EXPECT_EQ(bench.context->dialogValue, 35);
+    EXPECT_EQ(logic.answer(), 35);
 }
 
 TEST(SelectColor, AnswerIsZeroUntilASwatchIsClickedAndKeptAfterwards) {
     DialogTestBench bench;
     SelectColorLogic logic(*bench.context);
-    bench.context->dialogValue = 1;
     logic.Button1Click();
-    EXPECT_EQ(bench.context->dialogValue, 0);
+    EXPECT_EQ(logic.answer(), 0);
     logic.ColorGridMouseDown(15, 15);
     logic.Button1Click();
     logic.Button1Click(); // the next opening, without a click
-    EXPECT_EQ(bench.context->dialogValue, 255);
+    EXPECT_EQ(logic.answer(), 255);
 }
 
 TEST(SelectColor, ClosingWithoutOkHandsBackTheBattlesColour) {
@@ -47,7 +45,7 @@ TEST(SelectColor, ClosingWithoutOkHandsBackTheBattlesColour) {
     bench.battle.settings.tableColour = 77;
     logic.ColorGridMouseDown(1, 1);
     logic.CloseWithoutChoice();
-    EXPECT_EQ(bench.context->dialogValue, 77);
+    EXPECT_EQ(logic.answer(), 77);
 }
 
 TEST(MapInfo, ShowsTheBattlesFigures) {

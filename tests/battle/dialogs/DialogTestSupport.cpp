@@ -12,7 +12,7 @@ DialogTestBench::DialogTestBench() {
         root.mkdir(QString::fromLatin1(sub));
     sounds = std::make_unique<SoundEffects>(folder);
     context = std::make_unique<EditorContext>(
-        EditorContext{battle, symbols, definitions, *sounds, folder,
+        EditorContext{document, document.symbols(), definitions, *sounds, folder,
                       [this](const QString& caption, const QString& text) {
                           messages.emplace_back(caption, text);
                       },

@@ -2,6 +2,7 @@
 // A program folder in a temporary directory and an editor context over it, for the
 // dialog tests; the messages and message-box requests a dialog makes are recorded.
 
+#include "DocumentTestAccess.h"
 #include "EditorContext.h"
 #include "OrvMessages.h"
 
@@ -33,8 +34,10 @@ struct DialogTestBench {
 
     QTemporaryDir dir;
     QString folder;
-    Battle battle;
-    LoadedSymbolSet symbols;
+    BattleDocument document;
+    // Built in place by the tests, as a file reader would.
+    Battle& battle = BattleDocumentTestAccess::Writable(document);
+    LoadedSymbolSet& symbols = BattleDocumentTestAccess::Symbols(document);
     Definitions definitions;
     std::unique_ptr<SoundEffects> sounds;
     std::unique_ptr<EditorContext> context;

@@ -150,7 +150,7 @@ TEST(ModifyBattleWindow, ShowsTheBattleAndRefusesAnEmptySide) {
     Click(dialog, "OK");
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(bench.battle.settings.sideBName.text(), "Edward");
-    EXPECT_TRUE(bench.battle.modified);
+    EXPECT_TRUE(bench.document.modified());
 }
 
 TEST(ModifyBattleWindow, LongNamesFromAFileAreShownAndKeptWhole) {
@@ -180,7 +180,7 @@ TEST(SelectColorWindow, ClickOnASwatchPreviewsItAndOkAnswersItsIndex) {
     EXPECT_EQ(panel->palette().color(QPalette::Window), DialogTestBench::PaletteIndexColour(35));
     Click(dialog, "Button1");
     EXPECT_EQ(dialog.result(), 1);
-    EXPECT_EQ(bench.context->dialogValue, 35);
+    EXPECT_EQ(dialog.logic().answer(), 35);
 }
 
 TEST(MapInfoWindow, ShowsItsLabels) {

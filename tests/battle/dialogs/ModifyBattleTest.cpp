@@ -57,7 +57,7 @@ TEST_F(ModifyBattle, RefusedOkChangesNothing) {
     EXPECT_EQ(bench.battle.settings.battleName.text(), "Agincourt");
     EXPECT_EQ(bench.battle.settings.sideBName.text(), "French");
     EXPECT_EQ(bench.battle.settings.maxTurns, 0);
-    EXPECT_FALSE(bench.battle.modified);
+    EXPECT_FALSE(bench.document.modified());
 
     logic.entries.battleName.clear();
     EXPECT_FALSE(logic.OKClick());
@@ -80,7 +80,7 @@ TEST_F(ModifyBattle, OkStoresEverythingAndMarksTheBattleModified) {
     EXPECT_EQ(s.maxTurns, 29);
     EXPECT_EQ(s.iconName.text(), "crown");
     EXPECT_EQ(bench.context->iconPicture.pixelColor(0, 0), QColor(Qt::yellow));
-    EXPECT_TRUE(bench.battle.modified);
+    EXPECT_TRUE(bench.document.modified());
     EXPECT_TRUE(bench.boxRequests.empty());
 }
 

@@ -36,7 +36,7 @@ protected:
         logic.symbolSetName = "old";
         ASSERT_TRUE(logic.OKClick());
         bench.battle.AddUnit(UnitRecord(), 5);
-        bench.battle.modified = false;
+        BattleDocumentTestAccess::TakeAsOpened(bench.document);
     }
 
     DialogTestBench bench;
@@ -141,7 +141,7 @@ TEST_F(NewMap, OkMakesAnEmptyBattleFromTheSettings) {
         EXPECT_TRUE(s.history[size_t(i)].empty()) << "line " << i;
     EXPECT_EQ(bench.battle.markerTable[MarkerCaltrops], 30); // the standard set's defaults
     EXPECT_EQ(bench.battle.terrainAttrs[2].costPerMove, 4);
-    EXPECT_TRUE(bench.battle.modified);
+    EXPECT_TRUE(bench.document.modified());
     EXPECT_TRUE(bench.context->hexMask);
     // The chosen set is the editor's set now, with its cell steps.
     EXPECT_EQ(bench.symbols.terrainCount(), 3);
@@ -184,7 +184,7 @@ TEST_F(NewMap, SetThatFailsToLoadKeepsTheDialogOpenAndTheBattleShown) {
     EXPECT_TRUE(bench.battle.settings == before);
     EXPECT_TRUE(bench.battle.hexes() == hexesBefore);
     EXPECT_EQ(bench.battle.unitCount(), 1);
-    EXPECT_FALSE(bench.battle.modified);
+    EXPECT_FALSE(bench.document.modified());
     EXPECT_FALSE(bench.context->hexMask);
     EXPECT_EQ(bench.symbols.terrainCount(), 3); // the old set is still loaded
 }

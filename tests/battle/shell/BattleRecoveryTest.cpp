@@ -80,8 +80,9 @@ protected:
     // The shown battle after an edit, as the program has it in memory.
     void OpenAndEdit() {
         form->OpenBattleFile(ford());
-        ASSERT_TRUE(form->battleActive);
-        form->battle().SetTerrainSlot(25, 0, 3);
+        ASSERT_TRUE(form->battleActive());
+        form->document().Edit(QStringLiteral("Place Primary Terrain"),
+                              [&](Battle& b) { b.SetTerrainSlot(25, 0, 3); });
     }
 };
 
@@ -93,13 +94,14 @@ TEST_F(Recovery, CopyOfAnEditKeepsTheDesignersUnitOrder) {
     form->recovery().Tick();
     EXPECT_TRUE(Copies().isEmpty()); // nothing unsaved yet
 
-    form->battle().SetTerrainSlot(25, 0, 3);
+    form->document().Edit(QStringLiteral("Place Primary Terrain"),
+                          [&](Battle& b) { b.SetTerrainSlot(25, 0, 3); });
     const std::vector<QString> before = UnitNames(form->battle());
     ASSERT_EQ(before[0], "Eastern Spears");
     form->recovery().Tick();
     ASSERT_EQ(Copies().size(), 1);
     EXPECT_EQ(UnitNames(form->battle()), before); // the battle in memory is untouched
-    EXPECT_TRUE(form->battle().modified);
+    EXPECT_TRUE(form->document().modified());
 
     const QByteArray copy = ReadAll(CopyPath());
     EXPECT_EQ(copy, BattleBytesOnTestSet(form->battle()));
@@ -116,7 +118,8 @@ TEST_F(Recovery, CopyOfAnEditKeepsTheDesignersUnitOrder) {
     EXPECT_LT(note.written.secsTo(QDateTime::currentDateTime()), 60);
 
     // A later edit reaches the copy at the next look.
-    form->battle().SetTerrainSlot(26, 0, 4);
+    form->document().Edit(QStringLiteral("Place Primary Terrain"),
+                          [&](Battle& b) { b.SetTerrainSlot(26, 0, 4); });
     form->recovery().Tick();
     EXPECT_EQ(ReadAll(CopyPath()), BattleBytesOnTestSet(form->battle()));
 }
@@ -139,7 +142,8 @@ TEST_F(Recovery, CopyGoesWhenSavedDiscardedOrClosed) {
     EXPECT_TRUE(Copies().isEmpty());
 
     // Save As too.
-    form->battle().SetTerrainSlot(25, 0, 5);
+    form->document().Edit(QStringLiteral("Place Primary Terrain"),
+                          [&](Battle& b) { b.SetTerrainSlot(25, 0, 5); });
     form->recovery().Tick();
     ASSERT_EQ(Copies().size(), 1);
     form->chooseSavePath = [this](const QString&, const QString&, const QString&) {
@@ -150,7 +154,8 @@ TEST_F(Recovery, CopyGoesWhenSavedDiscardedOrClosed) {
 
     // A file that cannot be read leaves the battle, and its copy, as they were; opening
     // another battle discards the changes.
-    form->battle().SetTerrainSlot(25, 0, 6);
+    form->document().Edit(QStringLiteral("Place Primary Terrain"),
+                          [&](Battle& b) { b.SetTerrainSlot(25, 0, 6); });
     form->recovery().Tick();
     QFile broken(dir.path() + "/Battles/broken.scn");
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
@@ -162,7 +167,8 @@ TEST_F(Recovery, CopyGoesWhenSavedDiscardedOrClosed) {
     EXPECT_TRUE(Copies().isEmpty());
 
     // Closing normally, with the save question declined.
-    form->battle().SetTerrainSlot(25, 0, 7);
+    form->document().Edit(QStringLiteral("Place Primary Terrain"),
+                          [&](Battle& b) { b.SetTerrainSlot(25, 0, 7); });
     form->recovery().Tick();
     ASSERT_EQ(Copies().size(), 1);
     form->close();
@@ -177,10 +183,10 @@ TEST_F(Recovery, RestoredBattleIsModifiedWithItsFileRemembered) {
     Start();
     ASSERT_EQ(questions.size(), 1);
     EXPECT_TRUE(questions[0].startsWith("Restore the unsaved changes to 'Varnholm Ford' from "));
-    ASSERT_TRUE(form->battleActive) << warnings.join("|").toStdString();
-    EXPECT_TRUE(form->battle().modified);
-    EXPECT_FALSE(form->untitled);
-    EXPECT_EQ(form->battlePath, ford());
+    ASSERT_TRUE(form->battleActive()) << warnings.join("|").toStdString();
+    EXPECT_TRUE(form->document().modified());
+    EXPECT_FALSE(form->untitled());
+    EXPECT_EQ(form->battlePath(), ford());
     EXPECT_EQ(form->windowTitle(), "Fieldmark Varnholm:Varnholm Ford[*]");
     EXPECT_TRUE(form->actions().saveMapFile->isEnabled());
     EXPECT_EQ(BattleBytesOnTestSet(form->battle()), bytes);
@@ -202,10 +208,10 @@ TEST_F(Recovery, RestoredUntitledBattleStaysUntitled) {
     fresh.settings.battleName = "New Ford";
     LeaveCopy(BattleBytesOnTestSet(fresh), QString(), "New Ford");
     Start();
-    ASSERT_TRUE(form->battleActive) << warnings.join("|").toStdString();
-    EXPECT_TRUE(form->untitled);
-    EXPECT_TRUE(form->battlePath.isEmpty());
-    EXPECT_TRUE(form->battle().modified);
+    ASSERT_TRUE(form->battleActive()) << warnings.join("|").toStdString();
+    EXPECT_TRUE(form->untitled());
+    EXPECT_TRUE(form->battlePath().isEmpty());
+    EXPECT_TRUE(form->document().modified());
     EXPECT_FALSE(form->actions().saveMapFile->isEnabled());
     EXPECT_TRUE(form->actions().saveMapAs->isEnabled());
 }
@@ -215,14 +221,14 @@ TEST_F(Recovery, DeclinedCopyIsDeletedAndAClosedQuestionKeepsIt) {
     answer = RestoreAnswer::Later;
     Start();
     EXPECT_EQ(questions.size(), 1);
-    EXPECT_FALSE(form->battleActive);
+    EXPECT_FALSE(form->battleActive());
     EXPECT_EQ(Copies().size(), 1);
     form.reset();
 
     answer = RestoreAnswer::Discard;
     Start();
     EXPECT_EQ(questions.size(), 2); // asked again at the next start
-    EXPECT_FALSE(form->battleActive);
+    EXPECT_FALSE(form->battleActive());
     EXPECT_TRUE(Copies().isEmpty());
 }
 
@@ -252,7 +258,7 @@ TEST_F(Recovery, CopyWhoseSetIsGoneIsKept) {
     LeaveCopy(BattleBytesOnTestSet(lost), ford(), "Varnholm Ford");
     Start();
     EXPECT_EQ(questions.size(), 1);
-    EXPECT_FALSE(form->battleActive);
+    EXPECT_FALSE(form->battleActive());
     EXPECT_EQ(warnings.filter("symbol set \"absent\" could not be loaded").size(), 1)
         << warnings.join("|").toStdString();
     EXPECT_EQ(Copies().size(), 1);
@@ -289,20 +295,20 @@ TEST_F(Recovery, QuestionBoxAnswersYesNoAndEscape) {
     ASSERT_EQ(shown.size(), 1);
     EXPECT_TRUE(shown[0].startsWith("Restore the unsaved changes to 'Varnholm Ford' from "));
     EXPECT_TRUE(shown[0].endsWith("?|MainForm")); // above the main window
-    EXPECT_FALSE(form->battleActive);
+    EXPECT_FALSE(form->battleActive());
     EXPECT_EQ(Copies().size(), 1);
     form.reset();
 
     startAnswering(Qt::Key_N);
     EXPECT_EQ(shown.size(), 2);
-    EXPECT_FALSE(form->battleActive);
+    EXPECT_FALSE(form->battleActive());
     EXPECT_TRUE(Copies().isEmpty());
     form.reset();
 
     LeaveCopy(BattleBytesOnTestSet(FordBattle()), ford(), "Varnholm Ford");
     startAnswering(Qt::Key_Y);
     EXPECT_EQ(shown.size(), 3);
-    EXPECT_TRUE(form->battleActive);
+    EXPECT_TRUE(form->battleActive());
 }
 
 TEST_F(Recovery, LeftoverStaysUntilTheRestoredBattleHasItsOwnCopy) {
@@ -311,7 +317,7 @@ TEST_F(Recovery, LeftoverStaysUntilTheRestoredBattleHasItsOwnCopy) {
     // Something stands where this editor's copy would go: it cannot be written.
     onQuestion = [this] { EXPECT_TRUE(QDir().mkpath(form->recovery().store().copyPath())); };
     Start();
-    EXPECT_TRUE(form->battleActive);
+    EXPECT_TRUE(form->battleActive());
     EXPECT_FALSE(form->recovery().store().hasCopy());
     EXPECT_EQ(Copies(), left);
 }
@@ -328,7 +334,7 @@ TEST_F(Recovery, EveryCopyIsOfferedWithItsDateAndTime) {
     const QString date = QDate::currentDate().toString("yyyy-MM-dd");
     for (const QString& q : questions)
         EXPECT_TRUE(q.contains(" from " + date + " ")) << q.toStdString();
-    EXPECT_TRUE(form->battleActive);
+    EXPECT_TRUE(form->battleActive());
     // The second restore replaced the first after the save question ("No" in this test).
     EXPECT_EQ(form->battle().settings.battleName.text(),
               questions[1].contains("West") ? "West Ford" : "Varnholm Ford");

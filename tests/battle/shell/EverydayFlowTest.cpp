@@ -1,6 +1,7 @@
 // The everyday flow of the main window: command keys only on the map, a zoom ends a drag,
 // the panels follow the map, text fields refuse what the file cannot hold, dialogs open
 // beside their hex, and an exported picture is confirmed.
+#include "DocumentTestAccess.h"
 #include "TMainForm.h"
 
 #include "BattleFile.h"
@@ -69,7 +70,7 @@ protected:
     }
     void Open(const QString& path) {
         form->OpenBattleFile(path);
-        ASSERT_TRUE(form->battleActive) << warnings.join("|").toStdString();
+        ASSERT_TRUE(form->battleActive()) << warnings.join("|").toStdString();
     }
     QAction* Act(const char* name) { return form->findChild<QAction*>(QString::fromLatin1(name)); }
     QWidget* map() { return form->findChild<QWidget*>("MapWin"); }
@@ -229,9 +230,8 @@ std::unique_ptr<TMainForm> Restarted(const QString& folder, QStringList& warning
 
 TEST_F(EverydayFlow, SaveKeyOnANeverSavedBattleOpensSaveAsUnderItsName) {
     Open(Write("field.scn"));
-    form->untitled = true; // as after "Create New Battle"
-    form->battlePath.clear();
-    form->battle().settings.battleName = "Hastings";
+    BattleDocumentTestAccess::SetPath(form->document(), QString(), true); // a new battle
+    BattleDocumentTestAccess::Writable(form->document()).settings.battleName = "Hastings";
     form->ActivateBattle(false);
     EXPECT_FALSE(Act("SaveMapFile")->isEnabled());
     QAction* key = Act("SaveUntitledKey");
@@ -245,7 +245,7 @@ TEST_F(EverydayFlow, SaveKeyOnANeverSavedBattleOpensSaveAsUnderItsName) {
     };
     key->trigger();
     EXPECT_EQ(offered, dir.path() + "/Battles/Hastings.scn");
-    EXPECT_FALSE(form->untitled);
+    EXPECT_FALSE(form->untitled());
     EXPECT_TRUE(QFile::exists(offered));
     EXPECT_FALSE(key->isEnabled());
     EXPECT_TRUE(Act("SaveMapFile")->isEnabled());
@@ -255,9 +255,7 @@ TEST_F(EverydayFlow, TitleCarriesTheModifiedMarkAndMenusTheirLetters) {
     Open(Write("field.scn"));
     EXPECT_EQ(form->windowTitle(), "Fieldmark Varnholm:Field[*]");
     EXPECT_FALSE(form->isWindowModified());
-    form->history().BeginStep("Place Primary Terrain");
-    form->battle().SetTerrainSlot(3, 0, 2);
-    form->history().EndStep();
+    form->document().Edit("Place Primary Terrain", [](Battle& b) { b.SetTerrainSlot(3, 0, 2); });
     EXPECT_TRUE(form->isWindowModified());
     form->UndoClick();
     EXPECT_FALSE(form->isWindowModified());
@@ -296,7 +294,7 @@ TEST_F(EverydayFlow, SaveAsksBeforeReplacingAFileChangedOnDisk) {
         asked << p;
         return replace;
     };
-    form->battle().modified = true;
+    BattleDocumentTestAccess::MakeUnsaved(form->document());
     form->SavMapClick();
     EXPECT_TRUE(asked.isEmpty()) << "the file is as this window read it";
     // Another program rewrites the battle.
@@ -311,19 +309,17 @@ TEST_F(EverydayFlow, SaveAsksBeforeReplacingAFileChangedOnDisk) {
         f.open(QIODevice::ReadOnly);
         return f.readAll();
     }();
-    form->history().BeginStep("Place Primary Terrain");
-    form->battle().SetTerrainSlot(3, 0, 2);
-    form->history().EndStep();
+    form->document().Edit("Place Primary Terrain", [](Battle& b) { b.SetTerrainSlot(3, 0, 2); });
     form->SavMapClick();
     EXPECT_EQ(asked, QStringList{path});
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), theirs) << "No keeps their file";
-    EXPECT_TRUE(form->battle().modified);
+    EXPECT_TRUE(form->document().modified());
     replace = true;
     form->SavMapClick();
     EXPECT_EQ(asked.size(), 2);
-    EXPECT_FALSE(form->battle().modified);
+    EXPECT_FALSE(form->document().modified());
 }
 
 TEST_F(EverydayFlow, ASecondWindowOnTheSameBattleIsWarned) {

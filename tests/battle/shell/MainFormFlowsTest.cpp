@@ -1,5 +1,6 @@
 // The save question before every command that replaces or closes the battle, and the
 // save-as flow's name, replace question and recent list.
+#include "DocumentTestAccess.h"
 #include "MainWindowFixture.h"
 #include "TSelectTer.h"
 
@@ -24,7 +25,7 @@ protected:
         };
         Open("ford.scn");
         form->recentBattles = {battles() + "/other.scn"};
-        form->battle().modified = true;
+        BattleDocumentTestAccess::MakeUnsaved(form->document());
     }
 
     // Every command that would replace or close the battle, each stopped or let through.
@@ -35,7 +36,7 @@ protected:
     }
     bool StillTheModifiedFord() const {
         return form->battle().settings.battleName.text() == "Varnholm Ford" &&
-               form->battle().modified && form->isVisible() && form->battleActive;
+               form->document().modified() && form->isVisible() && form->battleActive();
     }
 };
 
@@ -57,7 +58,7 @@ TEST_F(SaveQuestion, EscapeCancelsOpenRecentAndClose) {
 
 TEST_F(SaveQuestion, AFailedSaveCancelsTheCommand) {
     answer = OrvYes;
-    form->battlePath = dir.path() + "/no-such-folder/ford.scn";
+    BattleDocumentTestAccess::SetPath(form->document(), dir.path() + "/no-such-folder/ford.scn");
     TryEveryCommand();
     EXPECT_EQ(opened, 0);
     EXPECT_TRUE(StillTheModifiedFord());
@@ -66,7 +67,7 @@ TEST_F(SaveQuestion, AFailedSaveCancelsTheCommand) {
 
 TEST_F(SaveQuestion, ACancelledSaveAsCancelsTheCommand) {
     answer = OrvYes;
-    form->untitled = true;
+    BattleDocumentTestAccess::SetPath(form->document(), QString(), true);
     int chosen = 0;
     form->chooseSavePath = [&chosen](const QString&, const QString&, const QString&) {
         ++chosen;
@@ -83,15 +84,15 @@ TEST_F(SaveQuestion, NoOrASuccessfulSaveLetsTheCommandGoOn) {
     form->OpenRecent(0);
     EXPECT_EQ(asked, std::vector<int>{MsgSaveChanges});
     EXPECT_EQ(form->battle().settings.battleName.text(), "Other Ford");
-    form->battle().modified = true;
+    BattleDocumentTestAccess::MakeUnsaved(form->document());
     answer = OrvYes;
     Act("OpenMapFile1")->trigger();
     EXPECT_EQ(opened, 1);
-    EXPECT_FALSE(form->battle().modified);
-    form->battle().modified = true;
+    EXPECT_FALSE(form->document().modified());
+    BattleDocumentTestAccess::MakeUnsaved(form->document());
     form->close();
     EXPECT_FALSE(form->isVisible());
-    EXPECT_FALSE(form->battle().modified); // saved on the way out
+    EXPECT_FALSE(form->document().modified()); // saved on the way out
 }
 
 TEST_F(MainWindow, SaveAsKeepsTheTypedNameAndListsTheBattle) {
@@ -107,7 +108,7 @@ TEST_F(MainWindow, SaveAsKeepsTheTypedNameAndListsTheBattle) {
         return replace;
     };
     Act("SaveMapAs")->trigger();
-    EXPECT_EQ(form->battlePath, battles() + "/MixedCase Audit.scn");
+    EXPECT_EQ(form->battlePath(), battles() + "/MixedCase Audit.scn");
     EXPECT_TRUE(QFile::exists(battles() + "/MixedCase Audit.scn"));
     EXPECT_EQ(form->recentBattles, QStringList{battles() + "/MixedCase Audit.scn"});
     EXPECT_EQ(Act("MapA1")->text(), battles() + "/MixedCase Audit.scn");
@@ -116,7 +117,7 @@ TEST_F(MainWindow, SaveAsKeepsTheTypedNameAndListsTheBattle) {
         QFile f(battles() + "/ford.scn");
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }();
-    form->battle().settings.battleName = "Changed";
+    form->document().Edit("Battle Settings", [](Battle& b) { b.settings.battleName = "Changed"; });
     typed = battles() + "/Ford";
     Act("SaveMapAs")->trigger();
     EXPECT_TRUE(QFile::exists(battles() + "/Ford.scn"));
@@ -126,20 +127,20 @@ TEST_F(MainWindow, SaveAsKeepsTheTypedNameAndListsTheBattle) {
     // A name given with its extension in any case gets none added.
     typed = battles() + "/Upper.SCN";
     Act("SaveMapAs")->trigger();
-    EXPECT_EQ(form->battlePath, battles() + "/Upper.SCN");
+    EXPECT_EQ(form->battlePath(), battles() + "/Upper.SCN");
     EXPECT_TRUE(replaceAsked.isEmpty());
     // The dialog asked about "Ford.v2"; "Ford.v2.scn" exists, so it is asked about here.
     QFile::copy(battles() + "/ford.scn", battles() + "/Ford.v2.scn");
-    form->battle().modified = true;
+    BattleDocumentTestAccess::MakeUnsaved(form->document());
     typed = battles() + "/Ford.v2";
     Act("SaveMapAs")->trigger();
     EXPECT_EQ(replaceAsked, QStringList{battles() + "/Ford.v2.scn"});
-    EXPECT_TRUE(form->battle().modified);
-    EXPECT_EQ(form->battlePath, battles() + "/Upper.SCN");
+    EXPECT_TRUE(form->document().modified());
+    EXPECT_EQ(form->battlePath(), battles() + "/Upper.SCN");
     replace = true;
     Act("SaveMapAs")->trigger();
-    EXPECT_EQ(form->battlePath, battles() + "/Ford.v2.scn");
-    EXPECT_FALSE(form->battle().modified);
+    EXPECT_EQ(form->battlePath(), battles() + "/Ford.v2.scn");
+    EXPECT_FALSE(form->document().modified());
 }
 
 TEST_F(MainWindow, NewBattleNamesItselfAndClosesThePicker) {
@@ -153,7 +154,7 @@ TEST_F(MainWindow, NewBattleNamesItselfAndClosesThePicker) {
         dialog->findChild<QPushButton*>("OK")->click();
     });
     Act("CreateNewMap1")->trigger();
-    ASSERT_TRUE(form->battleActive) << warnings.join('|').toStdString();
+    ASSERT_TRUE(form->battleActive()) << warnings.join('|').toStdString();
     EXPECT_EQ(form->windowTitle(), "Fieldmark Varnholm:Second Ford[*]");
     EXPECT_FALSE(form->terrainPicker().isVisible());
     // Opening, too, leaves no picker filled from the set before.
@@ -176,7 +177,7 @@ TEST_F(MainWindow, RefusalsSayWhyInTheStatusLine) {
     EXPECT_EQ(form->statusText(), modeText);
     // A paste on an occupied hex says so; a new mode's text replaces the reason at once.
     UnitRecord u;
-    ASSERT_NE(form->battle().AddUnit(u, 50), 0);
+    ASSERT_TRUE(form->document().Edit("Unit Changes", [&](Battle& b) { b.AddUnit(u, 50); }));
     Act("CopyUnit1")->trigger();
     ClickHex(50);
     Act("PasteUnit1")->trigger();
@@ -190,7 +191,8 @@ TEST_F(MainWindow, RefusalsSayWhyInTheStatusLine) {
         EXPECT_EQ(form->sounds().played(), std::vector<int>{SoundRefusal}) << mode;
         EXPECT_EQ(form->statusText(), "No unit stands on this hex.") << mode;
     }
-    ASSERT_NE(form->battle().AddStructure(StructureRecord(), 52), 0);
+    ASSERT_TRUE(form->document().Edit("Structure Changes",
+                                      [](Battle& b) { b.AddStructure(StructureRecord(), 52); }));
     Act("AddModifyReinforcements1")->trigger();
     ClickHex(52);
     EXPECT_EQ(form->statusText(), "A reinforcement cannot arrive on a structure.");
@@ -219,12 +221,12 @@ TEST_F(MainWindow, ACopiedUnitCanBePastedIntoTheBattleAfterAFailedOpen) {
     WriteBattle("lost.scn", "Lost", "absent");
     Open("ford.scn");
     UnitRecord u;
-    ASSERT_NE(form->battle().AddUnit(u, 50), 0);
+    ASSERT_TRUE(form->document().Edit("Unit Changes", [&](Battle& b) { b.AddUnit(u, 50); }));
     Act("CopyUnit1")->trigger();
     ClickHex(50);
     ASSERT_TRUE(Enabled("PasteUnit1"));
     Open("lost.scn");
-    ASSERT_FALSE(form->battleActive);
+    ASSERT_FALSE(form->battleActive());
     EXPECT_FALSE(Enabled("PasteUnit1"));
     Open("ford.scn");
     EXPECT_TRUE(Enabled("PasteUnit1"));

@@ -1,3 +1,4 @@
+#include "DocumentTestAccess.h"
 #include "MainWindowFixture.h"
 #include "TSelectTer.h"
 
@@ -40,7 +41,7 @@ TEST_F(MainWindow, MenuCommandsKeepTheirObjectNames) {
 
 TEST_F(MainWindow, OpeningActivatesTheBattle) {
     Open("ford.scn");
-    ASSERT_TRUE(form->battleActive) << warnings.join("|").toStdString();
+    ASSERT_TRUE(form->battleActive()) << warnings.join("|").toStdString();
     EXPECT_EQ(form->windowTitle(), "Fieldmark Varnholm:Varnholm Ford[*]");
     EXPECT_EQ(form->statusText(), "Battle Active.");
     EXPECT_TRUE(Enabled("SaveMapFile"));
@@ -55,7 +56,7 @@ TEST_F(MainWindow, MissingSetReturnsToNoBattle) {
     WriteBattle("lost.scn", "Lost", "absent");
     Open("ford.scn");
     Open("lost.scn");
-    EXPECT_FALSE(form->battleActive);
+    EXPECT_FALSE(form->battleActive());
     EXPECT_EQ(form->windowTitle(), "Field Mark Varnholm");
     EXPECT_FALSE(Enabled("SaveMapFile"));
     EXPECT_FALSE(Enabled("PlaceLv1Ter"));
@@ -70,10 +71,10 @@ TEST_F(MainWindow, PreferenceCaptionsAndModifiedFlag) {
     EXPECT_TRUE(form->prefs.showMapText);
     Act("ShowVicHex")->trigger();
     EXPECT_EQ(Act("ShowVicHex")->text(), "Victory Objective is: Off");
-    EXPECT_FALSE(form->battle().modified);
+    EXPECT_FALSE(form->document().modified());
     Act("SaveMapPos")->trigger();
     EXPECT_EQ(Act("SaveMapPos")->text(), "Save Map Position is On");
-    EXPECT_TRUE(form->battle().modified);
+    EXPECT_TRUE(form->document().modified());
     form->close(); // leaving asks the question
     EXPECT_EQ(asked, std::vector<int>{MsgSaveChanges});
 }
@@ -86,7 +87,7 @@ TEST_F(MainWindow, ModesSetTheStatusLine) {
               "Select Hex to Add Secondary Terrain (Left Click Adds/Right Click Removes).");
     Act("PlaceCaltrops1")->trigger();
     EXPECT_EQ(form->commandMode, ModeCaltrops);
-    EXPECT_FALSE(form->battle().modified); // choosing a mode changes nothing
+    EXPECT_FALSE(form->document().modified()); // choosing a mode changes nothing
 }
 
 TEST_F(MainWindow, ObjectiveClicksOnlyOnTheObjective) {
@@ -124,9 +125,9 @@ TEST_F(MainWindow, ZoomInWaitsForALeftClickOnTheMap) {
 
 TEST_F(MainWindow, SaveRecordsTheBattle) {
     Open("ford.scn");
-    form->battle().modified = true;
+    BattleDocumentTestAccess::MakeUnsaved(form->document());
     Act("SaveMapFile")->trigger();
-    EXPECT_FALSE(form->battle().modified);
+    EXPECT_FALSE(form->document().modified());
     EXPECT_EQ(form->recentBattles, QStringList{battles() + "/ford.scn"});
     EXPECT_TRUE(Act("MapA1")->isVisible());
     EXPECT_EQ(Act("MapA1")->text(), battles() + "/ford.scn");
@@ -134,11 +135,11 @@ TEST_F(MainWindow, SaveRecordsTheBattle) {
 
 TEST_F(MainWindow, AFailedSaveKeepsTheBattleModified) {
     Open("ford.scn");
-    form->battle().modified = true;
+    BattleDocumentTestAccess::MakeUnsaved(form->document());
     ASSERT_TRUE(QDir(battles()).removeRecursively() || true);
-    form->battlePath = dir.path() + "/no-such-folder/ford.scn";
+    BattleDocumentTestAccess::SetPath(form->document(), dir.path() + "/no-such-folder/ford.scn");
     Act("SaveMapFile")->trigger();
-    EXPECT_TRUE(form->battle().modified);
+    EXPECT_TRUE(form->document().modified());
     EXPECT_TRUE(form->recentBattles.isEmpty());
     EXPECT_FALSE(warnings.isEmpty());
 }
@@ -157,7 +158,7 @@ TEST_F(MainWindow, TerrainPickerFollowsTheModes) {
     form->context().terrainSelection = 4;
     ClickHex(33);
     EXPECT_EQ(form->battle().hex(33).primaryTerrain, 4);
-    EXPECT_TRUE(form->battle().modified);
+    EXPECT_TRUE(form->document().modified());
     Act("PlaceCaltrops1")->trigger(); // caltrops leave the picker open
     EXPECT_TRUE(form->terrainPicker().isVisible());
     Act("CopyUnit1")->trigger();
@@ -179,14 +180,14 @@ TEST_F(MainWindow, HexDialogsOpenOnTheClickedHex) {
 TEST_F(MainWindow, CutAndPasteThroughTheMap) {
     Open("ford.scn");
     UnitRecord u;
-    ASSERT_NE(form->battle().AddUnit(u, 50), 0);
-    form->battle().modified = false;
+    ASSERT_TRUE(form->document().Edit("Unit Changes", [&](Battle& b) { b.AddUnit(u, 50); }));
+    BattleDocumentTestAccess::TakeAsOpened(form->document());
     EXPECT_FALSE(Enabled("PasteUnit1"));
     Act("CutUnit1")->trigger();
     ClickHex(50);
     EXPECT_EQ(form->battle().unitCount(), 0);
     EXPECT_TRUE(Enabled("PasteUnit1"));
-    EXPECT_TRUE(form->battle().modified); // leaving now asks to save
+    EXPECT_TRUE(form->document().modified()); // leaving now asks to save
     Act("PasteUnit1")->trigger();
     ClickHex(52);
     ClickHex(52); // a second paste on the same hex is refused
@@ -222,24 +223,24 @@ TEST_F(MainWindow, UndoAndRedoNameTheStepAndFollowTheSavedState) {
     ClickHex(33);
     EXPECT_TRUE(Enabled("Undo1"));
     EXPECT_EQ(Act("Undo1")->text(), "Undo Place Primary Terrain");
-    EXPECT_TRUE(form->battle().modified);
+    EXPECT_TRUE(form->document().modified());
 
     Act("Undo1")->trigger();
     EXPECT_EQ(form->battle().hex(33).primaryTerrain, before);
-    EXPECT_FALSE(form->battle().modified); // back at the battle as opened
+    EXPECT_FALSE(form->document().modified()); // back at the battle as opened
     EXPECT_FALSE(Enabled("Undo1"));
     EXPECT_EQ(Act("Redo1")->text(), "Redo Place Primary Terrain");
     Act("Redo1")->trigger();
     EXPECT_EQ(form->battle().hex(33).primaryTerrain, 4);
-    EXPECT_TRUE(form->battle().modified);
+    EXPECT_TRUE(form->document().modified());
 
     Act("SaveMapFile")->trigger();
-    EXPECT_FALSE(form->battle().modified);
+    EXPECT_FALSE(form->document().modified());
     ClickHex(34);
     Act("Undo1")->trigger();
-    EXPECT_FALSE(form->battle().modified); // the saved battle
+    EXPECT_FALSE(form->document().modified()); // the saved battle
     Act("Undo1")->trigger();
-    EXPECT_TRUE(form->battle().modified); // the opened one is no longer on disk
+    EXPECT_TRUE(form->document().modified()); // the opened one is no longer on disk
     form->close();
     EXPECT_EQ(asked, std::vector<int>{MsgSaveChanges});
 }
@@ -254,7 +255,7 @@ TEST_F(MainWindow, AFillIsAStepOnlyWhenKept) {
     ClickHex(10);
     EXPECT_EQ(asked, std::vector<int>{MsgKeepTerrainFill});
     EXPECT_FALSE(Enabled("Undo1"));
-    EXPECT_FALSE(form->battle().modified);
+    EXPECT_FALSE(form->document().modified());
     answer = OrvYes;
     ClickHex(10);
     EXPECT_EQ(Act("Undo1")->text(), "Undo Fill Primary Terrain");
@@ -265,7 +266,8 @@ TEST_F(MainWindow, AFillIsAStepOnlyWhenKept) {
 TEST_F(MainWindow, ADialogLeftWithoutAChangeLeavesNoStep) {
     UnitRecord u;
     Open("ford.scn");
-    ASSERT_NE(form->battle().AddUnit(u, 50), 0);
+    ASSERT_NE(BattleDocumentTestAccess::Writable(form->document()).AddUnit(u, 50), 0);
+    BattleDocumentTestAccess::TakeAsOpened(form->document());
     Act("SaveMapFile")->trigger();
     Act("AddModifyUnit1")->trigger();
     QTimer::singleShot(0, [this] { // the unit editor ends only by its buttons: "OK"
@@ -280,7 +282,7 @@ TEST_F(MainWindow, ADialogLeftWithoutAChangeLeavesNoStep) {
     ClickHex(51);
     EXPECT_EQ(closed, (QStringList{"TAddUnit", "TAddBase"}));
     EXPECT_FALSE(Enabled("Undo1"));
-    EXPECT_FALSE(form->battle().modified);
+    EXPECT_FALSE(form->document().modified());
     form->close();
     EXPECT_TRUE(asked.empty()); // no save question
 }
@@ -289,7 +291,7 @@ TEST_F(MainWindow, CutAndPasteAreUndone) {
     Open("ford.scn");
     UnitRecord u;
     u.men = 77;
-    ASSERT_NE(form->battle().AddUnit(u, 50), 0);
+    ASSERT_TRUE(form->document().Edit("Unit Changes", [&](Battle& b) { b.AddUnit(u, 50); }));
     Act("SaveMapFile")->trigger();
     Act("CutUnit1")->trigger();
     ClickHex(50);
@@ -304,16 +306,16 @@ TEST_F(MainWindow, CutAndPasteAreUndone) {
     EXPECT_EQ(form->battle().unit(1).hex, 50);
     EXPECT_EQ(form->battle().hex(50).unitNo, 1);
     EXPECT_EQ(form->battle().unit(1).men, 77);
-    EXPECT_FALSE(form->battle().modified);
+    EXPECT_FALSE(form->document().modified());
 }
 
 TEST_F(MainWindow, UndoRefreshesWhatIsShownFromTheBattle) {
     Open("ford.scn");
-    form->RecordStep("Battle Settings", [this] {
-        form->battle().settings.sideAName = "English";
-        form->battle().settings.battleName = "Crecy";
-        form->battle().DeleteObjective(1);
-        form->battle().settings.saveViewPosition = 1;
+    form->document().Edit("Battle Settings", [](Battle& b) {
+        b.settings.sideAName = "English";
+        b.settings.battleName = "Crecy";
+        b.DeleteObjective(1);
+        b.settings.saveViewPosition = 1;
     });
     Act("Undo1")->trigger();
     Act("Redo1")->trigger();
@@ -335,5 +337,5 @@ TEST_F(MainWindow, OpeningAnotherBattleStartsANewHistory) {
     WriteBattle("other.scn", "Other");
     Open("other.scn");
     EXPECT_FALSE(Enabled("Undo1"));
-    EXPECT_FALSE(form->battle().modified);
+    EXPECT_FALSE(form->document().modified());
 }

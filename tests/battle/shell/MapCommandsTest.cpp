@@ -1,5 +1,7 @@
 #include "MapCommands.h"
 
+#include "DocumentTestAccess.h"
+
 #include "CommandModes.h"
 #include "DragStroke.h"
 #include "MapGeometry.h"
@@ -14,11 +16,12 @@ namespace {
 
 class MapEditing : public ::testing::Test {
 protected:
-    Battle battle;
-    LoadedSymbolSet set;
+    BattleDocument document;
+    Battle& battle = BattleDocumentTestAccess::Writable(document);
+    LoadedSymbolSet& set = BattleDocumentTestAccess::Symbols(document);
     Definitions defs;
     SoundEffects sounds{QStringLiteral("/nonexistent")};
-    EditorContext context{battle, set, defs, sounds, QString(), {}, {}, {}};
+    EditorContext context{document, document.symbols(), defs, sounds, QString(), {}, {}, {}};
     MapCommands commands{context};
     int answer = OrvYes;
     std::vector<int> asked;
@@ -27,7 +30,7 @@ protected:
         MakeBattle(battle, 10, 10);
         for (int h = 0; h < battle.hexCount(); ++h)
             battle.SetTerrainSlot(h, 0, 0);
-        battle.modified = false;
+        BattleDocumentTestAccess::TakeAsOpened(document);
         commands.askMessage = [this](int number, int) {
             asked.push_back(number);
             return answer;
@@ -93,9 +96,9 @@ TEST_F(MapEditing, SecondarySlotsFillUpwardAndEmptyDownward) {
     EXPECT_EQ(Slots(5), (std::array<int, 6>{3, 8, 5, 6, N, N}));
 }
 
-TEST_F(MapEditing, RemovingFromAnEmptyHexStillMarksTheBattle) {
+TEST_F(MapEditing, RemovingFromAnEmptyHexChangesNothing) {
     EXPECT_EQ(commands.RemoveSecondary(7), Redraw::Hex);
-    EXPECT_TRUE(battle.modified);
+    EXPECT_FALSE(document.modified());
     EXPECT_EQ(Slots(7), (std::array<int, 6>{N, N, N, N, N, N}));
 }
 
@@ -130,9 +133,10 @@ TEST_F(MapEditing, HighSymbolsAndEmptyHexesFillTogether) {
     EXPECT_EQ(std::set<int>(region.begin(), region.end()), (std::set<int>{0, 1, 2}));
 }
 
-TEST_F(MapEditing, NoRestoresEveryHexAndKeepsTheBattleModified) {
+TEST_F(MapEditing, NoRestoresEveryHexAndLeavesNoStep) {
     for (int h = 0; h < battle.hexCount(); ++h)
         battle.SetTerrainSlot(h, 0, h % 3);
+    BattleDocumentTestAccess::TakeAsOpened(document);
     std::vector<int> before;
     for (int h = 0; h < battle.hexCount(); ++h)
         before.push_back(Hex(h).primaryTerrain);
@@ -141,7 +145,7 @@ TEST_F(MapEditing, NoRestoresEveryHexAndKeepsTheBattleModified) {
     commands.FillPrimary(0);
     for (int h = 0; h < battle.hexCount(); ++h)
         ASSERT_EQ(Hex(h).primaryTerrain, before[size_t(h)]) << h;
-    EXPECT_TRUE(battle.modified);
+    EXPECT_FALSE(document.modified()) << "a fill not kept leaves no step";
 }
 
 TEST_F(MapEditing, CaltropsToggleWithTheMarkerSymbol) {
@@ -162,7 +166,7 @@ TEST_F(MapEditing, CutAndPasteOfReinforcementsCarryTheirMarkers) {
     battle.SetReinforcementMarker(20, 28);
     UnitRecord onMap;
     ASSERT_EQ(battle.AddUnit(onMap, 30), 2);
-    battle.modified = false;
+    BattleDocumentTestAccess::TakeAsOpened(document);
 
     bool taken = false;
     EXPECT_EQ(commands.CutUnit(20, taken), Redraw::All);
@@ -170,7 +174,7 @@ TEST_F(MapEditing, CutAndPasteOfReinforcementsCarryTheirMarkers) {
     EXPECT_EQ(Hex(20).unitNo, 0);
     EXPECT_EQ(Hex(20).reinforcementMarker, 0);
     EXPECT_EQ(Hex(30).unitNo, 1); // the later unit moved down a number with its hex
-    EXPECT_TRUE(battle.modified);
+    EXPECT_TRUE(document.modified());
 
     EXPECT_EQ(commands.PasteUnit(40), Redraw::All);
     EXPECT_EQ(Hex(40).reinforcementMarker, 28);
@@ -275,14 +279,14 @@ TEST_F(Stroke, AClickIsTheModesClick) {
     stroke.End();
     EXPECT_EQ(battle.hex(5).secondaryTerrain[0], 3);
     EXPECT_EQ(SecondaryCount(5), 1);
-    battle.modified = false;
+    BattleDocumentTestAccess::TakeAsOpened(document);
     stroke.Begin(ModeCaltrops, Qt::LeftButton, 7, At(7, 0));
     stroke.End();
     EXPECT_GT(battle.hex(7).caltropsMarker, 0);
     stroke.Begin(ModeCaltrops, Qt::LeftButton, 7, At(7, 0));
     stroke.End();
     EXPECT_EQ(battle.hex(7).caltropsMarker, 0);
-    EXPECT_TRUE(battle.modified);
+    EXPECT_TRUE(document.modified());
     EXPECT_EQ(steps.size(), 6);
     // Only the three painting modes drag; fills and unit commands stay clicks.
     EXPECT_TRUE(DragStroke::Paints(ModeAddSecondary, Qt::RightButton));

@@ -52,7 +52,7 @@ TEST_F(ExportMapPicture, IsAFileCommandOfAShownBattle) {
 
 TEST_F(ExportMapPicture, WritesTheWholeMapAsTheViewDrawsIt) {
     Open("ford.scn");
-    ASSERT_TRUE(form->battleActive);
+    ASSERT_TRUE(form->battleActive());
     form->prefs.showOverlay = false;
     const int originBefore = form->battle().settings.viewOriginHex;
     chosenPath = dir.filePath("ford-map"); // the extension is added
@@ -71,7 +71,7 @@ TEST_F(ExportMapPicture, WritesTheWholeMapAsTheViewDrawsIt) {
     EXPECT_EQ(written.size(), MapPictureSize(form->battle(), form->context().symbols, 1));
     EXPECT_TRUE(written.convertToFormat(QImage::Format_RGB32) == drawn);
     EXPECT_EQ(form->battle().settings.viewOriginHex, originBefore);
-    EXPECT_FALSE(form->battle().modified);
+    EXPECT_FALSE(form->document().modified());
     EXPECT_TRUE(warnings.isEmpty()) << qPrintable(warnings.join('\n'));
 }
 

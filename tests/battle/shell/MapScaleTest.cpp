@@ -22,13 +22,14 @@
 
 TEST(MapScalePreference, ReadsWhatWasWrittenAndFallsBackOnDamage) {
     QTemporaryDir dir;
-    EXPECT_EQ(ReadBattlePreferences(dir.path()).mapScale, 1); // no file yet
+    EXPECT_EQ(ReadBattlePreferences(dir.path()).mapScale, kDesktopMapScale); // no file yet
     ASSERT_TRUE(WriteBattlePreferences(dir.path(), {3}));
     EXPECT_EQ(ReadBattlePreferences(dir.path()).mapScale, 3);
     EXPECT_EQ(ParseBattlePreferences(FormatBattlePreferences({2})).mapScale, 2);
     // Out of range, not a number, unknown names, stray lines: defaults.
-    for (const char* text : {"MapScale=4\n", "MapScale=0", "MapScale=two", "Scale=2", "=2", ""})
-        EXPECT_EQ(ParseBattlePreferences(text).mapScale, 1) << text;
+    for (const char* text : {"MapScale=4\n", "MapScale=-1", "MapScale=two", "Scale=2", "=2", ""})
+        EXPECT_EQ(ParseBattlePreferences(text).mapScale, kDesktopMapScale) << text;
+    EXPECT_EQ(ParseBattlePreferences("MapScale=1").mapScale, 1);
     EXPECT_EQ(ParseBattlePreferences("junk\r\n MapScale = 2 \r\n").mapScale, 2);
     // A folder that cannot be written keeps nothing and says so.
     EXPECT_FALSE(WriteBattlePreferences(dir.path() + "/missing/folder", {2}));
@@ -82,7 +83,7 @@ protected:
         form->resize(700, 500);
         form->show();
         form->OpenBattleFile(dir.path() + "/Battles/ford.scn");
-        ASSERT_TRUE(form->battleActive) << warnings.join("|").toStdString();
+        ASSERT_TRUE(form->battleActive()) << warnings.join("|").toStdString();
     }
     MapWidget* map() { return form->findChild<MapWidget*>("MapWin"); }
     QAction* scaleAction(int scale) {
@@ -97,7 +98,7 @@ TEST_F(ScaledWindow, TheChosenScaleDrawsTheBufferForAFractionOfTheWindow) {
     MapWidget* m = map();
     ASSERT_NE(m, nullptr);
     ASSERT_NE(scaleAction(2), nullptr);
-    EXPECT_TRUE(scaleAction(1)->isChecked());
+    EXPECT_TRUE(scaleAction(kDesktopMapScale)->isChecked()); // a desktop at 100 %: 1×
     EXPECT_EQ(form->renderer().viewRect().size(), m->size());
     const int colsAtOne = form->renderer().visibleCols();
 
@@ -108,7 +109,7 @@ TEST_F(ScaledWindow, TheChosenScaleDrawsTheBufferForAFractionOfTheWindow) {
     EXPECT_LT(form->renderer().visibleCols(), colsAtOne);
     // Kept for the next start, not in the battle.
     EXPECT_EQ(ReadBattlePreferences(dir.path()).mapScale, 2);
-    EXPECT_FALSE(form->battle().modified);
+    EXPECT_FALSE(form->document().modified());
 }
 
 TEST_F(ScaledWindow, ThePointerIsReportedInBufferPixels) {

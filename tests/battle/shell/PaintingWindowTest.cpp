@@ -1,5 +1,6 @@
 // Drag painting, brushes, keys and terrain attribute import, driven through the main
 // window and its map widget.
+#include "DocumentTestAccess.h"
 #include "TMainForm.h"
 
 #include "BattleFile.h"
@@ -40,8 +41,8 @@ protected:
     void OpenBattle(int gridLayout = 1, const char* attrName = nullptr) {
         const QString path = WriteBattle("field.scn", gridLayout, attrName);
         form->OpenBattleFile(path);
-        ASSERT_TRUE(form->battleActive) << warnings.join("|").toStdString();
-        form->battle().modified = false;
+        ASSERT_TRUE(form->battleActive()) << warnings.join("|").toStdString();
+        BattleDocumentTestAccess::TakeAsOpened(form->document());
     }
     QString WriteBattle(const QString& file, int gridLayout, const char* attrName) {
         Battle b;
@@ -110,7 +111,7 @@ TEST_F(Painting, ADragPaintsEveryHexItPassesOnce) {
     for (int c = 2; c <= 9; ++c)
         row.insert(4 * kCols + c);
     EXPECT_EQ(HexesWithPrimary(5), row);
-    EXPECT_TRUE(form->battle().modified);
+    EXPECT_TRUE(form->document().modified());
     EXPECT_FALSE(form->stroke().active());
     // A move after the release paints nothing.
     Send(QEvent::MouseMove, At(6 * kCols + 5), Qt::NoButton, Qt::NoButton);
@@ -120,8 +121,10 @@ TEST_F(Painting, ADragPaintsEveryHexItPassesOnce) {
 TEST_F(Painting, RemovingByDragTakesOneSlotPerHex) {
     OpenBattle();
     for (int h : {40, 41, 42}) {
-        form->battle().SetTerrainSlot(h, 1, 3);
-        form->battle().SetTerrainSlot(h, 2, 4);
+        form->document().Edit(QStringLiteral("Place Primary Terrain"),
+                              [&](Battle& b) { b.SetTerrainSlot(h, 1, 3); });
+        form->document().Edit(QStringLiteral("Place Primary Terrain"),
+                              [&](Battle& b) { b.SetTerrainSlot(h, 2, 4); });
     }
     Act("PlaceLv2Ter")->trigger();
     Drag({40, 42, 40, 41}, Qt::RightButton); // back and forth over the same hexes
@@ -153,7 +156,7 @@ TEST_F(Painting, BrushFootprintsAtTheMapEdgesInBothArrangements) {
 TEST_F(Painting, CaltropsDragTakesTheFirstHexState) {
     OpenBattle();
     const int caltrops = form->battle().markerTable[MarkerCaltrops];
-    form->battle().SetCaltropsMarker(102, caltrops);
+    form->document().Edit("Place Caltrops", [&](Battle& b) { b.SetCaltropsMarker(102, caltrops); });
     Act("PlaceCaltrops1")->trigger();
     Drag({100, 104}); // hex 100 had none: every hex passed gets them, 102 keeps them
     for (int h = 100; h <= 104; ++h)
@@ -173,14 +176,14 @@ TEST_F(Painting, APlainClickIsUnchanged) {
     EXPECT_EQ(Label("PrmTer"), "t"); // the placed symbol's name until the pointer moves
     Send(QEvent::MouseButtonRelease, At(77), Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(HexesWithPrimary(3), std::set<int>{77});
-    // A right click removes in the secondary mode only; on a bare hex it still marks.
-    form->battle().modified = false;
+    // A right click removes in the secondary mode only; on a bare hex it changes nothing.
+    BattleDocumentTestAccess::TakeAsOpened(form->document());
     Act("PlaceLv1Ter")->trigger();
     Drag({78}, Qt::RightButton);
-    EXPECT_FALSE(form->battle().modified);
+    EXPECT_FALSE(form->document().modified());
     Act("PlaceLv2Ter")->trigger();
     Drag({78}, Qt::RightButton);
-    EXPECT_TRUE(form->battle().modified);
+    EXPECT_FALSE(form->document().modified());
 }
 
 TEST_F(Painting, TheBrushOutlineFollowsThePointerInPaintingModes) {
@@ -281,14 +284,14 @@ TEST_F(Painting, ImportTakesTheTerrainAttributesOfAnotherBattle) {
     Act("ImportTerrainAttrs")->trigger();
     EXPECT_EQ(warnings, QStringList{"Could not open selected file."});
     EXPECT_EQ(form->battle().terrainAttrs[2].name.text(), "");
-    EXPECT_FALSE(form->battle().modified);
+    EXPECT_FALSE(form->document().modified());
 
     chosen = source;
     Act("ImportTerrainAttrs")->trigger();
     EXPECT_EQ(form->battle().terrainAttrs[2].name.text(), "Marsh");
     EXPECT_EQ(form->battle().terrainAttrs[2].costPerMove, 4);
     EXPECT_EQ(form->battle().terrainAttrs[2].defenceModifier, -2);
-    EXPECT_TRUE(form->battle().modified);
+    EXPECT_TRUE(form->document().modified());
 }
 
 TEST_F(Painting, AWholeDragIsOneUndoStep) {
@@ -303,14 +306,15 @@ TEST_F(Painting, AWholeDragIsOneUndoStep) {
     EXPECT_EQ(HexesWithPrimary(5).size(), 8u) << "only the second drag is taken back";
     undo->trigger();
     EXPECT_TRUE(HexesWithPrimary(5).empty());
-    EXPECT_FALSE(form->battle().modified) << "back at the state opened";
+    EXPECT_FALSE(form->document().modified()) << "back at the state opened";
     EXPECT_FALSE(undo->isEnabled());
     Act("Redo1")->trigger();
     EXPECT_EQ(HexesWithPrimary(5).size(), 8u);
-    EXPECT_TRUE(form->battle().modified);
+    EXPECT_TRUE(form->document().modified());
 
     for (int h : {40, 41})
-        form->battle().SetTerrainSlot(h, 1, 3);
+        form->document().Edit(QStringLiteral("Place Primary Terrain"),
+                              [&](Battle& b) { b.SetTerrainSlot(h, 1, 3); });
     Act("PlaceLv2Ter")->trigger();
     Drag({40, 41}, Qt::RightButton);
     EXPECT_EQ(undo->text(), "Undo Remove Secondary Terrain");
@@ -347,7 +351,7 @@ TEST_F(Painting, ImportedTerrainAttributesAreOneUndoStep) {
     EXPECT_EQ(undo->text(), "Undo Import Terrain Attributes");
     undo->trigger();
     EXPECT_EQ(form->battle().terrainAttrs[2].name.text(), "");
-    EXPECT_FALSE(form->battle().modified);
+    EXPECT_FALSE(form->document().modified());
 }
 
 TEST_F(Painting, LeavingThePaintingModesClosesThePickerAfterADrag) {

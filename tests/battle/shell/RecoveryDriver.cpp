@@ -29,12 +29,14 @@ QTextStream& Out() {
 
 int Edit(QApplication& app, TMainForm& form, const QStringList& args) {
     form.OpenBattleFile(args.value(3));
-    if (!form.battleActive) {
+    if (!form.battleActive()) {
         Out() << "open failed" << Qt::endl;
         return 2;
     }
     const int hex = args.value(4).toInt();
-    form.battle().SetTerrainSlot(hex, 0, args.value(5).toInt());
+    const int symbol = args.value(5).toInt();
+    form.document().Edit(QStringLiteral("Place Primary Terrain"),
+                         [&](Battle& b) { b.SetTerrainSlot(hex, 0, symbol); });
     form.RedrawHex(hex);
     Out() << "edited" << Qt::endl;
     return app.exec();
@@ -54,11 +56,11 @@ int Restore(QApplication& app, TMainForm& form, const QStringList& args) {
         if (!form.recovery().offersDone())
             return;
         poll.stop();
-        Out() << "state: active=" << int(form.battleActive)
-              << " modified=" << int(form.battle().modified) << " untitled=" << int(form.untitled)
-              << " path=" << form.battlePath << Qt::endl;
+        Out() << "state: active=" << int(form.battleActive())
+              << " modified=" << int(form.document().modified())
+              << " untitled=" << int(form.untitled()) << " path=" << form.battlePath() << Qt::endl;
         QFile file(bytesFile);
-        if (form.battleActive && file.open(QIODevice::WriteOnly))
+        if (form.battleActive() && file.open(QIODevice::WriteOnly))
             file.write(EncodeBattle(form.battle(), form.battle().settings.saveCount,
                                     form.context().symbols.terrainCount()));
         file.close();

@@ -33,7 +33,6 @@ Battle FordBattle() {
     west.name = "Western Archers";
     west.side = 1;
     b.AddUnit(west, 62);
-    b.modified = false;
     return b;
 }
 

@@ -52,7 +52,7 @@ TEST_F(AddLocation, TextCreatedAndLeftAtOnceHasTheNewTextValues) {
     EXPECT_EQ(t.style, 9);
     EXPECT_EQ(t.hex, 27);
     EXPECT_EQ(bench.battle.hex(27).mapTextNo, 1);
-    EXPECT_TRUE(bench.battle.modified);
+    EXPECT_TRUE(bench.document.modified());
 }
 
 TEST_F(AddLocation, StyleBitsSplitOnOpeningAndAddUpOnStoring) {
@@ -98,7 +98,7 @@ TEST_F(AddLocation, AddIsRefusedWhenTheTableIsFull) {
     for (int h = 0; h < kMaxMapTexts; ++h)
         TextWithStyle(h, 9);
     const MapTextTable before = bench.battle.mapTexts();
-    bench.battle.modified = false;
+    BattleDocumentTestAccess::TakeAsOpened(bench.document);
     OpenOn(kMaxMapTexts);
     bench.sounds->ClearPlayed();
     logic.NewBtnClick();
@@ -106,7 +106,7 @@ TEST_F(AddLocation, AddIsRefusedWhenTheTableIsFull) {
     EXPECT_EQ(bench.sounds->played(), std::vector<int>{SoundRefusal});
     EXPECT_EQ(bench.refusals.size(), 1);
     EXPECT_EQ(bench.battle.mapTexts(), before);
-    EXPECT_FALSE(bench.battle.modified);
+    EXPECT_FALSE(bench.document.modified());
     EXPECT_EQ(logic.ExitBtnClick(), 1);
     EXPECT_EQ(bench.battle.mapTexts(), before);
 }

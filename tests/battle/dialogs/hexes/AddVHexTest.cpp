@@ -41,7 +41,7 @@ TEST_F(AddVHex, ObjectiveAddedAndNeverNamedIsALandObjectiveOfFiftyPoints) {
     EXPECT_EQ(o.kind, 1);
     EXPECT_EQ(o.hex, 31);
     EXPECT_EQ(bench.battle.hex(31).objectiveNo, 1);
-    EXPECT_TRUE(bench.battle.modified);
+    EXPECT_TRUE(bench.document.modified());
 }
 
 TEST_F(AddVHex, RemovingTheFirstOfTwoMakesTheSecondNumberOneOnItsOwnHex) {
@@ -65,7 +65,7 @@ TEST_F(AddVHex, AddIsRefusedWhenTheTableIsFull) {
     for (int h = 0; h < kMaxObjectives; ++h)
         bench.battle.AddObjective(ObjectiveRecord(), h);
     const ObjectiveTable before = bench.battle.objectives();
-    bench.battle.modified = false;
+    BattleDocumentTestAccess::TakeAsOpened(bench.document);
     OpenOn(kMaxObjectives);
     bench.sounds->ClearPlayed();
     logic.AddBtnClick();
@@ -74,7 +74,7 @@ TEST_F(AddVHex, AddIsRefusedWhenTheTableIsFull) {
     EXPECT_EQ(bench.refusals.size(), 1);
     EXPECT_TRUE(logic.addEnabled());
     EXPECT_EQ(bench.battle.objectives(), before);
-    EXPECT_FALSE(bench.battle.modified);
+    EXPECT_FALSE(bench.document.modified());
 }
 
 TEST_F(AddVHex, PointsStayWithinZeroToHundredAndNamesAtTwentyCharacters) {

@@ -57,7 +57,7 @@ HexBench::HexBench() {
     battle.settings.sideAName = "Western Forces";
     battle.settings.sideBName = "Eastern Forces";
     battle.InitNewBattle(nullptr);
-    battle.modified = false;
+    BattleDocumentTestAccess::TakeAsOpened(document);
 }
 
 int HexBench::PlaceUnit(int h, int side, int turn) {

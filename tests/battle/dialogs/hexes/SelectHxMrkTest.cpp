@@ -37,7 +37,7 @@ TEST_F(SelectHxMrk, OpensOnHotHexAndFollowsTheSlotsSymbol) {
     EXPECT_EQ(table()[MarkerCaltrops], 0);
     EXPECT_EQ(bench.context->terrainSelection, 0);
     EXPECT_EQ(table()[MarkerObjective], 3);
-    EXPECT_TRUE(bench.battle.modified);
+    EXPECT_TRUE(bench.document.modified());
 }
 
 TEST_F(SelectHxMrk, ChoosingTheSymbolTheSlotHoldsStillRemarksThatSide) {
@@ -46,17 +46,17 @@ TEST_F(SelectHxMrk, ChoosingTheSymbolTheSlotHoldsStillRemarksThatSide) {
     bench.PlaceUnit(13, 2, 4);
     bench.battle.SetReinforcementMarker(11, 2); // out of step with the slot
     bench.battle.SetReinforcementMarker(13, 2);
-    bench.battle.modified = false;
+    BattleDocumentTestAccess::TakeAsOpened(bench.document);
     logic.FormActivate();
     logic.MarkerButtonClick(MarkerWesternReinforcement);
     ASSERT_EQ(logic.row(), 3);
     logic.TerListClick(3);
     EXPECT_EQ(bench.battle.hex(11).reinforcementMarker, 0);
     EXPECT_EQ(bench.battle.hex(13).reinforcementMarker, 2); // the other side's
-    EXPECT_TRUE(bench.battle.modified);
-    bench.battle.modified = false;
+    EXPECT_TRUE(bench.document.modified());
+    BattleDocumentTestAccess::TakeAsOpened(bench.document);
     logic.TerListClick(3); // nothing left to change
-    EXPECT_FALSE(bench.battle.modified);
+    EXPECT_FALSE(bench.document.modified());
 }
 
 TEST_F(SelectHxMrk, NewReinforcementMarkerGoesOnlyToThatSidesReinforcementHexes) {
@@ -101,7 +101,7 @@ TEST_F(SelectHxMrk, WindowPutsTheClickedRowIntoTheCheckedSlot) {
     EXPECT_EQ(dialog.exec(), 1);
     EXPECT_EQ(table()[MarkerMapOverlay], 2);
     EXPECT_EQ(table()[MarkerHotHex], 3);
-    EXPECT_TRUE(bench.battle.modified);
+    EXPECT_TRUE(bench.document.modified());
 }
 
 TEST_F(SelectHxMrk, AClickOnTheHighlightedRowFillsTheCheckedSlot) {

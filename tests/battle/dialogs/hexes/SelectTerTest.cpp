@@ -24,7 +24,7 @@ TEST_F(SelectTer, OpensOnTheSelectedTerrainInDisplayOrderWithTheKindsCaption) {
     attr(2).elevation = 3;
     attr(2).costPerMove = 4;
     attr(2).defenceModifier = -2;
-    logic.kind = SelectTerLogic::KindFill;
+    logic.kind = PickerFill;
     logic.FormActivate();
     EXPECT_EQ(logic.rows().names, QStringList({"T3", "T2", "T1", "T0"}));
     EXPECT_EQ(logic.row(), 1);
@@ -35,7 +35,7 @@ TEST_F(SelectTer, OpensOnTheSelectedTerrainInDisplayOrderWithTheKindsCaption) {
     EXPECT_EQ(logic.defenceText(), "-2");
     EXPECT_EQ(logic.arrowPosition(), 16383);
     EXPECT_EQ(logic.caption(), "Primary Terrain Fill");
-    logic.kind = SelectTerLogic::KindPrimary;
+    logic.kind = PickerPrimary;
     EXPECT_EQ(logic.caption(), "Primary Terrain");
     logic.kind = 7;
     EXPECT_EQ(logic.caption(), "Secondary Terrain");
@@ -66,18 +66,21 @@ TEST_F(SelectTer, ValueStepsStopAtTheirBoundsAndMarkTheBattleOnlyWhenTheyChange)
     logic.FormActivate();
     TerrainAttr& a = attr(0);
     a.costPerMove = 13;
+    a.elevation = 0;
+    a.defenceModifier = -8;
+    BattleDocumentTestAccess::TakeAsOpened(bench.document);
     logic.CpmUpDnClick(true);
     EXPECT_EQ(a.costPerMove, 13);
-    a.costPerMove = 0;
-    logic.CpmUpDnClick(false);
-    EXPECT_EQ(a.costPerMove, 0);
-    a.elevation = 0;
     logic.ElvUpDnClick(false);
     EXPECT_EQ(a.elevation, 0);
-    a.defenceModifier = -8;
     logic.DefUpDnClick(false);
     EXPECT_EQ(a.defenceModifier, -8);
-    EXPECT_FALSE(bench.battle.modified);
+    EXPECT_FALSE(bench.document.modified());
+    a.costPerMove = 0;
+    BattleDocumentTestAccess::TakeAsOpened(bench.document);
+    logic.CpmUpDnClick(false);
+    EXPECT_EQ(a.costPerMove, 0);
+    EXPECT_FALSE(bench.document.modified());
 
     for (int i = 0; i < 20; ++i) {
         logic.ElvUpDnClick(true);
@@ -87,7 +90,7 @@ TEST_F(SelectTer, ValueStepsStopAtTheirBoundsAndMarkTheBattleOnlyWhenTheyChange)
     EXPECT_EQ(a.elevation, 10);
     EXPECT_EQ(a.defenceModifier, 8);
     EXPECT_EQ(a.costPerMove, 13);
-    EXPECT_TRUE(bench.battle.modified);
+    EXPECT_TRUE(bench.document.modified());
     EXPECT_EQ(logic.costText(), "13");
 }
 
@@ -106,7 +109,7 @@ TEST_F(SelectTer, NameIsKeptAtTwentyCharactersAndClearEndsWithNoTerrain) {
     logic.FormActivate();
     logic.SymNameChange("A very long terrain name indeed");
     EXPECT_EQ(attr(1).name.text(), "A very long terrain ");
-    EXPECT_TRUE(bench.battle.modified);
+    EXPECT_TRUE(bench.document.modified());
     EXPECT_EQ(logic.Button2Click(), 2);
     EXPECT_EQ(attr(1).name.text(), "A very long terrain ");
     EXPECT_EQ(logic.Button3Click(), 1);
@@ -128,7 +131,7 @@ TEST_F(SelectTer, PreviewDrawsAMaskedSymbolOverSilverAndAnUnmaskedOneOpaque) {
 // the first row's picture beside the first row's values.
 TEST_F(SelectTer, ClearedSelectionPreviewsNoTerrain) {
     bench.context->terrainSelection = kNoSymbol;
-    logic.kind = SelectTerLogic::KindFill;
+    logic.kind = PickerFill;
     logic.FormActivate();
     EXPECT_EQ(logic.symbolName(), SelectTerLogic::kNoTerrainName);
     const QImage& preview = logic.preview();
@@ -145,7 +148,7 @@ TEST_F(SelectTer, ClearedSelectionPreviewsNoTerrain) {
 TEST_F(SelectTer, FloatingHidesTheButtonsAndTheFillEndsThroughThem) {
     TSelectTer picker(*bench.context);
     bench.context->terrainSelection = 2;
-    picker.ShowFloating(SelectTerLogic::KindSecondary);
+    picker.ShowFloating(PickerSecondary);
     auto* clear = picker.findChild<QPushButton*>("Button3");
     auto* list = picker.findChild<QListWidget*>("TerList");
     auto* name = picker.findChild<QLineEdit*>("SymName");
@@ -158,18 +161,18 @@ TEST_F(SelectTer, FloatingHidesTheButtonsAndTheFillEndsThroughThem) {
     list->setCurrentRow(3);
     EXPECT_EQ(bench.context->terrainSelection, 0);
     // A second command re-activates the open picker with its kind.
-    picker.ShowFloating(SelectTerLogic::KindPrimary);
+    picker.ShowFloating(PickerPrimary);
     EXPECT_EQ(picker.windowTitle(), "Primary Terrain");
 
     QTimer::singleShot(0, clear, [clear] {
         EXPECT_TRUE(clear->isVisible());
         clear->click();
     });
-    EXPECT_EQ(picker.ExecModal(SelectTerLogic::KindFill), 1);
+    EXPECT_EQ(picker.ExecModal(PickerFill), 1);
     EXPECT_EQ(bench.context->terrainSelection, kNoSymbol);
     auto* cancel = picker.findChild<QPushButton*>("Button2");
     QTimer::singleShot(0, cancel, [cancel] { cancel->click(); });
-    EXPECT_EQ(picker.ExecModal(SelectTerLogic::KindFill), 2);
+    EXPECT_EQ(picker.ExecModal(PickerFill), 2);
 }
 
 // A left click on a row of the list as the designer makes it.
@@ -181,7 +184,7 @@ void ClickRow(QListWidget* list, int row) {
 TEST_F(SelectTer, EveryClickOnARowChoosesItAfterClearToo) {
     TSelectTer picker(*bench.context);
     bench.context->terrainSelection = kNoSymbol; // after "Clear"
-    picker.ShowFloating(SelectTerLogic::KindPrimary);
+    picker.ShowFloating(PickerPrimary);
     auto* list = picker.findChild<QListWidget*>("TerList");
     ASSERT_TRUE(list);
     EXPECT_EQ(list->currentRow(), -1);

@@ -82,7 +82,6 @@ void BuildReportBattle(DialogTestBench& bench) {
     ObjectiveRecord mill;
     mill.name = "Mill";
     b.AddObjective(mill, 3 * kTestCols + 14);
-    b.modified = false;
 }
 
 int UnitNamed(const Battle& b, const QString& name) {

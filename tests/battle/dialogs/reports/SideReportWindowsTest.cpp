@@ -1,6 +1,6 @@
-// The order of battle and the reinforcement schedule of one side: the side comes from
-// the context's dialogValue, the order of battle renumbers the units before it shows
-// them, and a double click answers with the unit of the row as numbered afterwards.
+// The order of battle and the reinforcement schedule of one side: the order of battle
+// lists the units in the canonical order of the save without renumbering them, and a
+// double click answers with the unit of the row.
 
 #include "FactionOBLogic.h"
 #include "ReportTable.h"
@@ -19,8 +19,8 @@ namespace {
 TEST(FactionOB, ShowsEveryUnitOfTheSideWithItsColumns) {
     DialogTestBench bench;
     BuildReportBattle(bench);
-    bench.context->dialogValue = 1;
     TFactionOB window(*bench.context);
+    window.logic().side = 1;
     window.show();
     const ReportTable& grid = *window.grid();
     EXPECT_EQ(grid.objectName(), "OBGrid");
@@ -52,20 +52,21 @@ TEST(FactionOB, ShowsEveryUnitOfTheSideWithItsColumns) {
         EXPECT_EQ(GridRow(grid, r), window.logic().grid().rows[r]);
 }
 
-TEST(FactionOB, RowsFollowTheCanonicalOrderAndAnswerWithTheUnitsNewNumber) {
+TEST(FactionOB, RowsFollowTheCanonicalOrderAndTheUnitsKeepTheirNumbers) {
     DialogTestBench bench;
     BuildReportBattle(bench);
     ASSERT_EQ(UnitNamed(bench.battle, "Green Archers"), 3);
-    bench.context->dialogValue = 1;
     FactionOBLogic logic(*bench.context);
+    logic.side = 1;
     logic.FormActivate();
-    // Side 1 comes first now, its leader before the archers.
-    EXPECT_EQ(bench.battle.unit(1).name.text(), "Earl Ranulf");
-    EXPECT_EQ(bench.battle.unit(2).name.text(), "Green Archers");
+    // The leader before the archers, and nobody renumbered.
+    EXPECT_EQ(logic.grid().rows[0][0], "Earl Ranulf");
+    EXPECT_EQ(logic.grid().rows[1][0], "Green Archers");
+    EXPECT_EQ(UnitNamed(bench.battle, "Green Archers"), 3);
     ASSERT_EQ(logic.grid().rowUnits.size(), 3);
     for (int row = 0; row < 3; ++row)
         EXPECT_EQ(bench.battle.unit(logic.UnitOfRow(row)).name.text(), logic.grid().rows[row][0]);
-    EXPECT_EQ(logic.GridDblClick(1), 2);
+    EXPECT_EQ(logic.GridDblClick(1), 3);
     EXPECT_EQ(bench.battle.unit(logic.chosenUnit()).hex, kArcherHex);
     // Rows that are not there choose nothing.
     EXPECT_EQ(logic.GridDblClick(3), 0);
@@ -76,8 +77,8 @@ TEST(FactionOB, RowsFollowTheCanonicalOrderAndAnswerWithTheUnitsNewNumber) {
 TEST(FactionOB, EasternSideRowsNameTheirOwnUnits) {
     DialogTestBench bench;
     BuildReportBattle(bench);
-    bench.context->dialogValue = 2;
     FactionOBLogic logic(*bench.context);
+    logic.side = 2;
     logic.FormActivate();
     ASSERT_EQ(logic.grid().rows.size(), 3);
     EXPECT_EQ(logic.grid().label, "Eastern Forces Order of Battle ");
@@ -91,8 +92,8 @@ TEST(FactionOB, EasternSideRowsNameTheirOwnUnits) {
 TEST(FactionOBWindow, DoubleClickClosesWithTheUnitAndExitWithNone) {
     DialogTestBench bench;
     BuildReportBattle(bench);
-    bench.context->dialogValue = 1;
     TFactionOB window(*bench.context);
+    window.logic().side = 1;
     window.show();
     ReportTable& grid = *window.grid();
     const int row = GridRowNamed(grid, "Green Archers");
@@ -106,7 +107,6 @@ TEST(FactionOBWindow, DoubleClickClosesWithTheUnitAndExitWithNone) {
     DoubleClickCell(grid, row, 3);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.result(), UnitNamed(bench.battle, "Green Archers"));
-    EXPECT_EQ(window.result(), 2);
 
     // Opened again: a fresh report, no answer until one is chosen.
     window.show();
@@ -122,8 +122,8 @@ TEST(FactionOBWindow, DoubleClickClosesWithTheUnitAndExitWithNone) {
 TEST(FactionOBWindow, DoubleClickBelowTheRowsKeepsTheWindowOpen) {
     DialogTestBench bench;
     BuildReportBattle(bench);
-    bench.context->dialogValue = 2;
     TFactionOB window(*bench.context);
+    window.logic().side = 2;
     window.show();
     ReportTable& grid = *window.grid();
     const QPoint below(20, grid.viewport()->height() - 2); // 18 visible rows, 3 filled
@@ -140,8 +140,8 @@ TEST(FactionOBWindow, SideWithoutUnitsShowsWhyAndAnswersNothing) {
     UnitRecord lone;
     lone.side = 1;
     bench.battle.AddUnit(lone, 5);
-    bench.context->dialogValue = 2;
     TFactionOB window(*bench.context);
+    window.logic().side = 2;
     window.show();
     EXPECT_EQ(window.grid()->rowCount(), 0);
     EXPECT_EQ(window.label()->text(), "Units for this faction have not been defined.");
@@ -153,8 +153,8 @@ TEST(FactionOBWindow, SideWithoutUnitsShowsWhyAndAnswersNothing) {
 TEST(RForceRoster, ListsTheSidesLateArrivalsWithoutReordering) {
     DialogTestBench bench;
     BuildReportBattle(bench);
-    bench.context->dialogValue = 1;
     TRForceRoster window(*bench.context);
+    window.logic().side = 1;
     window.show();
     const ReportTable& grid = *window.grid();
     EXPECT_EQ(grid.objectName(), "RFGrid");
@@ -174,7 +174,7 @@ TEST(RForceRoster, ListsTheSidesLateArrivalsWithoutReordering) {
     EXPECT_EQ(horse[12], "None");
     EXPECT_EQ(UnitNamed(bench.battle, "Green Archers"), 3); // not renumbered
 
-    bench.context->dialogValue = 2;
+    window.logic().side = 2;
     window.hide();
     window.show();
     ASSERT_EQ(grid.rowCount(), 1);
@@ -185,8 +185,8 @@ TEST(RForceRoster, ListsTheSidesLateArrivalsWithoutReordering) {
 TEST(RForceRoster, ClickSelectsAndOkClosesWithOne) {
     DialogTestBench bench;
     BuildReportBattle(bench);
-    bench.context->dialogValue = 2;
     TRForceRoster window(*bench.context);
+    window.logic().side = 2;
     window.show();
     ClickCell(*window.grid(), 0, 4);
     EXPECT_EQ(window.logic().selectedRow(), 0);
@@ -199,8 +199,8 @@ TEST(RForceRoster, SideWithoutReinforcementsShowsWhy) {
     DialogTestBench bench;
     BuildReportBattle(bench);
     bench.battle.DeleteUnit(UnitNamed(bench.battle, "Late Levy"));
-    bench.context->dialogValue = 2;
     TRForceRoster window(*bench.context);
+    window.logic().side = 2;
     window.show();
     EXPECT_EQ(window.grid()->rowCount(), 0);
     EXPECT_EQ(window.label()->text(), "Reinforcements for this faction have not been defined.");

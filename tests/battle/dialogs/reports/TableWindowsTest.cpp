@@ -184,8 +184,8 @@ TEST(ReportWindows, PaintAtTheirSize) {
     TStats stats(*bench.context);
     TVicHexes objectives(*bench.context);
     TDefStats tables(*bench.context);
-    bench.context->dialogValue = 1;
     TFactionOB west(*bench.context);
+    west.logic().side = 1;
     TRForceRoster roster(*bench.context);
     std::pair<QDialog*, QString> windows[] = {{&stats, "stats"},
                                               {&objectives, "objectives"},
@@ -206,7 +206,7 @@ TEST(ReportWindows, PaintAtTheirSize) {
     tables.show();
     GrabWindow(tables, "armour");
     west.hide();
-    bench.context->dialogValue = 2;
+    west.logic().side = 2;
     west.show();
     GrabWindow(west, "order-of-battle-east");
 }

@@ -28,7 +28,6 @@ TEST(UnitEditorOpening, AnEmptyHexShowsNoUnitAndOffersOnlyAdd) {
     EXPECT_EQ(editor.ammoText(), "Missile Ammo: --");
     EXPECT_EQ(editor.resupplyText(), "ReSupply Level: --");
     EXPECT_EQ(editor.activationText(), "Activation Turn: --");
-    EXPECT_TRUE(bench.battle.modified);
 }
 
 TEST(UnitEditorOpening, ListsFollowTheSetOrderAndTheDefinitions) {
@@ -40,8 +39,8 @@ TEST(UnitEditorOpening, ListsFollowTheSetOrderAndTheDefinitions) {
     EXPECT_EQ(editor.RowSymbol(0), 2);
     EXPECT_EQ(editor.RowSymbol(2), 1);
     EXPECT_EQ(editor.RowSymbol(3), -1);
-    // The first listed unit symbol becomes the program-wide selection.
-    EXPECT_EQ(bench.context->terrainSelection, 2);
+    // The terrain selection is the terrain commands' own: a unit symbol never enters it.
+    EXPECT_EQ(bench.context->terrainSelection, 0);
     EXPECT_EQ(c.classNames.size(), 6);
     EXPECT_EQ(c.classNames[4], "Nobel");
     EXPECT_EQ(c.missileNames, QStringList({"None", "Bow", "Crossbow"}));
@@ -54,8 +53,8 @@ TEST(UnitEditorOpening, ListsFollowTheSetOrderAndTheDefinitions) {
 TEST(UnitEditorOpening, AHexWithAReinforcementMarkerSwitchesToReinforcements) {
     UnitEditorBench bench;
     bench.battle.SetReinforcementMarker(kHex, UnitEditorBench::kEasternMarker);
-    AddUnitLogic& editor = bench.Open(kHex, kUnitsMode);
-    EXPECT_EQ(editor.commandMode, kReinforcementsMode);
+    AddUnitLogic& editor = bench.Open(kHex, ModeUnits);
+    EXPECT_EQ(editor.commandMode, ModeReinforcements);
     EXPECT_EQ(editor.controls().heading, "Reinforcements");
 }
 
@@ -138,7 +137,7 @@ TEST(UnitEditorAdd, TheActivationTurnOfAUnitOnTheMapCannotBeChanged) {
 
 TEST(UnitEditorAdd, AReinforcementArrivesMidBattleWithTheWesternMarker) {
     UnitEditorBench bench;
-    AddUnitLogic& editor = bench.AddOn(kHex, kReinforcementsMode);
+    AddUnitLogic& editor = bench.AddOn(kHex, ModeReinforcements);
     EXPECT_EQ(bench.Shown().activationTurn, 7); // 15 turns
     EXPECT_EQ(bench.battle.hex(kHex).reinforcementMarker, UnitEditorBench::kWesternMarker);
     EXPECT_TRUE(editor.controls().activationEnabled);
@@ -155,7 +154,7 @@ TEST(UnitEditorAdd, AReinforcementOfAShortBattleStillComesOnTurnTwoOrLater) {
     for (int turns : {1, 2, 3}) {
         UnitEditorBench bench;
         bench.battle.settings.maxTurns = turns;
-        AddUnitLogic& editor = bench.AddOn(kHex, kReinforcementsMode);
+        AddUnitLogic& editor = bench.AddOn(kHex, ModeReinforcements);
         EXPECT_EQ(bench.Shown().activationTurn, 2) << turns;
         editor.AtrnUDClick(false);
         EXPECT_EQ(bench.Shown().activationTurn, 2) << turns;
@@ -201,10 +200,10 @@ TEST(UnitEditorRemove, LaterUnitsMoveDownAndTheirHexesFollow) {
 
 TEST(UnitEditorRemove, ARemovedReinforcementTakesItsMarkerAlong) {
     UnitEditorBench bench;
-    bench.AddOn(kHex, kReinforcementsMode);
+    bench.AddOn(kHex, ModeReinforcements);
     ASSERT_NE(bench.battle.hex(kHex).reinforcementMarker, 0);
     // Opened again, even from the units mode: the marker makes it a reinforcement hex.
-    AddUnitLogic& editor = bench.Open(kHex, kUnitsMode);
+    AddUnitLogic& editor = bench.Open(kHex, ModeUnits);
     editor.RemBtnClick();
     EXPECT_EQ(bench.battle.hex(kHex).reinforcementMarker, 0);
     EXPECT_EQ(bench.battle.unitCount(), 0);
@@ -212,7 +211,7 @@ TEST(UnitEditorRemove, ARemovedReinforcementTakesItsMarkerAlong) {
 
 TEST(UnitEditorMarkers, TheSideChosenDecidesTheMarker) {
     UnitEditorBench bench;
-    AddUnitLogic& editor = bench.AddOn(kHex, kReinforcementsMode);
+    AddUnitLogic& editor = bench.AddOn(kHex, ModeReinforcements);
     editor.BSideBtnClick();
     EXPECT_EQ(bench.Shown().side, 2);
     EXPECT_EQ(bench.battle.hex(kHex).reinforcementMarker, UnitEditorBench::kEasternMarker);
@@ -227,12 +226,12 @@ TEST(UnitEditorMarkers, UnitsOfTheFirstTurnNeverGetAMarker) {
     UnitEditorBench bench;
     bench.PlaceUnit(kHex, 2);
     // From the order of battle the editor may open on such a unit in any mode.
-    AddUnitLogic& editor = bench.Open(kHex, kReinforcementsMode);
+    AddUnitLogic& editor = bench.Open(kHex, ModeReinforcements);
     editor.ASideBtnClick();
     EXPECT_TRUE(editor.ExitBtnClick());
     EXPECT_EQ(bench.battle.hex(kHex).reinforcementMarker, 0);
     // Once it comes later, "Exit" marks its hex.
-    bench.Open(kHex, kReinforcementsMode).AtrnUDClick(true);
+    bench.Open(kHex, ModeReinforcements).AtrnUDClick(true);
     EXPECT_EQ(bench.Shown().activationTurn, 2);
     EXPECT_TRUE(bench.editor->ExitBtnClick());
     EXPECT_EQ(bench.battle.hex(kHex).reinforcementMarker, UnitEditorBench::kWesternMarker);

@@ -38,7 +38,7 @@ bool Enabled(QWidget& dialog, const char* name) {
 }
 
 struct OpenWindow {
-    explicit OpenWindow(UnitEditorBench& bench, int mode = kUnitsMode) : dialog(*bench.context) {
+    explicit OpenWindow(UnitEditorBench& bench, int mode = ModeUnits) : dialog(*bench.context) {
         bench.context->currentHex = kHex;
         dialog.logic().commandMode = mode;
         dialog.show();
@@ -137,7 +137,7 @@ TEST(AddUnitWindow, ControlsWriteTheUnitAndRefreshTheLabels) {
 
 TEST(AddUnitWindow, ExitClosesWithOkAndAddsTheTypedWing) {
     UnitEditorBench bench;
-    OpenWindow w(bench, kReinforcementsMode);
+    OpenWindow w(bench, ModeReinforcements);
     TAddUnit& dialog = w.dialog;
     EXPECT_EQ(LabelText(dialog, "FrmLbl"), "Reinforcements");
     Click(dialog, "AddBtn");

@@ -278,13 +278,14 @@ TEST(UnitEditorSounds, ClicksForControlsButNotForTyping) {
     EXPECT_EQ(bench.sounds->played(), std::vector<int>(5, SoundClick));
 }
 
-TEST(UnitEditorSymbols, ARowChoosesTheUnitSymbolAndTheSelection) {
+TEST(UnitEditorSymbols, ARowChoosesTheUnitSymbolAndLeavesTheTerrainSelection) {
     UnitEditorBench bench;
+    bench.context->terrainSelection = 7;
     AddUnitLogic& editor = bench.AddOn(kHex);
     const QImage before = editor.controls().preview;
     editor.TerListClick(2);
     EXPECT_EQ(bench.Shown().symbol, 1);
-    EXPECT_EQ(bench.context->terrainSelection, 1);
+    EXPECT_EQ(bench.context->terrainSelection, 7);
     EXPECT_EQ(editor.controls().symbolRow, 2);
     EXPECT_NE(editor.controls().preview, before);
     editor.TerListClick(5); // no such row

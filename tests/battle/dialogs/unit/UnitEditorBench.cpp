@@ -66,7 +66,7 @@ UnitEditorBench::UnitEditorBench() {
     battle.InitNewBattle([](const QString&, const QString&) {});
     battle.markerTable[MarkerWesternReinforcement] = kWesternMarker;
     battle.markerTable[MarkerEasternReinforcement] = kEasternMarker;
-    battle.modified = false;
+    BattleDocumentTestAccess::TakeAsOpened(document);
 
     definitions.missileWeapons = {
         {"None", 0, 0, 0, 0, 0}, {"Bow", 5, 6, 30, 1, 1}, {"Crossbow", 12, 8, 40, 0, 1}};

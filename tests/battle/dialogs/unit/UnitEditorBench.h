@@ -9,9 +9,9 @@ struct UnitEditorBench : DialogTestBench {
     UnitEditorBench();
 
     // The unit editor opened on hex h in mode.
-    AddUnitLogic& Open(int h, int mode = kUnitsMode);
+    AddUnitLogic& Open(int h, int mode = ModeUnits);
     // Opens on h in mode and adds a unit there; the editor stays open on it.
-    AddUnitLogic& AddOn(int h, int mode = kUnitsMode);
+    AddUnitLogic& AddOn(int h, int mode = ModeUnits);
     const UnitRecord& Shown() { return battle.unit(editor->shownUnit()); }
     // Plain units straight into the battle, without the editor.
     int PlaceUnit(int h, int side = 1);

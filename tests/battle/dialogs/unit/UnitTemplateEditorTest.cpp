@@ -43,16 +43,16 @@ TEST(UnitEditorTemplate, ANewUnitIsLikeTheLastOneEditedWithTheNextNumber) {
 
 TEST(UnitEditorTemplate, AReinforcementLikeAnEasternUnitGetsTheEasternMarker) {
     UnitEditorBench bench;
-    AddUnitLogic& editor = bench.AddOn(kHex, kReinforcementsMode);
+    AddUnitLogic& editor = bench.AddOn(kHex, ModeReinforcements);
     editor.BSideBtnClick();
     editor.AtrnUDClick(true);
     ASSERT_TRUE(editor.ExitBtnClick());
-    bench.AddOn(kHex + 1, kReinforcementsMode);
+    bench.AddOn(kHex + 1, ModeReinforcements);
     EXPECT_EQ(bench.Shown().side, 2);
     EXPECT_EQ(bench.Shown().activationTurn, bench.battle.unit(1).activationTurn);
     EXPECT_EQ(bench.battle.hex(kHex + 1).reinforcementMarker, UnitEditorBench::kEasternMarker);
     // The same model on the map arrives on turn 1.
-    bench.AddOn(kHex + 2, kUnitsMode);
+    bench.AddOn(kHex + 2, ModeUnits);
     EXPECT_EQ(bench.Shown().activationTurn, 1);
     EXPECT_EQ(bench.battle.hex(kHex + 2).reinforcementMarker, 0);
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The main window's command modes: what the next click on a map hex does.
+// The battle editor's command modes (what the next click on a map hex does) and the kinds
+// of the terrain picker, shared by the main window and the dialogs.
 
 #include <QString>
 
@@ -18,6 +19,13 @@ enum CommandMode {
     ModeCutUnit = 11,
     ModePasteUnit = 12,
     ModeCaltrops = 14,
+};
+
+// What the terrain picker is choosing for.
+enum PickerKind {
+    PickerPrimary = 1,   // "Place Primary Terrain", shown beside the map
+    PickerFill = 2,      // "Primary Terrain Fill", modal
+    PickerSecondary = 3, // "Place Secondary Terrain", shown beside the map
 };
 
 // The status line text a mode's command writes; empty for the modes that leave it.
