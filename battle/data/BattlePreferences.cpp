@@ -50,7 +50,8 @@ BattlePreferences ParseBattlePreferences(const QByteArray& text) {
         const QByteArray value = line.mid(equals + 1).trimmed();
         bool ok = false;
         const int number = value.toInt(&ok);
-        if (key == kMapScaleKey && ok && (number == kDesktopMapScale || number >= kMinMapScale) && number <= kMaxMapScale) {
+        if (key == kMapScaleKey && ok && (number == kDesktopMapScale || number >= kMinMapScale) &&
+            number <= kMaxMapScale) {
             prefs.mapScale = number;
         } else if (key == kWindowKey) {
             const QList<int> v = Numbers(value, 4);

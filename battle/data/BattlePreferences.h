@@ -22,7 +22,7 @@ struct BattlePreferences {
     // 1 … 3: each map pixel shown as this many screen pixels square; kDesktopMapScale: as
     // the desktop scales the rest of the window.
     int mapScale = kDesktopMapScale;
-    QRect window{};   // the main window's frame; empty = centred on the screen
+    QRect window{}; // the main window's frame; empty = centred on the screen
     bool maximised = false;
     QPoint pickerAt{-1, -1};  // the terrain picker's top left; (-1, -1) = beside the map
     int secondaryListTop = 0; // the first row shown of the secondary terrain list

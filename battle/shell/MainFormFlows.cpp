@@ -119,8 +119,8 @@ void TMainForm::ActivateBattle(bool opened) {
 }
 
 void TMainForm::ShowBattleCaption() {
-    setWindowTitle(QStringLiteral("Fieldmark Varnholm:") + document_.battle().settings.battleName.text() +
-                   QStringLiteral("[*]"));
+    setWindowTitle(QStringLiteral("Fieldmark Varnholm:") +
+                   document_.battle().settings.battleName.text() + QStringLiteral("[*]"));
     setWindowModified(battleActive() && document_.modified());
 }
 

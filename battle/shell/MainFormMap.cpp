@@ -86,7 +86,8 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
         OpenHexDialog(commandMode, hex);
         break;
     case ModeObjective:
-        if (document_.battle().objectives().count() > 0 && document_.battle().hex(hex).objectiveNo == 0) {
+        if (document_.battle().objectives().count() > 0 &&
+            document_.battle().hex(hex).objectiveNo == 0) {
             context_.Refuse(QStringLiteral("A battle keeps one objective, and this hex holds "
                                            "none: click the objective's hex to change it."));
             return;

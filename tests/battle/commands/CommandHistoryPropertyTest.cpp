@@ -99,7 +99,12 @@ void ActAndCheck(EditingSession& s, std::vector<Snapshot>& at, int& saved, int i
     if (after == before) {
         ++kind.unchanged;
         ASSERT_EQ(h.position(), position) << "a step without a change";
-        ASSERT_EQ(h.stepCount(), steps);
+        // Keystrokes that joined into one step and ended where they began: the first of
+        // them was a change, which took the redo steps.
+        if (s.mayJoin())
+            ASSERT_LE(h.stepCount(), steps);
+        else
+            ASSERT_EQ(h.stepCount(), steps);
         ASSERT_EQ(d.modified(), modifiedBefore) << "a visit without a change moved the flag";
         return;
     }

@@ -1,13 +1,13 @@
 // The everyday flow of the main window: command keys only on the map, a zoom ends a drag,
 // the panels follow the map, text fields refuse what the file cannot hold, dialogs open
 // beside their hex, and an exported picture is confirmed.
-#include "DocumentTestAccess.h"
 #include "TMainForm.h"
 
 #include "BattleFile.h"
 #include "BattleFileGuard.h"
 #include "BattlePreferences.h"
 #include "DialogPlacement.h"
+#include "DocumentTestAccess.h"
 #include "MapPictureExport.h"
 #include "TSelectTer.h"
 #include "WindowFixtures.h"
