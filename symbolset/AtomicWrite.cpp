@@ -5,7 +5,9 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -33,22 +35,34 @@ void ClearRowPadding(QByteArray& bmp) {
     }
 }
 
+// The device's own text, or the system's for the error just met when the device has none
+// (a write the disk cuts short reports only "Unknown error"): "No space left on device".
+QString Reason(const QFileDevice& file, int systemError) {
+    const QString text = file.errorString();
+    if (systemError != 0 && (text.isEmpty() || text == QLatin1String("Unknown error")))
+        return QString::fromLocal8Bit(std::strerror(systemError));
+    return text;
+}
+
 } // namespace
 
 SetResult WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     // Unbuffered: a buffered device reports every byte as written and loses the ones a full
     // disk refuses when it flushes, so only the count of an unbuffered write can be trusted.
     QSaveFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return WriteFailure(path, file.errorString());
+        return WriteFailure(path, Reason(file, errno));
+    errno = 0;
     if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+        const QString reason = Reason(file, errno);
         file.cancelWriting();
         file.commit(); // drops the temporary file
         return WriteFailure(path, reason);
     }
+    errno = 0;
     if (!file.commit())
-        return WriteFailure(path, file.errorString());
+        return WriteFailure(path, Reason(file, errno));
     return SetResult::Success();
 }
 

@@ -1,5 +1,7 @@
 #include "BattleFile.h"
 
+#include "AtomicWrite.h"
+
 #include "Battle.h"
 #include "BattleBytes.h"
 #include "BattleTableAccess.h"
@@ -356,22 +358,18 @@ bool WriteBattleFile(const QString& path, Battle& battle, const Definitions& def
     const int saveCount = battle.settings.saveCount + 1;
     const QByteArray bytes = EncodeBattle(battle, saveCount, terrainSymbolCount);
 
-    QSaveFile file(path);
-    // Unbuffered, so that a write the disk cuts short shows in the count written.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        Warn(sink, kCouldNotOpenFile);
-        return false;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        file.commit(); // drops the temporary file
-        Warn(sink, kCouldNotWriteFile);
-        return false;
-    }
-    if (!file.commit()) {
-        Warn(sink, kCouldNotWriteFile);
+    // The reason comes from the system: which file, and why (permission denied, no space
+    // left on the device, a folder that is gone).
+    const SetResult written = WriteFileAtomically(path, bytes);
+    if (!written.ok) {
+        Warn(sink, BattleSaveFailureText(written.message));
         return false;
     }
     battle.settings.saveCount = saveCount;
     return true;
+}
+
+QString BattleSaveFailureText(const QString& writeFailure) {
+    return writeFailure + QStringLiteral("\rThe battle was not saved; the file on disk was left as "
+                                         "it was.");
 }

@@ -39,5 +39,6 @@ bool WriteBattleFile(const QString& path, Battle& battle, const Definitions& def
 void RemoveEmptyWingNames(Battle& battle);
 
 inline const QString kCouldNotOpenFile = QStringLiteral("Could not open selected file.");
-inline const QString kCouldNotWriteFile =
-    QStringLiteral("Could not write selected file. The file on disk was left as it was.");
+// The warning of a failed save: the write's own text (the file and the reason) and what
+// became of the battle.
+QString BattleSaveFailureText(const QString& writeFailure);

@@ -36,7 +36,13 @@ void RecordInBattleList(QStringList& recentBattles, const QString& path,
     const QByteArray encoded = QFile::encodeName(path);
     if (encoded.isEmpty() || encoded.size() > kMaxRecentPathBytes || encoded.contains('\0'))
         return; // a path the list cannot hold is not recorded
-    QStringList list = recentBattles;
+    // Another editor may have recorded battles since this one read the list: its entries
+    // stay, then this window's own entries the file no longer holds.
+    QStringList list = LoadBattleList(programFolder);
+    for (const QString& own : recentBattles) {
+        if (!list.contains(own, Qt::CaseSensitive) && list.size() < kMaxRecentBattles)
+            list.append(own);
+    }
     if (!list.contains(path, Qt::CaseSensitive)) {
         list.prepend(path);
         while (list.size() > kMaxRecentBattles)

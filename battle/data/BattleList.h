@@ -16,7 +16,8 @@ QString BattleListPath(const QString& programFolder);
 // is missing or unreadable.
 QStringList LoadBattleList(const QString& programFolder);
 
-// Puts path first in the list (a path already listed leaves the list as it was), writes
+// Merges the list on disk (another editor's entries first, then this window's) and puts
+// path first in it (a path already listed leaves the list as it was), writes
 // the list file and loads it again, which drops entries whose files are gone. A failed
 // write is reported and the list on disk keeps its old contents.
 void RecordInBattleList(QStringList& recentBattles, const QString& path,

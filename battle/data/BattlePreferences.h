@@ -1,12 +1,19 @@
 #pragma once
 // The battle editor's preferences kept from one run to the next: the text file
-// "fmbattle.prf" in the program folder, one "name=value" line per preference, beside the
-// symbol editor's own: the map scale, the layers the hex region commands act on, and the
-// overview window. The other display preferences live for the run, and the map position
-// with each battle.
+// "fmbattle.prf" in the program folder, one "name=value" line per preference (UTF-8),
+// beside the symbol editor's own: the map scale, where the window and the floating
+// terrain picker stood, the secondary terrain list's scroll, and for each symbol set the
+// battle last opened or saved on it (whose terrain attributes a new battle is offered),
+// the layers the hex region commands act on and the overview window.
+// The other display preferences live for the run, and the map position with each battle.
 
 #include <QByteArray>
+#include <QPoint>
+#include <QRect>
 #include <QString>
+
+#include <functional>
+#include <map>
 
 constexpr int kMinMapScale = 1;
 constexpr int kMaxMapScale = 3;
@@ -19,6 +26,11 @@ struct BattlePreferences {
     int regionLayers = 127; // bits of the layers copy, cut, paste, mirror and delete act on
     int showOverview = 0;   // 1: the overview window is shown
     int overviewScale = 2;  // 1 … 3 pixels per hex
+    QRect window{};         // the main window's frame; empty = centred on the screen
+    bool maximised = false;
+    QPoint pickerAt{-1, -1};  // the terrain picker's top left; (-1, -1) = beside the map
+    int secondaryListTop = 0; // the first row shown of the secondary terrain list
+    std::map<QString, QString> lastBattleOnSet{}; // set name (lower case) → battle file
 
     bool operator==(const BattlePreferences&) const = default;
 };
@@ -33,3 +45,7 @@ QByteArray FormatBattlePreferences(const BattlePreferences& prefs);
 BattlePreferences ReadBattlePreferences(const QString& programFolder);
 // Written atomically; false when the file could not be written (the old one stays).
 bool WriteBattlePreferences(const QString& programFolder, const BattlePreferences& prefs);
+// Reads the file as it is now (another editor may have written it), changes it and writes
+// it back: each window changes only what it set.
+bool UpdateBattlePreferences(const QString& programFolder,
+                             const std::function<void(BattlePreferences&)>& change);

@@ -62,10 +62,9 @@ bool SameFile(const QString& a, const QString& b) {
 } // namespace
 
 QString RestoreQuestion(const RecoveryNote& note, const QDateTime& now) {
-    const QDateTime local = note.written.toLocalTime();
-    const QString when = local.date() == now.toLocalTime().date()
-                             ? local.toString(QStringLiteral("HH:mm"))
-                             : local.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    // Date and time always: after several editors ended, the copies are told apart by them.
+    Q_UNUSED(now);
+    const QString when = note.written.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
     // Concatenated, not formatted: the battle name is the designer's text.
     return QStringLiteral("Restore the unsaved changes to '") + note.battleName +
            QStringLiteral("' from ") + when + QStringLiteral("?");

@@ -39,8 +39,8 @@ struct LeftoverCopy {
     RecoveryNote note;
 };
 
-// "Restore the unsaved changes to 'Varnholm Ford' from 14:32?"; a copy from another day
-// than now names its date too.
+// "Restore the unsaved changes to 'Varnholm Ford' from 2026-12-09 14:32?": the date and
+// the time, whatever day it is now.
 QString RestoreQuestion(const RecoveryNote& note, const QDateTime& now);
 
 class BattleRecoveryStore {

@@ -8,16 +8,13 @@
 #include "CanonicalOrder.h"
 #include "Definitions.h"
 #include "HexValues.h"
+#include "UnitSides.h"
 #include "UnitStrength.h"
 
 namespace {
 
 QString N(int v) {
     return QString::number(v);
-}
-
-int SideOf(const UnitRecord& u) {
-    return u.side == 1 ? 1 : 2;
 }
 
 QString SideName(const Battle& b, int side) {
@@ -36,7 +33,7 @@ ReportGrid ArmyStatisticsReport(const Battle& b, const Definitions& defs) {
     };
     Totals side[2];
     for (const UnitRecord& u : b.units()) {
-        Totals& t = side[SideOf(u) - 1];
+        Totals& t = side[ReportSideOf(u) - 1];
         t.men += u.men;
         t.units += 1;
         t.morale += u.morale;
@@ -63,10 +60,7 @@ ReportGrid ArmyStatisticsReport(const Battle& b, const Definitions& defs) {
 
 ReportGrid OrderOfBattleReport(const Battle& b, const Definitions& defs, int reportSide) {
     ReportGrid g;
-    bool any = false;
-    for (const UnitRecord& u : b.units())
-        any = any || SideOf(u) == reportSide;
-    if (!any) {
+    if (!SideHasUnits(b, reportSide, false)) {
         g.refusalText = QStringLiteral("Units for this faction have not been defined.");
         g.refusalTitle = QStringLiteral("Order of Battle");
         return g;
@@ -79,7 +73,7 @@ ReportGrid OrderOfBattleReport(const Battle& b, const Definitions& defs, int rep
     g.columnWidths = {115, 50, 50, 30, 40, 45, 45, 40, 35, 35, 115, 115, 45, 55, 40};
     for (const int n : CanonicalUnitOrder(b, defs)) {
         const UnitRecord& u = b.unit(n);
-        if (SideOf(u) != reportSide)
+        if (ReportSideOf(u) != reportSide)
             continue;
         const int leader = FindWingLeader(b, n);
         g.rows.append({u.name.text(), UnitTypeText(b, n), UnitClassText(u.unitClass), N(u.men),
@@ -102,7 +96,7 @@ ReportGrid ReinforcementReport(const Battle& b, const Definitions& defs, int rep
     g.columnWidths = {115, 60, 50, 50, 30, 40, 40, 45, 40, 35, 35, 115, 115, 50, 60};
     for (int n = 1; n <= b.unitCount(); ++n) {
         const UnitRecord& u = b.unit(n);
-        if (SideOf(u) != reportSide || u.activationTurn < 2)
+        if (ReportSideOf(u) != reportSide || u.activationTurn < 2)
             continue;
         g.rows.append(
             {u.name.text(), N(u.activationTurn), UnitTypeText(b, n), UnitClassText(u.unitClass),

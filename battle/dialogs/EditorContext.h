@@ -11,6 +11,7 @@
 #include "MessageSink.h"
 #include "PaletteColour.h"
 #include "SoundEffects.h"
+#include "UnitTemplate.h"
 
 #include <QImage>
 #include <QString>
@@ -30,6 +31,8 @@ struct EditorContext {
     int currentHex = 0; // the hex a hex dialog was opened on
     // The terrain the terrain commands place: the picker's and the fill's choice.
     int terrainSelection = 0;
+    // The last unit added or edited: new units and Shift+click copies start like it.
+    UnitTemplate unitTemplate{};
     bool hexMask = true; // primary terrain is drawn through the set's shared hex mask
     // Shows why an action was refused where the designer looks (the status line).
     std::function<void(const QString& reason)> showRefusal = nullptr;

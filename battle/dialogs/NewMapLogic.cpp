@@ -22,8 +22,18 @@ void NewMapLogic::FormActivate() {
     symbolSetName = s.symbolSetName.text();
     iconName = s.iconName.text();
     iconPicture = context_.iconPicture;
-    importedAttrs_.reset();
-    importedFrom_.clear();
+    importChosen_ = false;
+    OfferAttrsForSet();
+}
+
+void NewMapLogic::OfferAttrsForSet() {
+    if (importChosen_)
+        return;
+    const NewBattleAttrs offered =
+        ChooseNewBattleAttrs(battleShown, symbolSetName,
+                             ReadBattlePreferences(context_.programFolder), context_.programFolder);
+    importedAttrs_ = offered.attrs;
+    importedFrom_ = offered.text;
 }
 
 bool NewMapLogic::Button1Click(const QString& chosenPath) {
@@ -33,6 +43,7 @@ bool NewMapLogic::Button1Click(const QString& chosenPath) {
         return false;
     }
     symbolSetName = name;
+    OfferAttrsForSet();
     return true;
 }
 
@@ -41,16 +52,17 @@ bool NewMapLogic::Button2Click(const QString& chosenPath) {
 }
 
 bool NewMapLogic::ImportAttrsClick(const QString& chosenPath) {
-    TerrainAttrTable attrs = context_.battle().terrainAttrs;
+    TerrainAttrTable attrs = battleShown ? context_.battle().terrainAttrs : TerrainAttrTable{};
     if (!ReadTerrainAttributes(chosenPath, attrs, context_.messages))
         return false;
     importedAttrs_ = attrs;
     importedFrom_ = QFileInfo(chosenPath).fileName();
+    importChosen_ = true;
     return true;
 }
 
 QString NewMapLogic::attrsText() const {
-    return importedAttrs_ ? importedFrom_ : QStringLiteral("From the battle shown");
+    return importedFrom_;
 }
 
 bool NewMapLogic::OKClick() {

@@ -4,6 +4,7 @@
 // OK) leaves the battle shown, its set, its icon and its turns exactly as they were.
 
 #include "EditorContext.h"
+#include "NewBattleAttrs.h"
 #include "OrvMessages.h"
 #include "SettingsEntries.h"
 #include "TerrainAttrImport.h"
@@ -22,6 +23,9 @@ public:
     // The map size offered, kept from one opening to the next.
     int rows = 0;
     int cols = 0;
+    // Set by the main window before each opening: without a battle shown the terrain
+    // attributes come from the last battle on the chosen set (or the stock sample).
+    bool battleShown = true;
     // Copies of the battle's values, taken at each opening.
     int maxTurns = 0;
     QString symbolSetName;
@@ -51,15 +55,21 @@ public:
     QString colsText() const { return QStringLiteral("Cols: %1").arg(cols); }
     QString totalHexesText() const { return QStringLiteral("Total Hexes: %1").arg(rows * cols); }
     QString turnsText() const { return QStringLiteral("Max Turns: %1").arg(maxTurns); }
-    // "From the battle shown" or the chosen file's name.
+    // Where the new battle's terrain attributes come from: "From the battle shown", the
+    // last battle on the set, the stock sample, "None: every cost is 0", or the name of
+    // the file chosen with "Import From...".
     QString attrsText() const;
     QImage iconPreview() const { return IconPreview(iconPicture, kPreviewSide); }
 
     static constexpr int kPreviewSide = 60;
 
 private:
+    // The attributes offered for symbolSetName until the designer imports others.
+    void OfferAttrsForSet();
+
     EditorContext& context_;
     // Chosen for this opening only.
     std::optional<TerrainAttrTable> importedAttrs_;
     QString importedFrom_;
+    bool importChosen_ = false; // by the designer, kept when the set changes
 };

@@ -34,6 +34,9 @@ QLineEdit* NameBox(const QString& name, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
     edit->setMaxLength(kNameTypedChars);
+    // Room for every character that may be typed, in wide letters.
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(kNameTypedChars, 'N')) +
+                          2 * edit->fontMetrics().averageCharWidth());
     return edit;
 }
 

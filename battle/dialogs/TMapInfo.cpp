@@ -8,6 +8,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+constexpr int kTitleButtonsRoom = 140;
+} // namespace
+
 TMapInfo::TMapInfo(EditorContext& context, QWidget* parent) : QDialog(parent), context_(context) {
     KeepAboveToolWindows(this);
     setObjectName(QStringLiteral("MapInfo"));
@@ -32,6 +36,8 @@ TMapInfo::TMapInfo(EditorContext& context, QWidget* parent) : QDialog(parent), c
     buttons->addStretch();
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Wide enough for the title beside the window manager's buttons ("Map... tion").
+    setLbl_->setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + kTitleButtonsRoom);
 
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

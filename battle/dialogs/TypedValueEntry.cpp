@@ -91,7 +91,9 @@ bool TypedValueEntry::eventFilter(QObject* watched, QEvent* event) {
             return false;
         }
     }
+    // Leaving the entry (a click elsewhere, a button) keeps what was typed; only Escape
+    // cancels it.
     if (event->type() == QEvent::FocusOut)
-        Close();
+        Commit();
     return false;
 }

@@ -1,9 +1,9 @@
 #pragma once
 // Typing the value of a field that arrows step: a click on the value's label opens an
-// entry over it; Enter takes the typed number, Escape or a click elsewhere leaves the
-// value as it was. The number is reached with the arrows' own steps, so it keeps to
-// their range and steps, and the dialog's rules see nothing but arrow clicks (their
-// clicking sound is played once, not for every step).
+// entry over it; Enter or leaving the entry (a click elsewhere, "Exit") takes the typed
+// number, Escape alone leaves the value as it was. The number is reached with the arrows' own
+// steps, so it keeps to their range and steps, and the dialog's rules see nothing but arrow clicks
+// (their clicking sound is played once, not for every step).
 
 #include <QObject>
 

@@ -111,12 +111,10 @@ RestoreAnswer BattleRecovery::AskInWindow(const QString& question) {
 
 void BattleRecovery::OfferLeftovers() {
     const std::vector<LeftoverCopy> leftovers = store_.TakeLeftovers();
+    // Every copy is offered, newest first; restoring a second one replaces the battle
+    // restored before only after the usual question whether to save it.
     bool restored = false;
     for (const LeftoverCopy& copy : leftovers) {
-        if (restored) {
-            store_.Release(copy);
-            continue;
-        }
         // What persists from battle to battle comes from the battle in memory, as for an open.
         auto battle = std::make_unique<Battle>();
         battle->terrainAttrs = document_.battle().terrainAttrs;
@@ -132,16 +130,22 @@ void BattleRecovery::OfferLeftovers() {
             continue;
         }
         switch (askRestore(RestoreQuestion(copy.note, QDateTime::currentDateTime()))) {
-        case RestoreAnswer::Restore:
-            restored = Restore(copy, *battle);
-            if (restored)
+        case RestoreAnswer::Restore: {
+            if (restored && !askToSaveChanges()) {
+                store_.Release(copy);
+                break;
+            }
+            const bool done = Restore(copy, *battle);
+            restored = restored || done;
+            if (done)
                 Tick();
             // The leftover goes only once this editor's own copy holds the battle.
-            if (restored && store_.hasCopy())
+            if (done && store_.hasCopy())
                 store_.Discard(copy);
             else
                 store_.Release(copy);
             break;
+        }
         case RestoreAnswer::Discard:
             store_.Discard(copy);
             break;

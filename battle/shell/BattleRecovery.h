@@ -41,13 +41,17 @@ public:
     // Writes the copy while a battle is shown with unsaved changes, else deletes it. The
     // battle is only read: the copy holds the units in the designer's order.
     void Tick();
-    // Offers each leftover copy; after a restore the others wait for a later start.
+    // Offers every leftover copy with its date and time; a second restore first asks
+    // whether to save the battle restored before.
     void OfferLeftovers();
     bool offersDone() const { return offersDone_; }
 
     // The question; the window's Yes/No box unless a test answers.
     std::function<RestoreAnswer(const QString& question)> askRestore;
     // A copy was restored into the document: the window shows it.
+    // Before a second copy replaces the battle a first one restored: the save question;
+    // false keeps the second copy for later.
+    std::function<bool()> askToSaveChanges = [] { return true; };
     std::function<void()> onRestored;
     BattleRecoveryStore& store() { return store_; }
 

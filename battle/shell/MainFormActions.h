@@ -23,6 +23,7 @@ struct MainFormActions {
     QAction* createNewMap = nullptr;
     QAction* saveMapFile = nullptr;
     QAction* saveMapAs = nullptr;
+    QAction* saveUntitledKey = nullptr; // Ctrl+S while "Save Battle" waits for a first Save As
     QAction* exportMapPicture = nullptr;
     QAction* exit = nullptr;
     std::array<QAction*, 5> recent{}; // MapA1 … MapE1

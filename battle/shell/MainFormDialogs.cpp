@@ -1,6 +1,7 @@
 // The main window's dialogs on the battle: the terrain picker, the special markers, the
 // hex dialogs, the unit editor and the reports.
 #include "Cursors.h"
+#include "DialogPlacement.h"
 #include "MapWidget.h"
 #include "TAddBase.h"
 #include "TAddLocation.h"
@@ -46,6 +47,7 @@ void TMainForm::OpenHexDialog(int mode, int hex) {
     default:
         return;
     }
+    PlaceDialog(dialog, this, HexOnScreen(hex));
     int result = 0;
     {
         const BattleDocument::Visit visit(document_, MapStepCaption(mode, Qt::LeftButton));
@@ -55,9 +57,21 @@ void TMainForm::OpenHexDialog(int mode, int hex) {
         RedrawAll();
 }
 
+std::optional<QRect> TMainForm::HexOnScreen(int hex) const {
+    if (!battleActive() || !document_.battle().IsHex(hex))
+        return std::nullopt;
+    const int scale = mapWin_->scale();
+    const QRect view = renderer_.ViewSquare(hex);
+    const QRect shown(view.topLeft() * scale, view.size() * scale);
+    if (!shown.intersects(mapWin_->rect()))
+        return std::nullopt;
+    return QRect(mapWin_->mapToGlobal(shown.topLeft()), shown.size());
+}
+
 void TMainForm::OpenUnitEditor(int hex, int mode) {
     context_.currentHex = hex;
     addUnit_->logic().commandMode = mode;
+    PlaceDialog(addUnit_.get(), this, HexOnScreen(hex));
     int result = 0;
     {
         const BattleDocument::Visit visit(document_, MapStepCaption(mode, Qt::LeftButton));

@@ -48,6 +48,9 @@ void TMainForm::UpdateEditMenu() {
     actions_.redo->setEnabled(redo);
     actions_.redo->setText(redo ? QStringLiteral("Redo ") + document_.RedoCaption()
                                 : QStringLiteral("Redo"));
+    // The title's [*] mark follows the history: clear exactly at the state on disk.
+    if (windowTitle().contains(QLatin1String("[*]")))
+        setWindowModified(battleActive() && document_.modified());
 }
 
 void TMainForm::UndoClick() {
@@ -82,8 +85,7 @@ void TMainForm::ShowRestoredBattle(const QString& nameBefore, int hexCountBefore
     actions_.objectiveList->setEnabled(document_.battle().objectives().count() > 0);
     // The caption names the battle once the settings or an open have set it.
     if (document_.battle().settings.battleName.text() != nameBefore)
-        setWindowTitle(QStringLiteral("Fieldmark Varnholm:") +
-                       document_.battle().settings.battleName.text());
+        ShowBattleCaption();
     ShowHexInfo(renderer_.HexAtPoint(lastMouseX, lastMouseY));
     if (selectTer_->isVisible() && !selectTer_->isModal())
         selectTer_->ShowFloating(selectTer_->logic().kind); // shows the restored attributes

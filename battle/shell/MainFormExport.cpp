@@ -2,6 +2,7 @@
 #include "MapPictureExport.h"
 #include "TMainForm.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 void TMainForm::ExportMapPictureClick() {
@@ -18,7 +19,9 @@ void TMainForm::ExportMapPictureClick() {
     const bool saved = !document_.untitled() && !document_.path().isEmpty();
     const QString name =
         saved ? file.completeBaseName() : document_.battle().settings.battleName.text();
-    exporter.Run(document_.battle(), document_.symbols(), view, renderer_.zoomLevel(),
-                 saved ? file.absolutePath() : BattlesFolder(),
-                 name.isEmpty() ? QStringLiteral("map") : name);
+    if (exporter.Run(document_.battle(), document_.symbols(), view, renderer_.zoomLevel(),
+                     saved ? file.absolutePath() : BattlesFolder(),
+                     name.isEmpty() ? QStringLiteral("map") : name))
+        SetStatus(QStringLiteral("Map picture written to ") +
+                  QDir::toNativeSeparators(exporter.writtenPath) + QLatin1Char('.'));
 }

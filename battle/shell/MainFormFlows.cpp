@@ -5,6 +5,7 @@
 #include "BattleRecovery.h"
 #include "HelpWindow.h"
 #include "MapWidget.h"
+#include "NewBattleAttrs.h"
 #include "OpenBattle.h"
 #include "ProgramFolder.h"
 #include "TAboutMBld.h"
@@ -17,6 +18,7 @@
 #include "TRForceRoster.h"
 #include "TSelectColor.h"
 #include "TSelectTer.h"
+#include "UnitSides.h"
 
 #include <QAction>
 #include <QApplication>
@@ -72,8 +74,10 @@ void TMainForm::OpenBattleFile(const QString& path) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const OpenOutcome outcome = document_.Open(path, context_.messages);
     QApplication::restoreOverrideCursor();
-    if (outcome != OpenOutcome::ReadFailed)
-        recovery_->Forget(); // the battle shown before is gone
+    if (outcome != OpenOutcome::ReadFailed) {
+        context_.unitTemplate.Forget(); // new units of this battle start with the defaults
+        recovery_->Forget();            // the battle shown before is gone
+    }
     switch (outcome) {
     case OpenOutcome::ReadFailed:
         return;
@@ -81,6 +85,9 @@ void TMainForm::OpenBattleFile(const QString& path) {
         ReturnToNoBattle();
         return;
     case OpenOutcome::Opened:
+        RememberBattleOnSet(programFolder_, document_.battle().settings.symbolSetName.text(),
+                            document_.path());
+        TakeBattleFile(document_.path());
         context_.hexMask = document_.symbols().realHex != 0;
         ActivateBattle(true);
         return;
@@ -104,10 +111,36 @@ void TMainForm::ActivateBattle(bool opened) {
     SetSideCaptions();
     SetStatus(QStringLiteral("Battle Active."));
     setWatcher_.Watch(BattlesFolder(), document_.battle().settings.symbolSetName.text());
+    ClearHexInfo(); // nothing of the battle shown before
+    RefreshHexInfo();
+    mapWin_->setFocus(); // the command keys act while the map has the keyboard
     SetScrollBars();
     SetZoomButtons();
+    ShowBattleCaption();
+}
+
+void TMainForm::ShowBattleCaption() {
     setWindowTitle(QStringLiteral("Fieldmark Varnholm:") +
-                   document_.battle().settings.battleName.text());
+                   document_.battle().settings.battleName.text() + QStringLiteral("[*]"));
+    setWindowModified(battleActive() && document_.modified());
+}
+
+// The battle file shown from now on: its stamp, and the lock beside it, with a warning when
+// another window shows it already.
+void TMainForm::TakeBattleFile(const QString& path) {
+    fileStamp_ = StampOfFile(path);
+    stampedPath_ = path;
+    if (fileLock_.heldPath() == path)
+        return;
+    QString holder;
+    if (!fileLock_.Take(path, &holder))
+        Warn(context_.messages, BattleOpenElsewhereText(path, holder));
+}
+
+bool TMainForm::MayOverwrite(const QString& path) {
+    if (path != stampedPath_)
+        return true; // another file: the save box asked about replacing it
+    return !ChangedSince(path, fileStamp_) || confirmReplaceChanged(path);
 }
 
 void TMainForm::ReturnToNoBattle() {
@@ -128,27 +161,40 @@ void TMainForm::ReturnToNoBattle() {
 void TMainForm::CreateNewMap1Click() {
     if (!AskToSaveChanges())
         return;
+    newMap_->logic().battleShown = battleActive();
     if (newMap_->exec() != 1)
         return;
     recovery_->Forget();
+    context_.unitTemplate.Forget();
+    fileLock_.Release();
+    fileStamp_ = {};
+    stampedPath_.clear();
     context_.hexMask = document_.symbols().realHex != 0;
     ActivateBattle(false);
 }
 
 bool TMainForm::SaveBattleTo(const QString& path) {
+    if (!MayOverwrite(path))
+        return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool written = document_.SaveTo(path, definitions_, context_.messages);
     QApplication::restoreOverrideCursor();
     if (!written)
         return false; // still modified, and not listed as a recent battle
+    TakeBattleFile(path);
     RecordInBattleList(recentBattles, path, programFolder_, context_.messages);
+    RememberBattleOnSet(programFolder_, document_.battle().settings.symbolSetName.text(), path);
     UpdateRecentItems();
     recovery_->Forget();
     return true;
 }
 
 void TMainForm::SavMapClick() {
-    if (document_.shown() && !document_.untitled())
+    if (!document_.shown())
+        return;
+    if (document_.untitled())
+        SaveBattleAs(); // Ctrl+S on a battle never saved
+    else
         SaveBattleTo(document_.path());
 }
 
@@ -159,8 +205,16 @@ void TMainForm::SaveMapAsClick() {
 bool TMainForm::SaveBattleAs() {
     if (!battleActive())
         return false;
+    // Offered under its own file, or a battle never saved under its name in Battles.
+    QString offered = document_.path();
+    if (document_.untitled() || offered.isEmpty()) {
+        const QString name = document_.battle().settings.battleName.text().trimmed().replace(
+            QLatin1Char('/'), QLatin1Char('-'));
+        offered = name.isEmpty() ? BattlesFolder()
+                                 : QDir(BattlesFolder()).filePath(name + QStringLiteral(".scn"));
+    }
     const QString chosen =
-        chooseSavePath(QStringLiteral("Save Battle File"), BattlesFolder(), kBattleFilter);
+        chooseSavePath(QStringLiteral("Save Battle File"), offered, kBattleFilter);
     const QString path = BattleSaveName(chosen);
     if (path.isEmpty())
         return false;
@@ -170,6 +224,8 @@ bool TMainForm::SaveBattleAs() {
     if (!SaveBattleTo(path))
         return false;
     actions_.saveMapFile->setEnabled(true);
+    actions_.saveUntitledKey->setEnabled(false);
+    ShowBattleCaption();
     return true;
 }
 
@@ -184,6 +240,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         return;
     }
     closing = true;
+    RememberPlaces();
+    fileLock_.Release();
     renderer_.Release();
     document_.Close();
     if (help_)
@@ -198,8 +256,7 @@ void TMainForm::ModifyScenario1Click() {
         modifyBattle_->exec();
     }
     SetSideCaptions();
-    setWindowTitle(QStringLiteral("Fieldmark Varnholm:") +
-                   document_.battle().settings.battleName.text());
+    ShowBattleCaption();
 }
 
 void TMainForm::InformationClick() {
@@ -207,10 +264,8 @@ void TMainForm::InformationClick() {
 }
 
 void TMainForm::SideReportClick(int side, bool reinforcements) {
-    bool any = false;
-    for (const UnitRecord& u : document_.battle().units())
-        any = any || (u.side == side && (!reinforcements || u.activationTurn >= 2));
-    if (!any) {
+    // The reports' own side rule: a unit of any side but 1 belongs to side 2.
+    if (!SideHasUnits(document_.battle(), side, reinforcements)) {
         askMessage(reinforcements ? MsgNoReinforcements : MsgNoUnits, OrvOneButton);
         return;
     }

@@ -1,11 +1,13 @@
 // The main window's map side: the mode machine, clicks, zoom, scrolling, the hex
 // information and the display preferences.
+#include "AddUnitLogic.h"
 #include "Cursors.h"
 #include "HexInfo.h"
 #include "MapEditTools.h"
 #include "MapWidget.h"
 #include "TMainForm.h"
 #include "TSelectTer.h"
+#include "UnitTemplate.h"
 
 #include <QAction>
 #include <QApplication>
@@ -82,28 +84,41 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
     case ModePasteUnit:
         RunMapCommand(hex, button);
         break;
-    case ModeMapText:
     case ModeUnits:
+        if (QApplication::keyboardModifiers() & Qt::ShiftModifier) {
+            StampUnit(hex);
+            break;
+        }
+        OpenHexDialog(commandMode, hex);
+        break;
+    case ModeMapText:
     case ModeStructures:
         OpenHexDialog(commandMode, hex);
         break;
     case ModeObjective:
         if (document_.battle().objectives().count() > 0 &&
             document_.battle().hex(hex).objectiveNo == 0) {
-            context_.Refuse(QStringLiteral("This hex holds no objective: click an objective."));
+            context_.Refuse(QStringLiteral("A battle keeps one objective, and this hex holds "
+                                           "none: click the objective's hex to change it."));
             return;
         }
         OpenHexDialog(commandMode, hex);
         actions_.objectiveList->setEnabled(document_.battle().objectives().count() > 0);
         break;
     case ModeReinforcements: {
+        if (QApplication::keyboardModifiers() & Qt::ShiftModifier) {
+            StampUnit(hex);
+            break;
+        }
         const HexRecord& h = document_.battle().hex(hex);
         if (h.unitNo != 0 && h.reinforcementMarker == 0) {
             context_.Refuse(QStringLiteral("A unit that is not a reinforcement stands here."));
             return;
         }
-        if (h.structureNo != 0)
+        if (h.structureNo != 0) {
+            context_.Refuse(QStringLiteral("A reinforcement cannot arrive on a structure."));
             return;
+        }
         OpenHexDialog(commandMode, hex);
         break;
     }
@@ -117,6 +132,25 @@ void TMainForm::MapWinMouseDown(Qt::MouseButton button) {
     default:
         break;
     }
+}
+
+// Shift+click in the units or reinforcements mode: a copy of the last unit added or
+// edited, numbered, without the editor; one undo step per unit.
+void TMainForm::StampUnit(int hex) {
+    QString refusal;
+    int placed = 0;
+    document_.Edit(QStringLiteral("Place Unit"), [&](Battle& b) {
+        placed = ::StampUnit(b, context_.unitTemplate, hex, commandMode == ModeReinforcements,
+                             kUnitNameChars, refusal);
+    });
+    if (placed == 0) {
+        if (!refusal.isEmpty())
+            context_.Refuse(refusal);
+        return;
+    }
+    sounds_.Play(SoundZoom);
+    RedrawAll();
+    RefreshHexInfo();
 }
 
 void TMainForm::RunMapCommand(int hex, Qt::MouseButton button) {
@@ -144,6 +178,8 @@ void TMainForm::RunMapCommand(int hex, Qt::MouseButton button) {
     if (taken) {
         unitCopied_ = true;
         actions_.pasteUnit->setEnabled(true);
+    } else if (commandMode == ModeCopyUnit || commandMode == ModeCutUnit) {
+        context_.Refuse(QStringLiteral("No unit stands on this hex."));
     }
     ApplyRedraw(redraw, hex);
     if (redraw == Redraw::All)
@@ -189,6 +225,9 @@ void TMainForm::ZoomOutClick() {
 }
 
 void TMainForm::ShowZoomedView() {
+    // The pointer's last point was on the old view: a stroke going on would paint a line
+    // from there to the hex under it now.
+    stroke_.End();
     sounds_.Play(SoundZoom);
     renderer_.RebuildMapBuffer(mapWin_->viewWidth(), mapWin_->viewHeight(), context_.messages);
     RedrawAll();

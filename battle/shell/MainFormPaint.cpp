@@ -25,7 +25,10 @@ bool IsPaintingMode(int mode) {
 
 void TMainForm::CreatePaintCommands() {
     stroke_.hexAt = [this](QPoint p) { return renderer_.HexAtPoint(p.x(), p.y()); };
-    stroke_.show = [this](int hex, Redraw redraw) { ApplyRedraw(redraw, hex); };
+    stroke_.show = [this](int hex, Redraw redraw) {
+        ApplyRedraw(redraw, hex);
+        RefreshHexInfo(); // the figures of the terrain now under the pointer
+    };
     // A whole stroke is one step of the history.
     stroke_.beginStep = [this](const QString& caption) {
         strokeStep_.emplace(document_, caption);
@@ -50,6 +53,21 @@ void TMainForm::CreatePaintCommands() {
                                                      {a.mapText, "T"}};
     for (const auto& [action, key] : keys)
         action->setShortcut(QKeySequence(QString::fromLatin1(key)));
+    KeepCommandKeysOnTheMap();
+}
+
+void TMainForm::KeepCommandKeysOnTheMap() {
+    // A key without Ctrl or Alt is text wherever something else has the keyboard (the
+    // floating terrain picker's list, a field): it commands only while the map has it.
+    mapWin_->setFocusPolicy(Qt::StrongFocus);
+    for (QAction* action : findChildren<QAction*>()) {
+        const QKeySequence key = action->shortcut();
+        if (key.isEmpty() ||
+            (key[0].keyboardModifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) != 0)
+            continue;
+        action->setShortcutContext(Qt::WidgetShortcut);
+        mapWin_->addAction(action);
+    }
 }
 
 void TMainForm::AddBrushItems(QMenu* terrain) {
@@ -81,11 +99,13 @@ void TMainForm::AddZoomKeys(QMenu* preferences) {
     preferences->addSeparator();
     a.zoomInKey = preferences->addAction(QStringLiteral("Zoom In"));
     a.zoomInKey->setObjectName(QStringLiteral("ZoomInKey"));
+    a.zoomInKey->setEnabled(false); // with a battle only
     a.zoomInKey->setShortcuts(
         {QKeySequence(QStringLiteral("+")), QKeySequence(QStringLiteral("="))});
     connect(a.zoomInKey, &QAction::triggered, this, &TMainForm::ZoomInAtCentre);
     a.zoomOutKey = preferences->addAction(QStringLiteral("Zoom Out"));
     a.zoomOutKey->setObjectName(QStringLiteral("ZoomOutKey"));
+    a.zoomOutKey->setEnabled(false);
     a.zoomOutKey->setShortcut(QKeySequence(QStringLiteral("-")));
     connect(a.zoomOutKey, &QAction::triggered, this, &TMainForm::ZoomOutClick);
 }

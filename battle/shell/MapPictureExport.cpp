@@ -1,5 +1,6 @@
 #include "MapPictureExport.h"
 
+#include "AboveToolWindows.h"
 #include "ChooseFile.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@ int AskZoomLevel(QWidget* parent, MapPictureChoice& choice) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("MapPictureDialog"));
     dialog.setWindowTitle(QStringLiteral("Export Map Picture"));
+    KeepAboveToolWindows(&dialog); // not under the floating terrain picker
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(new QLabel(QStringLiteral("The whole map, drawn at:")));
     auto* group = new QButtonGroup(&dialog);
@@ -61,6 +63,7 @@ MapPictureExport::MapPictureExport(QWidget* parent) {
 bool MapPictureExport::Run(const Battle& battle, const LoadedSymbolSet& set,
                            const MapPictureOptions& view, int currentZoom, const QString& folder,
                            const QString& name) {
+    writtenPath.clear();
     MapPictureChoice choice(battle, set, currentZoom);
     const int zoom = chooseZoom(choice);
     if (zoom < 0 || zoom > 2)
@@ -83,5 +86,6 @@ bool MapPictureExport::Run(const Battle& battle, const LoadedSymbolSet& set,
         Warn(messages, failed);
         return false;
     }
+    writtenPath = path;
     return true;
 }

@@ -22,6 +22,7 @@ public:
     std::function<QString(const QString& title, const QString& folder, const QString& filter)>
         choosePath;
     MessageSink messages; // a failure, as a "Warning" box
+    QString writtenPath;  // the picture the last Run wrote; empty when it wrote none
 
     // `view` holds the view's preferences, table colour and hex mask; `folder` and `name`
     // (without extension) are offered in the save box. True when a picture was written.

@@ -8,6 +8,7 @@
 #include "ChooseFile.h"
 #include "Cursors.h"
 #include "HelpWindow.h"
+#include "Latin1Guards.h"
 #include "MapEditTools.h"
 #include "MapPictureExport.h"
 #include "MapScaleMenu.h"
@@ -119,8 +120,14 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
     vicHexes_ = std::make_unique<TVicHexes>(context_, this);
     defStats_ = std::make_unique<TDefStats>(context_, this);
     addUnit_->logic().showWeaponTable = [this](int kind) { defStats_->ShowTable(kind); };
+    // Characters the battle file cannot hold are refused as they are typed, in every field.
+    for (QWidget* dialog : std::initializer_list<QWidget*>{
+             newMap_.get(), modifyBattle_.get(), selectTer_.get(), addBase_.get(), addVHex_.get(),
+             addLocation_.get(), addUnit_.get()})
+        GuardLatin1Fields(dialog, [this](const QString& reason) { ShowRefusal(reason); });
     recovery_ = std::make_unique<BattleRecovery>(document_, RecoveryFolder(), programFolder_,
                                                  context_.messages, this);
+    recovery_->askToSaveChanges = [this] { return AskToSaveChanges(); };
     recovery_->onRestored = [this] {
         context_.hexMask = document_.symbols().realHex != 0;
         ActivateBattle(true);
@@ -142,11 +149,20 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
         return box.exec() == QMessageBox::Yes;
     };
 
+    confirmReplaceChanged = [this](const QString&) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Save Battle File"),
+                        kBattleChangedOnDisk, QMessageBox::Yes | QMessageBox::No, this);
+        box.setDefaultButton(QMessageBox::No);
+        KeepAboveToolWindows(&box);
+        return box.exec() == QMessageBox::Yes;
+    };
+
     CreateCheckDock();
     CreatePanels();
     CreateMenus();
     CreatePaintCommands();
     CreateMapEditTools();
+    AddMenuKeys();
 
     // Start-up: the display check, the battle icon, the defaults and the definitions.
     if (QScreen* screen = QGuiApplication::primaryScreen(); screen && screen->depth() < 16) {
@@ -167,10 +183,11 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
     });
     LoadDefinitions(programFolder_, definitions_, context_.messages);
     ClearHexInfo();
-    // Opens centred on the screen.
+    // Opens centred on the screen, or where it stood when it last closed.
     resize(1024, 740);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    RestorePlaces();
 }
 
 TMainForm::~TMainForm() = default;
@@ -339,9 +356,8 @@ void TMainForm::CreateMenus() {
                                 &TMainForm::SetTableColor1Click, false);
     AddMapScaleMenu(preferences, mapWin_->scale(), [this](int scale) {
         mapWin_->SetScale(scale);
-        BattlePreferences prefs = ReadBattlePreferences(programFolder_);
-        prefs.mapScale = scale;
-        if (!WriteBattlePreferences(programFolder_, prefs))
+        if (!UpdateBattlePreferences(programFolder_,
+                                     [scale](BattlePreferences& p) { p.mapScale = scale; }))
             Warn(context_.messages, QStringLiteral("Could not save the preferences."));
         FormResize();
     });
@@ -538,8 +554,13 @@ void TMainForm::EnableBattleCommands(bool enable) {
         item->setEnabled(enable);
     zoomIn_->setEnabled(enable);
     zoomOut_->setEnabled(enable);
+    for (QAction* key : {a.zoomInKey, a.zoomOutKey}) {
+        if (key)
+            key->setEnabled(enable);
+    }
     a.objectiveList->setEnabled(enable && document_.battle().objectives().count() > 0);
     a.saveMapFile->setEnabled(enable && !untitled());
+    a.saveUntitledKey->setEnabled(enable && untitled());
     // No paste without a battle; the next battle may take the unit copied before.
     a.pasteUnit->setEnabled(enable && unitCopied_);
     a.checkBattle->setEnabled(enable);

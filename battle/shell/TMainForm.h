@@ -6,6 +6,7 @@
 
 #include "Battle.h"
 #include "BattleDocument.h"
+#include "BattleFileGuard.h"
 #include "CommandModes.h"
 #include "Definitions.h"
 #include "DragStroke.h"
@@ -112,6 +113,11 @@ public:
     // Asked when the battle's file name differs from the one chosen and names an existing
     // file; false keeps that file.
     std::function<bool(const QString& path)> confirmReplace;
+    // Asked before a save over a battle file another program changed since this window
+    // read or wrote it: "The battle file changed on disk since it was opened. Replace it?"
+    std::function<bool(const QString& path)> confirmReplaceChanged;
+    // The caption with Qt's modified mark: "Fieldmark Varnholm:" and the battle's name.
+    void ShowBattleCaption();
     // The editor's numbered questions; tests answer them.
     MessageBoxShower askMessage;
     TNewMap& newMapDialog() { return *newMap_; }
@@ -164,6 +170,8 @@ public:
     // The hex dialogs on the clicked hex; each redraws the map when it returns 1.
     void OpenHexDialog(int mode, int hex);
     void OpenUnitEditor(int hex, int mode);
+    // Where a hex is on the screen, for a dialog to stand beside it; none when not shown.
+    std::optional<QRect> HexOnScreen(int hex) const;
     TSelectTer& terrainPicker() { return *selectTer_; }
     TAddUnit& unitEditor() { return *addUnit_; }
     void InformationClick();
@@ -224,8 +232,18 @@ private:
     // The Terrain menu's brushes and import, the Preferences menu's zoom keys.
     void AddBrushItems(QMenu* terrain);
     void AddZoomKeys(QMenu* preferences);
+    void KeepCommandKeysOnTheMap();
+    // Alt+letter for the menus, F1 for help, Ctrl+S for a battle never saved.
+    void AddMenuKeys();
+    // Where the window, the terrain picker and its secondary list stood at the last run.
+    void RestorePlaces();
+    void RememberPlaces();
+    // The file a save is about to write: asked about when another program changed it.
+    bool MayOverwrite(const QString& path);
+    void TakeBattleFile(const QString& path);
     void ShowPlacedTerrainName();
     void RunMapCommand(int hex, Qt::MouseButton button);
+    void StampUnit(int hex);
     void ApplyRedraw(Redraw redraw, int hex);
     void ClearHexInfo();
     void ScrollHorzChange(int position);
@@ -258,7 +276,10 @@ private:
     DragStroke stroke_{commands_};
     std::optional<BattleDocument::Visit> strokeStep_; // the step of the stroke held
     bool activated_ = false;
-    bool unitCopied_ = false; // the battle's unit clipboard holds a copied or cut unit
+    bool unitCopied_ = false;   // the battle's unit clipboard holds a copied or cut unit
+    BattleFileStamp fileStamp_; // the battle file as this window last read or wrote it
+    QString stampedPath_;       // and where it is
+    BattleLock fileLock_;       // beside the battle file while it is shown here
     int scrollCol_ = 0;
     int scrollRow_ = 0;
 
@@ -297,6 +318,6 @@ private:
     std::unique_ptr<HelpWindow> help_;
     std::unique_ptr<BattleRecovery> recovery_; // the recovery copy of unsaved changes
     std::unique_ptr<MapPictureExport> mapPictureExport_;
-    CheckDock* checkDock_ = nullptr; // owned by the window as its dock
+    CheckDock* checkDock_ = nullptr;  // owned by the window as its dock
     MapEditTools* mapEdit_ = nullptr; // owned by the window
 };

@@ -98,6 +98,12 @@ QString SelectTerLogic::ValueText(int TerrainAttr::*field) const {
     return attr ? QString::number(attr->*field) : QString();
 }
 
+QString SelectTerLogic::symbolName() const {
+    return row_ >= 0 ? TerrainSymbolName(context_.symbols, shown_) : kNoTerrainName;
+}
+
+// The preview shows what the selection lays: nothing while it is cleared, though the
+// first row's values stand beside it.
 void SelectTerLogic::ShowStep() {
-    preview_ = TerrainPreview(context_.symbols, shown_, kPreviewBackground);
+    preview_ = TerrainPreview(context_.symbols, row_ >= 0 ? shown_ : kNoSymbol, kPreviewBackground);
 }

@@ -11,6 +11,7 @@ class SelectTerLogic {
 public:
     enum Result { ResultOk = 1, ResultCancel = 2 };
     static constexpr int kNameChars = 20;
+    inline static const QString kNoTerrainName = QStringLiteral("No terrain (Clear)");
 
     explicit SelectTerLogic(EditorContext& context) : context_(context) {}
 
@@ -36,7 +37,9 @@ public:
     // The terrain whose values are shown and edited: the selection when it is listed,
     // else the selected row's symbol, so a cleared selection never indexes the table.
     int shownSymbol() const { return shown_; }
-    QString symbolName() const { return TerrainSymbolName(context_.symbols, shown_); }
+    // What OK or a click on the map lays: the selection's name, or "No terrain" while
+    // the selection is cleared (the values shown are then the first row's).
+    QString symbolName() const;
     QString name() const;
     QString elevationText() const { return ValueText(&TerrainAttr::elevation); }
     QString costText() const { return ValueText(&TerrainAttr::costPerMove); }

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -89,10 +90,13 @@ void TSelectTer::ShowFloating(int kind) {
     logic_.kind = kind;
     logic_.modal = false;
     setModal(false);
-    if (isVisible())
+    if (isVisible()) {
         Activate(); // no show event for a window already shown
-    else
+    } else {
+        if (placedAt != QPoint(-1, -1))
+            move(placedAt); // where the designer left it
         show();
+    }
     raise();
 }
 
@@ -109,6 +113,19 @@ void TSelectTer::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
+void TSelectTer::hideEvent(QHideEvent* event) {
+    RememberPlace();
+    QDialog::hideEvent(event);
+}
+
+void TSelectTer::RememberPlace() {
+    if (logic_.modal)
+        return;
+    placedAt = pos();
+    if (logic_.kind == PickerSecondary)
+        secondaryTop = TerList_->verticalScrollBar()->value();
+}
+
 void TSelectTer::Activate() {
     logic_.FormActivate();
     for (QPushButton* b : {Button1_, Button2_, Button3_}) {
@@ -116,6 +133,8 @@ void TSelectTer::Activate() {
         b->setEnabled(logic_.buttonsShown());
     }
     FillTerrainList(TerList_, logic_.rows(), logic_.row());
+    if (!logic_.modal && logic_.kind == PickerSecondary)
+        TerList_->verticalScrollBar()->setValue(secondaryTop);
     {
         const QSignalBlocker quiet(SymName_);
         SymName_->setText(logic_.name());

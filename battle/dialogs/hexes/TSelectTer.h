@@ -16,6 +16,14 @@ class QPushButton;
 class TSelectTer : public QDialog {
     Q_OBJECT
 public:
+    // Where the picker stood and the secondary list's first row, kept between runs by the
+    // main window; (-1, -1) lets the window manager place the picker.
+    QPoint placedAt{-1, -1};
+    int secondaryTop = 0;
+    // Notes where the floating picker stands (and its secondary list's scroll); called as it
+    // hides, and by the main window while it is shown.
+    void RememberPlace();
+
     explicit TSelectTer(EditorContext& context, QWidget* parent = nullptr);
 
     SelectTerLogic& logic() { return logic_; }
@@ -36,6 +44,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void Activate();

@@ -25,6 +25,7 @@ public:
     void GridClick(int row);
     // "OK" or "Exit".
     void CloseBtnClick();
+    EditorContext& context() { return context_; }
 
 protected:
     virtual ReportGrid BuildReport() = 0;

@@ -5,6 +5,12 @@
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
+
+namespace {
+constexpr int kTextRoom = 14; // the heading's margins and the cell's 2-pixel indent
+} // namespace
+
 // Every cell is drawn here, as the grid always drew them: the text 2 pixels in from the
 // left, cut at the cell's edge rather than shortened with dots, so narrow columns keep as
 // much of their text as fits. Cells of the fixed columns take the heading's colour.
@@ -99,9 +105,18 @@ void ReportTable::ShowGrid(const ReportGrid& grid) {
     setColumnCount(columns);
     setRowCount(rows);
     setHorizontalHeaderLabels(grid.columnHeadings);
+    // A column is at least as wide as its heading and its widest cell in the fonts shown:
+    // the widths the reports give fit a smaller font and clipped "Combat" to "Comba".
+    const QFontMetrics headingFont(horizontalHeader()->font());
+    const QFontMetrics cellFont(font());
     int columnsWidth = 0;
     for (int c = 0; c < columns; ++c) {
-        const int width = c < int(grid.columnWidths.size()) ? grid.columnWidths[c] : 64;
+        int width = c < int(grid.columnWidths.size()) ? grid.columnWidths[c] : 64;
+        width = std::max(width, headingFont.horizontalAdvance(grid.columnHeadings[c]) + kTextRoom);
+        for (const QStringList& cells : grid.rows) {
+            if (c < int(cells.size()))
+                width = std::max(width, cellFont.horizontalAdvance(cells[c]) + kTextRoom);
+        }
         setColumnWidth(c, width);
         columnsWidth += width;
     }
@@ -113,10 +128,9 @@ void ReportTable::ShowGrid(const ReportGrid& grid) {
     clearSelection();
 
     const bool scrolls = rows > visibleRows_;
-    int width = grid.gridWidth;
-    if (width <= 0)
-        width = columnsWidth + 2 * frameWidth() +
-                (scrolls ? verticalScrollBar()->sizeHint().width() : 0);
+    const int needed =
+        columnsWidth + 2 * frameWidth() + (scrolls ? verticalScrollBar()->sizeHint().width() : 0);
+    const int width = std::max(grid.gridWidth, needed);
     const int shown = scrolls ? visibleRows_ : rows;
     setFixedSize(width, horizontalHeader()->height() + shown * kRowHeight + 2 * frameWidth());
 }

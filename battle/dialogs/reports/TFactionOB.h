@@ -12,6 +12,8 @@ public:
     explicit TFactionOB(EditorContext& context, QWidget* parent = nullptr);
 
     FactionOBLogic& logic() { return logic_; }
+    // The rows chosen in the grid, from 0 below the heading, in order.
+    std::vector<int> chosenRows() const;
     int ExecForSide(int side) {
         logic_.side = side;
         return exec();
@@ -22,6 +24,14 @@ protected:
     void GridDblClick(int row) override;
     void CloseBtnClick() override;
 
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void BuildSelectionControls();
+    void AfterChange();
+
     FactionOBLogic logic_;
+    class QComboBox* wingBox_ = nullptr;
+    class QSpinBox* turnBox_ = nullptr;
+    class QPushButton* sideBtn_ = nullptr;
 };

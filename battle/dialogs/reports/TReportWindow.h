@@ -38,10 +38,11 @@ protected:
     virtual void CloseBtnClick();
 
     void showEvent(QShowEvent* event) override;
+    // Shows the report the logic holds now.
+    void ShowReport();
+    EditorContext& context() { return Logic().context(); }
 
 private:
-    void ShowReport();
-
     QString caption_;
     QLabel* label_;
     ReportTable* grid_;

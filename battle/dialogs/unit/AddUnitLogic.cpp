@@ -1,7 +1,11 @@
 #include "AddUnitLogic.h"
 
+#include "SideFirstOrder.h"
 #include "UnitPreview.h"
 #include "UnitSteps.h"
+#include "UnitTemplate.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -46,10 +50,48 @@ int AddUnitLogic::RowSymbol(int row) const {
     return rowSymbols_[size_t(row)];
 }
 
+int AddUnitLogic::RowWing(int row) const {
+    if (row < 0 || row >= int(wingRows_.size()))
+        return -1;
+    return wingRows_[size_t(row)];
+}
+
+void AddUnitLogic::Refuse(const QString& reason) {
+    controls_.notice = reason;
+    context_.Refuse(reason);
+}
+
+void AddUnitLogic::OrderListsForSide(int side) {
+    const Battle& battle = context_.battle();
+    const int shownSymbol = RowSymbol(controls_.symbolRow);
+    rowSymbols_ = SideFirstSymbols(battle, side, setSymbols_);
+    controls_.symbolNames.clear();
+    const LoadedSymbolSet& set = context_.symbols;
+    for (int s : rowSymbols_)
+        controls_.symbolNames.append(
+            QString::fromLatin1(set.table(SymbolKind::Unit)[size_t(s)].name));
+    const auto at = std::find(rowSymbols_.begin(), rowSymbols_.end(), shownSymbol);
+    controls_.symbolRow = at == rowSymbols_.end() ? 0 : int(at - rowSymbols_.begin());
+
+    wingRows_ = SideFirstWings(battle, side);
+    controls_.wingNames.clear();
+    for (int w : wingRows_)
+        controls_.wingNames.append(battle.wingNames()[size_t(w)].text());
+    SelectWing(controls_.wingIndex);
+}
+
+// Shows wing (an index of the battle's table, -1 none) as UnitGroup's selection.
+void AddUnitLogic::SelectWing(int wing) {
+    const auto at = std::find(wingRows_.begin(), wingRows_.end(), wing);
+    controls_.wingIndex = at == wingRows_.end() ? -1 : wing;
+    controls_.wingRow = at == wingRows_.end() ? -1 : int(at - wingRows_.begin());
+}
+
 void AddUnitLogic::FormActivate() {
     const Battle& battle = context_.battle();
     const int h = context_.currentHex;
     const bool onMap = battle.IsHex(h);
+    controls_.notice.clear();
     if (onMap && battle.hex(h).reinforcementMarker != 0)
         commandMode = ModeReinforcements;
     controls_.heading =
@@ -74,27 +116,31 @@ void AddUnitLogic::FormActivate() {
     // The rows follow the set's display order; an order naming no unit symbol falls
     // back to the set's own order.
     const LoadedSymbolSet& set = context_.symbols;
-    rowSymbols_.clear();
-    controls_.symbolNames.clear();
+    setSymbols_.clear();
     for (int s : set.unitOrder) {
         if (s >= 1 && s <= set.unitCount())
-            rowSymbols_.push_back(s - 1);
+            setSymbols_.push_back(s - 1);
     }
-    if (rowSymbols_.empty()) {
+    if (setSymbols_.empty()) {
         for (int s = 0; s < set.unitCount(); ++s)
-            rowSymbols_.push_back(s);
+            setSymbols_.push_back(s);
     }
-    for (int s : rowSymbols_)
-        controls_.symbolNames.append(
-            QString::fromLatin1(set.table(SymbolKind::Unit)[size_t(s)].name));
 
-    controls_.wingNames.clear();
-    for (const WingName& w : battle.wingNames())
-        controls_.wingNames.append(w.text());
+    // The lists put first what the side of the unit (or of the unit a new one will be
+    // like) already uses.
+    const std::optional<UnitRecord>& model = context_.unitTemplate.model;
+    const int side = shown_ != 0 ? battle.unit(shown_).side : model ? model->side : 1;
+    controls_.symbolRow = 0;
+    OrderListsForSide(side == 2 ? 2 : 1);
 
     SelectRow(0);
-    if (shown_ != 0)
+    if (shown_ != 0) {
         LoadShownUnit();
+    } else if (addOnOpening_) {
+        // "Add Another": the next empty hex gets its unit without a further click.
+        addOnOpening_ = false;
+        AddBtnClick();
+    }
 }
 
 void AddUnitLogic::EnableGroups(bool on) {
@@ -111,6 +157,7 @@ void AddUnitLogic::EnableGroups(bool on) {
     // A reused window must not show the last unit's choices over an empty hex.
     controls_.classIndex = controls_.combatIndex = controls_.missileIndex = -1;
     controls_.armourIndex = controls_.shieldIndex = controls_.wingIndex = -1;
+    controls_.wingRow = -1;
     controls_.wingText.clear();
     controls_.sideButton = 0;
     controls_.typeButton = 0;
@@ -130,9 +177,10 @@ void AddUnitLogic::LoadShownUnit() {
     controls_.missileIndex = u.missileWeapon;
     controls_.armourIndex = u.armour;
     controls_.shieldIndex = u.shield;
-    const bool wingListed = u.wing >= 0 && u.wing < controls_.wingNames.size();
-    controls_.wingIndex = wingListed ? u.wing : -1;
-    controls_.wingText = wingListed ? controls_.wingNames[u.wing] : QString();
+    const auto& wings = context_.battle().wingNames();
+    const bool wingListed = u.wing >= 0 && u.wing < int(wings.size());
+    SelectWing(wingListed ? u.wing : -1);
+    controls_.wingText = wingListed ? wings[size_t(u.wing)].text() : QString();
     int row = 0;
     for (int r = 0; r < int(rowSymbols_.size()); ++r) {
         if (rowSymbols_[size_t(r)] == u.symbol) {
@@ -153,30 +201,50 @@ void AddUnitLogic::SelectRow(int row) {
 void AddUnitLogic::AddBtnClick() {
     if (shown_ != 0)
         return;
-    const int symbol = rowSymbols_.empty() ? 0 : rowSymbols_.front();
-    const int turn =
-        NewUnitActivationTurn(reinforcementMode(), context_.battle().settings.maxTurns);
+    const Battle& battle = context_.battle();
     const int h = context_.currentHex;
+    // Like the last unit added or edited; the battle's first unit has the defaults.
+    const std::optional<UnitRecord>& model = context_.unitTemplate.model;
+    const int maxTurns = battle.settings.maxTurns;
+    UnitRecord r;
+    if (model) {
+        r = UnitLike(*model, battle, h, ActivationTurnLike(*model, reinforcementMode(), maxTurns),
+                     kUnitNameChars);
+    } else {
+        const int symbol = setSymbols_.empty() ? 0 : setSymbols_.front();
+        r = NewUnitRecord(symbol, NewUnitActivationTurn(reinforcementMode(), maxTurns), h);
+    }
     // A full unit table (or a hex that cannot take the unit) leaves the dialog as it is.
     int n = 0;
-    context_.Edit(StepCaption(), [&](Battle& battle) {
-        n = battle.AddUnit(NewUnitRecord(symbol, turn, h), h);
-        if (n != 0 && reinforcementMode())
-            battle.SetReinforcementMarker(h, battle.markerTable[MarkerWesternReinforcement]);
+    context_.Edit(StepCaption(), [&](Battle& b) {
+        n = b.AddUnit(r, h);
+        if (n == 0 || !reinforcementMode())
+            return;
+        const UnitRecord& added = b.unit(n);
+        const int marker = added.activationTurn < kFirstReinforcementTurn ? 0
+                           : added.side == 2 ? b.markerTable[MarkerEasternReinforcement]
+                                             : b.markerTable[MarkerWesternReinforcement];
+        b.SetReinforcementMarker(h, marker);
     });
     if (n == 0) {
-        context_.Refuse(QStringLiteral("The battle holds the most units it has room for."));
+        Refuse(
+            QStringLiteral("The battle holds the most units it has room for (%1).").arg(kMaxUnits));
         return;
     }
+    controls_.notice.clear();
     context_.sounds.Play(SoundZoom);
     shown_ = n;
+    reinforcementSide_ = Shown().side == 2 ? 2 : 1;
+    context_.unitTemplate.Remember(Shown());
     EnableGroups(true);
+    OrderListsForSide(reinforcementSide_);
     LoadShownUnit();
     controls_.addEnabled = false;
 }
 
 void AddUnitLogic::RemBtnClick() {
     context_.sounds.Play(SoundClick);
+    addOnOpening_ = false;
     if (!HasUnit())
         return;
     context_.Edit(StepCaption(), [&](Battle& b) {
@@ -209,8 +277,10 @@ int AddUnitLogic::ResolveWing() {
     }
     int added = -1;
     context_.Edit(StepCaption(), [&](Battle& b) { added = b.AddWingName(controls_.wingText); });
-    if (added >= 0)
+    if (added >= 0) {
         controls_.wingNames.append(controls_.wingText);
+        wingRows_.push_back(added);
+    }
     return added;
 }
 
@@ -218,10 +288,10 @@ bool AddUnitLogic::ExitBtnClick() {
     if (HasUnit()) {
         const int wing = ResolveWing();
         if (wing < 0) {
-            context_.Refuse(QStringLiteral("The wing list is full: choose one of its wings."));
+            Refuse(QStringLiteral("The wing list is full: choose one of its wings."));
             return false;
         }
-        controls_.wingIndex = wing;
+        SelectWing(wing);
         if (Shown().hex != context_.currentHex)
             context_.Edit(StepCaption(),
                           [&](Battle& b) { b.MoveUnit(shown_, context_.currentHex); });
@@ -243,8 +313,17 @@ bool AddUnitLogic::ExitBtnClick() {
         reinforcementSide_ = Shown().side;
         if (reinforcementMode())
             MarkCurrentHex();
+        context_.unitTemplate.Remember(Shown());
     }
+    addOnOpening_ = false;
     context_.sounds.Play(SoundClick);
+    return true;
+}
+
+bool AddUnitLogic::AddAnotherBtnClick() {
+    if (!ExitBtnClick())
+        return false;
+    addOnOpening_ = HasUnit();
     return true;
 }
 
@@ -351,6 +430,7 @@ void AddUnitLogic::ChooseSide(int side) {
     controls_.sideButton = side;
     reinforcementSide_ = side;
     EditShown([&](UnitRecord& u) { u.side = side; });
+    OrderListsForSide(side);
     if (reinforcementMode())
         MarkCurrentHex();
 }
@@ -428,18 +508,19 @@ void AddUnitLogic::WingLdrBtnClick(bool checked) {
     });
 }
 
-void AddUnitLogic::UnitGroupChange(int index) {
-    if (!HasUnit() || index < 0 || index >= controls_.wingNames.size())
+void AddUnitLogic::UnitGroupChange(int row) {
+    const int wing = RowWing(row);
+    if (!HasUnit() || wing < 0)
         return;
     context_.sounds.Play(SoundClick);
-    controls_.wingIndex = index;
-    controls_.wingText = controls_.wingNames[index];
-    EditShown([&](UnitRecord& u) { u.wing = index; });
+    SelectWing(wing);
+    controls_.wingText = controls_.wingNames[row];
+    EditShown([&](UnitRecord& u) { u.wing = wing; });
 }
 
 void AddUnitLogic::UnitGroupEdit(const QString& text) {
     controls_.wingText = text.left(kWingNameChars);
-    controls_.wingIndex = controls_.wingNames.indexOf(controls_.wingText);
+    SelectWing(RowWing(controls_.wingNames.indexOf(controls_.wingText)));
 }
 
 void AddUnitLogic::SymNameChange(const QString& text) {

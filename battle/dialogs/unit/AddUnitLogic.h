@@ -42,7 +42,8 @@ struct UnitEditorControls {
     bool wingLeader = false;
     QString name;       // SymName
     QString wingText;   // the text of UnitGroup
-    int wingIndex = -1; // the selection of UnitGroup, -1 = none
+    int wingIndex = -1; // the wing chosen in UnitGroup (its index in the battle), -1 = none
+    int wingRow = -1;   // its row in UnitGroup, whose rows put the side's wings first
     int classIndex = -1;
     int combatIndex = -1;
     int missileIndex = -1;
@@ -57,8 +58,11 @@ struct UnitEditorControls {
     QStringList missileNames;
     QStringList armourNames;
     QStringList shieldNames;
-    QStringList wingNames; // UnitGroup
+    QStringList wingNames; // UnitGroup, the side's wings first
     QImage preview;        // the map cell, unstretched
+    // Why the last action was refused, shown in the editor itself (it stands above the
+    // main window's status line); empty when the last action was not refused.
+    QString notice;
 };
 
 class AddUnitLogic {
@@ -81,6 +85,11 @@ public:
     // when a new wing name was typed but the wing list is full; else the dialog closes
     // with OK.
     bool ExitBtnClick();
+    // "Add Another": keeps the unit like "Exit" and, at the next opening on a hex without
+    // a unit, adds one like it at once. False as for "Exit".
+    bool AddAnotherBtnClick();
+    // Whether the next opening on an empty hex adds a unit at once.
+    bool addsOnOpening() const { return addOnOpening_; }
     void MslStsClick() { ShowTable(TableMissileWeapons); }
     void ComStsClick() { ShowTable(TableCombatWeapons); }
     void ArmStsClick() { ShowTable(TableArmour); }
@@ -108,8 +117,8 @@ public:
     void UnitArmorChange(int index);
     void UnitShieldChange(int index);
     void WingLdrBtnClick(bool checked);
-    // A wing picked from UnitGroup's list.
-    void UnitGroupChange(int index);
+    // A wing picked from UnitGroup's list, by its row.
+    void UnitGroupChange(int row);
     // A wing name typed into UnitGroup; kept for "Exit".
     void UnitGroupEdit(const QString& text);
     void SymNameChange(const QString& text);
@@ -123,6 +132,8 @@ public:
     const UnitEditorControls& controls() const { return controls_; }
     // The unit symbol listed in a TerList row; -1 when there is no such row.
     int RowSymbol(int row) const;
+    // The wing listed in a UnitGroup row; -1 when there is no such row.
+    int RowWing(int row) const;
 
     // Label texts, "--" for the figures while no unit is shown.
     QString menText() const;
@@ -146,6 +157,10 @@ private:
     QString Figure(const QString& prefix, int UnitRecord::*field) const;
 
     void EnableGroups(bool on);
+    // Puts the pieces and wings side uses first in TerList and UnitGroup.
+    void OrderListsForSide(int side);
+    void SelectWing(int wing);
+    void Refuse(const QString& reason);
     void LoadShownUnit();
     void SelectRow(int row);
     void ChooseSide(int side);
@@ -158,7 +173,10 @@ private:
 
     EditorContext& context_;
     UnitEditorControls controls_;
+    std::vector<int> setSymbols_; // zero-based unit symbols in the set's display order
     std::vector<int> rowSymbols_; // zero-based unit symbol of each TerList row
+    std::vector<int> wingRows_;   // wing index of each UnitGroup row
     int shown_ = 0;
     int reinforcementSide_ = 1;
+    bool addOnOpening_ = false;
 };

@@ -45,6 +45,13 @@ void SetItems(QComboBox* box, const QStringList& items) {
     box->addItems(items);
 }
 
+QStringList RowTexts(const QListWidget* list) {
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts.append(list->item(row)->text());
+    return texts;
+}
+
 // A radio button can only be switched off with its exclusivity suspended.
 void SetOn(QRadioButton* button, bool on) {
     button->setAutoExclusive(false);
@@ -300,15 +307,16 @@ void TAddUnit::BuildLayout() {
         logic_.RemBtnClick();
         done(kOk);
     });
-    connect(ExitBtn_, &QPushButton::clicked, this, [this] {
-        // The wing is taken as the box shows it, however its text got there.
-        if (UnitGroup_->currentText() != logic_.controls().wingText)
-            logic_.UnitGroupEdit(UnitGroup_->currentText());
-        if (logic_.ExitBtnClick())
-            done(kOk);
-        else
-            Refresh();
-    });
+    AddAnotherBtn_ = new QPushButton(QStringLiteral("Add Another"), this);
+    AddAnotherBtn_->setObjectName(QStringLiteral("AddAnotherBtn"));
+    AddAnotherBtn_->setAutoDefault(false);
+    AddAnotherBtn_->setToolTip(
+        QStringLiteral("Keep this unit; the next empty hex clicked gets one like it"));
+    connect(ExitBtn_, &QPushButton::clicked, this, [this] { Leave(false); });
+    connect(AddAnotherBtn_, &QPushButton::clicked, this, [this] { Leave(true); });
+    NoticeLbl_ = Label(QStringLiteral("NoticeLbl"));
+    NoticeLbl_->setWordWrap(true);
+    SetTextColour(NoticeLbl_, QColor(255, 140, 110));
 
     auto* left = new QVBoxLayout;
     left->addWidget(symbolBox);
@@ -327,9 +335,10 @@ void TAddUnit::BuildLayout() {
     right->addWidget(strengthBox_);
     right->addStretch();
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
+    buttons->addWidget(NoticeLbl_, 1);
     buttons->addWidget(AddBtn_);
     buttons->addWidget(RemBtn_);
+    buttons->addWidget(AddAnotherBtn_);
     buttons->addWidget(ExitBtn_);
 
     auto* grid = new QGridLayout(this);
@@ -339,6 +348,20 @@ void TAddUnit::BuildLayout() {
     grid->addLayout(right, 1, 2);
     grid->addLayout(buttons, 2, 0, 1, 3);
     grid->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TAddUnit::Leave(bool addAnother) {
+    // The wing is taken as the box shows it, however its text got there.
+    if (UnitGroup_->currentText() != logic_.controls().wingText)
+        logic_.UnitGroupEdit(UnitGroup_->currentText());
+    if (addAnother ? logic_.AddAnotherBtnClick() : logic_.ExitBtnClick())
+        done(kOk);
+    else
+        Refresh();
+}
+
+void TAddUnit::reject() {
+    Leave(false);
 }
 
 void TAddUnit::showEvent(QShowEvent* event) {
@@ -380,6 +403,8 @@ void TAddUnit::Refresh() {
         box->setEnabled(c.groupsEnabled);
     ShowCaptionColours();
     AddBtn_->setEnabled(c.addEnabled);
+    AddAnotherBtn_->setEnabled(c.removeEnabled);
+    NoticeLbl_->setText(c.notice);
     RemBtn_->setEnabled(c.removeEnabled);
     AtrnUD_->setEnabled(c.activationEnabled);
     SplUD_->setEnabled(c.resupplyEnabled);
@@ -397,6 +422,11 @@ void TAddUnit::Refresh() {
     WingLdrBtn_->setChecked(c.wingLeader);
     if (SymName_->text() != c.name)
         SymName_->setText(c.name);
+    // The rows follow the side chosen: its pieces first.
+    if (RowTexts(TerList_) != c.symbolNames) {
+        TerList_->clear();
+        TerList_->addItems(c.symbolNames);
+    }
     TerList_->setCurrentRow(c.symbolRow);
     Image1_->setPixmap(c.preview.isNull() ? QPixmap()
                                           : QPixmap::fromImage(c.preview.scaled(
@@ -411,7 +441,7 @@ void TAddUnit::Refresh() {
         box->setCurrentIndex(index < box->count() ? index : -1);
     }
     SetItems(UnitGroup_, c.wingNames);
-    UnitGroup_->setCurrentIndex(c.wingIndex);
+    UnitGroup_->setCurrentIndex(c.wingRow);
     if (UnitGroup_->currentText() != c.wingText)
         UnitGroup_->setEditText(c.wingText);
 

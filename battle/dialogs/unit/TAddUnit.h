@@ -4,7 +4,7 @@
 // ModeReinforcements); logic().showWeaponTable opens the weapon tables report. exec()
 // returns 1 after "Exit" or "Remove" (the map wants a redraw); afterwards
 // logic().commandMode tells whether the hex's marker switched the editor to
-// reinforcements. The window has no frame and cannot be left any other way.
+// reinforcements. The window has no frame; Escape leaves it like "Exit".
 
 #include "AddUnitLogic.h"
 
@@ -32,8 +32,8 @@ public:
     static constexpr int kOk = 1;
 
 public slots:
-    // Escape does not close the editor: it is left through "Exit" or "Remove".
-    void reject() override {}
+    // Escape leaves the editor like "Exit": the controls have written their fields already.
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -51,6 +51,8 @@ private:
     void FillLists();
     void Refresh();
     void ShowCaptionColours();
+    // Takes the wing as the box shows it, then leaves like "Exit" (or "Add Another").
+    void Leave(bool addAnother);
 
     AddUnitLogic logic_;
     std::vector<QGroupBox*> groups_; // enabled and disabled together
@@ -96,4 +98,6 @@ private:
     QPushButton* AddBtn_ = nullptr;
     QPushButton* RemBtn_ = nullptr;
     QPushButton* ExitBtn_ = nullptr;
+    QPushButton* AddAnotherBtn_ = nullptr;
+    QLabel* NoticeLbl_ = nullptr;
 };

@@ -1,5 +1,6 @@
-// Thousands of random actions through the map commands, the brush strokes and the
-// dialogs' rule classes, each recorded as the main window records it: after every
+// Thousands of random actions through the map commands, the brush strokes, Shift+click
+// copies of units, the order of battle's changes to several units and the dialogs' rule
+// classes, each recorded as the main window records it: after every
 // action the links hold and a change is exactly one step (no change, no step, and the
 // modified flag as it was); undo and redo then give back every battle in between, byte
 // for byte, both in the history's own form and in the battle file.
@@ -156,12 +157,28 @@ TEST_P(CommandHistory, UndoAllAndRedoAllGiveBackTheBattleByteForByte) {
     }
     // Every command and dialog has changed the battle, and the dialogs have also been
     // left without a change (the unit editor marks the battle modified when it opens).
-    for (const char* kind :
-         {"Place Primary Terrain", "Place Secondary Terrain", "Remove Secondary Terrain",
-          "Place Caltrops", "Fill Primary Terrain", "Cut Unit", "Paste Unit", "Unit Changes",
-          "Reinforcement Changes", "Structure Changes", "Objective Changes", "Map Text Changes",
-          "Special Hex Markers", "Terrain Attributes", "an edit in the floating terrain picker",
-          "Battle Settings", "Set Game Table Color"})
+    for (const char* kind : {"Place Primary Terrain",
+                             "Place Secondary Terrain",
+                             "Remove Secondary Terrain",
+                             "Place Caltrops",
+                             "Fill Primary Terrain",
+                             "Cut Unit",
+                             "Paste Unit",
+                             "Unit Changes",
+                             "Reinforcement Changes",
+                             "Structure Changes",
+                             "Objective Changes",
+                             "Map Text Changes",
+                             "Special Hex Markers",
+                             "Terrain Attributes",
+                             "an edit in the floating terrain picker",
+                             "Battle Settings",
+                             "Set Game Table Color",
+                             "Place Unit",
+                             "Set Wing",
+                             "Set Side",
+                             "Set Reinforcement Turn",
+                             "Remove Units"})
         EXPECT_GT(tally[QLatin1String(kind)].changed, 0) << kind;
     for (const char* kind : {"Fill Primary Terrain", "Unit Changes", "Structure Changes",
                              "Map Text Changes", "Special Hex Markers", "Battle Settings"})

@@ -110,6 +110,8 @@ QString EditingSession::Act() {
         return VisitSettings();
     case 18:
         return VisitTableColour();
+    case 19:
+        return OneIn(2) ? Stamp() : UnitSelectionEdit();
     default:
         return MapEdit();
     }

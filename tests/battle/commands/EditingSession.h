@@ -12,6 +12,7 @@
 #include "AddVHexLogic.h"
 #include "DialogTestSupport.h"
 #include "DragStroke.h"
+#include "FactionOBLogic.h"
 #include "HexRegion.h"
 #include "MapCommands.h"
 #include "ModifyBattleLogic.h"
@@ -60,6 +61,10 @@ private:
     QString Stroke();
     QString Fill();
     QString UnitClipboard();
+    // Shift+click in the units or reinforcements mode: a copy of the last unit edited.
+    QString Stamp();
+    // The order of battle's changes to several chosen units, each one step of its own.
+    QString UnitSelectionEdit();
     QPoint PointIn(int hex);
 
     // MapEditActions.cpp: a path stroke, a region cut, pasted, deleted or mirrored, a resize.
@@ -92,6 +97,7 @@ private:
     SelectTerLogic picker_{*context};
     ModifyBattleLogic settings_{*context};
     SelectColorLogic colour_{*context};
+    FactionOBLogic orderOfBattle_{*context};
     std::optional<BattleDocument::Visit> strokeStep_;
     bool pickerFloating_ = false;
     bool keepFill_ = true; // the answer to "Keep Terrain Fill Changes?"

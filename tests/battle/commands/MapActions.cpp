@@ -4,6 +4,7 @@
 #include "EditingSession.h"
 #include "MapGeometry.h"
 #include "TMainForm.h"
+#include "UnitTemplate.h"
 
 #include <algorithm>
 
@@ -70,4 +71,52 @@ QString EditingSession::UnitClipboard() {
             commands_.PasteUnit(hex);
         unitCopied_ = unitCopied_ || taken;
     });
+}
+
+QString EditingSession::Stamp() {
+    pickerFloating_ = false;
+    const bool reinforcement = OneIn(3);
+    const int hex = OneIn(4) ? BusyHex() : AnyHex();
+    return Recorded(QStringLiteral("Place Unit"), [&] {
+        QString refusal;
+        ::StampUnit(battle, context->unitTemplate, hex, reinforcement, kUnitNameChars, refusal);
+    });
+}
+
+QString EditingSession::UnitSelectionEdit() {
+    pickerFloating_ = false;
+    // As the window opens the order of battle of a side and changes the chosen rows.
+    orderOfBattle_.side = 1 + Below(2);
+    const int kind = Below(4);
+    const QString captions[] = {QStringLiteral("Set Wing"), QStringLiteral("Set Side"),
+                                QStringLiteral("Set Reinforcement Turn"),
+                                QStringLiteral("Remove Units")};
+    size_t chosen = 0;
+    Recorded(captions[kind], [&] {
+        orderOfBattle_.FormActivate();
+        std::vector<int> rows;
+        const int count = int(orderOfBattle_.grid().rows.size());
+        for (int row = 0; row < count; ++row) {
+            if (OneIn(3))
+                rows.push_back(row);
+        }
+        if (count > 0 && OneIn(4))
+            rows.push_back(count); // a row past the end chooses nothing
+        chosen = rows.size();
+        switch (kind) {
+        case 0:
+            orderOfBattle_.SetWingClick(rows, Below(int(battle.wingNames().size()) + 1));
+            break;
+        case 1:
+            orderOfBattle_.SetSideClick(rows, 1 + Below(2));
+            break;
+        case 2:
+            orderOfBattle_.SetTurnClick(rows, Below(40));
+            break;
+        default:
+            orderOfBattle_.RemoveClick(rows);
+            break;
+        }
+    });
+    return captions[kind] + QStringLiteral(", %1 rows").arg(chosen);
 }

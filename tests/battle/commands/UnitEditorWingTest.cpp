@@ -37,14 +37,23 @@ TEST_F(RepeatedWings, ExitWithoutAChangeLeavesTheUnitOnItsWingAndNoStep) {
     EXPECT_FALSE(bench.document.modified());
 }
 
+// The list puts the side's wings first: a wing is picked by the row that shows it.
+int RowOfWing(const AddUnitLogic& editor, int wing) {
+    for (int row = 0; editor.RowWing(row) >= 0; ++row) {
+        if (editor.RowWing(row) == wing)
+            return row;
+    }
+    return -1;
+}
+
 TEST_F(RepeatedWings, EitherWingOfTheNameCanBePicked) {
     AddUnitLogic editor(*bench.context);
     editor.FormActivate();
-    editor.UnitGroupChange(1);
+    editor.UnitGroupChange(RowOfWing(editor, 1));
     ASSERT_TRUE(editor.ExitBtnClick());
     EXPECT_EQ(bench.battle.unit(unit).wing, 1);
     editor.FormActivate();
-    editor.UnitGroupChange(2);
+    editor.UnitGroupChange(RowOfWing(editor, 2));
     ASSERT_TRUE(editor.ExitBtnClick());
     EXPECT_EQ(bench.battle.unit(unit).wing, 2);
 }

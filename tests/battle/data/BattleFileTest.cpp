@@ -287,6 +287,7 @@ TEST(BattleSave, ReadKeepsTerrainAttributesAndClipboardOfTheBattleBefore) {
     EXPECT_EQ(current.unitClipboard.name.text(), "Copied");
 }
 
+// The warning names the file and the system's reason, not only "Could not open".
 TEST(BattleSave, UnopenableTargetIsReportedAndNothingChanges) {
     QTemporaryDir dir;
     MessageLog log;
@@ -297,7 +298,10 @@ TEST(BattleSave, UnopenableTargetIsReportedAndNothingChanges) {
     EXPECT_EQ(b.settings.saveCount, count);
     ASSERT_EQ(log.messages.size(), 1u);
     EXPECT_EQ(log.messages[0].first, "Warning");
-    EXPECT_EQ(log.messages[0].second, "Could not open selected file.");
+    const QString text = log.messages[0].second;
+    EXPECT_TRUE(text.contains(dir.filePath("no/such/folder/x.scn"))) << text.toStdString();
+    EXPECT_TRUE(text.contains("No such file or directory")) << text.toStdString();
+    EXPECT_TRUE(text.contains("was not saved")) << text.toStdString();
 }
 
 // A disk that fills up half-way through the save: the file size limit makes the write
@@ -323,6 +327,9 @@ TEST(BattleSave, FailureHalfWayLeavesTheOldFileIntact) {
     EXPECT_EQ(ReadFile(path), old);
     ASSERT_EQ(log.messages.size(), 1u);
     EXPECT_EQ(log.messages[0].first, "Warning");
+    EXPECT_TRUE(log.messages[0].second.contains(path)) << log.messages[0].second.toStdString();
+    EXPECT_TRUE(log.messages[0].second.contains("File too large"))
+        << log.messages[0].second.toStdString();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.scn"})
         << "no temporary file is left behind";
 }

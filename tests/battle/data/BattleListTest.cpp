@@ -154,3 +154,15 @@ TEST(TypedFileNames, ABattleNameTypedWithoutItsExtensionIsFound) {
     EXPECT_EQ(ExistingFileForTypedName(dir.filePath("gone"), ".scn"), dir.filePath("gone"));
     EXPECT_EQ(ExistingFileForTypedName(dir.filePath("Ford.SCN"), ".scn"), dir.filePath("Ford.SCN"));
 }
+
+// Two editors share the list file: recording in one keeps what the other recorded since.
+TEST(BattleList, RecordingMergesWithTheListOnDisk) {
+    ListFolder f;
+    const QString a = f.battle("a.scn"), b = f.battle("b.scn"), c = f.battle("c.scn");
+    f.record(a); // this editor's list: a
+    QStringList other = LoadBattleList(f.dir.path());
+    RecordInBattleList(other, b, f.dir.path(), nullptr); // the second editor saves b
+    f.record(c);
+    EXPECT_EQ(f.recent, (QStringList{c, b, a}));
+    EXPECT_EQ(LoadBattleList(f.dir.path()), (QStringList{c, b, a}));
+}

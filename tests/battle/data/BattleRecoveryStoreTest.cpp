@@ -65,12 +65,12 @@ TEST(RecoveryQuestion, NamesTheBattleAndTheTime) {
     const QDateTime written(QDate(2026, 12, 9), QTime(14, 32, 50));
     const RecoveryNote note = Note("", "Varnholm Ford", written);
     EXPECT_EQ(RestoreQuestion(note, written.addSecs(3600)),
-              "Restore the unsaved changes to 'Varnholm Ford' from 14:32?");
+              "Restore the unsaved changes to 'Varnholm Ford' from 2026-12-09 14:32?");
     EXPECT_EQ(RestoreQuestion(note, written.addDays(2)),
               "Restore the unsaved changes to 'Varnholm Ford' from 2026-12-09 14:32?");
     // The designer's name is shown as typed, never taken as a format.
     EXPECT_EQ(RestoreQuestion(Note("", "Hill %1 %2", written), written),
-              "Restore the unsaved changes to 'Hill %1 %2' from 14:32?");
+              "Restore the unsaved changes to 'Hill %1 %2' from 2026-12-09 14:32?");
 }
 
 TEST(RecoveryQuestion, NoteSurvivesItsFileAndRefusesOtherText) {

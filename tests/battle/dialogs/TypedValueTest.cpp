@@ -131,7 +131,8 @@ TEST_F(TypedEntry, EnterTakesTheNumberWithinTheArrowsRange) {
     EXPECT_EQ(rows->text(), "Rows: 10");
 }
 
-TEST_F(TypedEntry, EscapeAndLeavingTheEntryKeepTheValue) {
+// Only Escape cancels a typed figure; leaving the entry (a click elsewhere, "Exit") keeps it.
+TEST_F(TypedEntry, EscapeCancelsAndLeavingTheEntryTakesTheTypedValue) {
     ASSERT_NE(rows, nullptr);
     QLineEdit* editor = OpenOn(rows);
     ASSERT_NE(editor, nullptr);
@@ -146,7 +147,7 @@ TEST_F(TypedEntry, EscapeAndLeavingTheEntryKeepTheValue) {
     ASSERT_NE(editor, nullptr);
     QTest::keyClicks(editor, "99");
     dialog.findChild<QLineEdit*>("SNam")->setFocus();
-    EXPECT_EQ(rows->text(), "Rows: 35");
+    EXPECT_EQ(rows->text(), "Rows: 99");
     // Letters are not taken.
     editor = OpenOn(dialog.findChild<QLabel*>("GameTurns"));
     ASSERT_NE(editor, nullptr);

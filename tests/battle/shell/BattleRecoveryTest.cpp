@@ -187,7 +187,7 @@ TEST_F(Recovery, RestoredBattleIsModifiedWithItsFileRemembered) {
     EXPECT_TRUE(form->document().modified());
     EXPECT_FALSE(form->untitled());
     EXPECT_EQ(form->battlePath(), ford());
-    EXPECT_EQ(form->windowTitle(), "Fieldmark Varnholm:Varnholm Ford");
+    EXPECT_EQ(form->windowTitle(), "Fieldmark Varnholm:Varnholm Ford[*]");
     EXPECT_TRUE(form->actions().saveMapFile->isEnabled());
     EXPECT_EQ(BattleBytesOnTestSet(form->battle()), bytes);
     // The copy now belongs to this editor; the leftover and its lock are gone.
@@ -320,4 +320,22 @@ TEST_F(Recovery, LeftoverStaysUntilTheRestoredBattleHasItsOwnCopy) {
     EXPECT_TRUE(form->battleActive());
     EXPECT_FALSE(form->recovery().store().hasCopy());
     EXPECT_EQ(Copies(), left);
+}
+
+// After two editors ended, both copies are offered with their date and time; restoring
+// the second asks first whether to save the first, and "No" there keeps it for later.
+TEST_F(Recovery, EveryCopyIsOfferedWithItsDateAndTime) {
+    Battle west = FordBattle();
+    west.settings.battleName = "West Ford";
+    LeaveCopy(BattleBytesOnTestSet(west), QString(), "West Ford");
+    LeaveCopy(BattleBytesOnTestSet(FordBattle()), ford(), "Varnholm Ford");
+    Start();
+    ASSERT_EQ(questions.size(), 2);
+    const QString date = QDate::currentDate().toString("yyyy-MM-dd");
+    for (const QString& q : questions)
+        EXPECT_TRUE(q.contains(" from " + date + " ")) << q.toStdString();
+    EXPECT_TRUE(form->battleActive());
+    // The second restore replaced the first after the save question ("No" in this test).
+    EXPECT_EQ(form->battle().settings.battleName.text(),
+              questions[1].contains("West") ? "West Ford" : "Varnholm Ford");
 }

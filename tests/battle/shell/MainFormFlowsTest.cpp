@@ -155,7 +155,7 @@ TEST_F(MainWindow, NewBattleNamesItselfAndClosesThePicker) {
     });
     Act("CreateNewMap1")->trigger();
     ASSERT_TRUE(form->battleActive()) << warnings.join('|').toStdString();
-    EXPECT_EQ(form->windowTitle(), "Fieldmark Varnholm:Second Ford");
+    EXPECT_EQ(form->windowTitle(), "Fieldmark Varnholm:Second Ford[*]");
     EXPECT_FALSE(form->terrainPicker().isVisible());
     // Opening, too, leaves no picker filled from the set before.
     Act("PlaceLv1Ter")->trigger();
@@ -170,7 +170,8 @@ TEST_F(MainWindow, RefusalsSayWhyInTheStatusLine) {
     form->sounds().ClearPlayed();
     ClickHex(66); // not the objective's hex
     EXPECT_EQ(form->sounds().played(), std::vector<int>{SoundRefusal});
-    EXPECT_EQ(form->statusText(), "This hex holds no objective: click an objective.");
+    EXPECT_EQ(form->statusText(), "A battle keeps one objective, and this hex holds none: click "
+                                  "the objective's hex to change it.");
     // The mode's text comes back after a few seconds.
     QTest::qWait(4300);
     EXPECT_EQ(form->statusText(), modeText);
@@ -182,6 +183,19 @@ TEST_F(MainWindow, RefusalsSayWhyInTheStatusLine) {
     Act("PasteUnit1")->trigger();
     ClickHex(50);
     EXPECT_EQ(form->statusText(), "A unit already stands on this hex.");
+    // Refusals that were silent: copy and cut on an empty hex, a reinforcement on a structure.
+    for (const char* mode : {"CopyUnit1", "CutUnit1"}) {
+        Act(mode)->trigger();
+        form->sounds().ClearPlayed();
+        ClickHex(51);
+        EXPECT_EQ(form->sounds().played(), std::vector<int>{SoundRefusal}) << mode;
+        EXPECT_EQ(form->statusText(), "No unit stands on this hex.") << mode;
+    }
+    ASSERT_TRUE(form->document().Edit("Structure Changes",
+                                      [](Battle& b) { b.AddStructure(StructureRecord(), 52); }));
+    Act("AddModifyReinforcements1")->trigger();
+    ClickHex(52);
+    EXPECT_EQ(form->statusText(), "A reinforcement cannot arrive on a structure.");
     Act("PlaceLv2Ter")->trigger();
     const QString secondary = form->statusText();
     QTest::qWait(4300);

@@ -43,7 +43,7 @@ TEST_F(ExportMapPicture, IsAFileCommandOfAShownBattle) {
     ASSERT_FALSE(form->menuBar()->actions().isEmpty());
     const QMenu* file = form->menuBar()->actions().front()->menu();
     ASSERT_NE(file, nullptr);
-    EXPECT_EQ(file->title(), "File ");
+    EXPECT_EQ(QString(file->title()).remove(QLatin1Char('&')), "File "); // Alt+F opens it
     EXPECT_TRUE(file->actions().contains(item));
     EXPECT_FALSE(item->isEnabled());
     Open("ford.scn");

@@ -109,7 +109,7 @@ TEST_F(RecoveryEndToEnd, KilledEditorsChangesAreRestored) {
     editor.kill(); // SIGKILL: no clean-up of any kind
     ASSERT_TRUE(editor.waitForFinished(10000));
     Restart("yes", offers, stateLine);
-    const QString time = note.written.toLocalTime().toString("HH:mm");
+    const QString time = note.written.toLocalTime().toString("yyyy-MM-dd HH:mm");
     EXPECT_EQ(offers, QStringList{"offer: Restore the unsaved changes to 'Varnholm Ford' from " +
                                   time + "?"});
     EXPECT_EQ(stateLine, "state: active=1 modified=1 untitled=0 path=" + ford());

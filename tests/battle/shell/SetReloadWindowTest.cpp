@@ -66,5 +66,5 @@ TEST_F(MainWindow, ABattleNameTypedWithoutItsExtensionOpens) {
         return battles() + "/ford";
     };
     form->OpenMapFileClick();
-    EXPECT_EQ(form->windowTitle(), "Fieldmark Varnholm:Varnholm Ford");
+    EXPECT_EQ(form->windowTitle(), "Fieldmark Varnholm:Varnholm Ford[*]"); // [*]: the modified mark
 }

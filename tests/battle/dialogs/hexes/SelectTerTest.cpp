@@ -127,6 +127,24 @@ TEST_F(SelectTer, PreviewDrawsAMaskedSymbolOverSilverAndAnUnmaskedOneOpaque) {
     EXPECT_EQ(logic.preview().pixel(kTestCell - 1, 0), TestTerrainColour(3));
 }
 
+// After "Clear" the picker shows what OK (or a click on the map) lays: no terrain, not
+// the first row's picture beside the first row's values.
+TEST_F(SelectTer, ClearedSelectionPreviewsNoTerrain) {
+    bench.context->terrainSelection = kNoSymbol;
+    logic.kind = PickerFill;
+    logic.FormActivate();
+    EXPECT_EQ(logic.symbolName(), SelectTerLogic::kNoTerrainName);
+    const QImage& preview = logic.preview();
+    ASSERT_EQ(preview.size(), QSize(kTestCell, kTestCell));
+    for (const QPoint p : {QPoint(0, 0), QPoint(kTestCell / 2, kTestCell / 2)})
+        EXPECT_EQ(preview.pixel(p), qRgb(192, 192, 192));
+    EXPECT_EQ(logic.Button1Click(), 1);
+    EXPECT_EQ(bench.context->terrainSelection, kNoSymbol);
+    logic.TerListClick(0);
+    EXPECT_EQ(logic.symbolName(), "T3");
+    EXPECT_EQ(logic.preview().pixel(kTestCell - 1, 0), TestTerrainColour(3));
+}
+
 TEST_F(SelectTer, FloatingHidesTheButtonsAndTheFillEndsThroughThem) {
     TSelectTer picker(*bench.context);
     bench.context->terrainSelection = 2;

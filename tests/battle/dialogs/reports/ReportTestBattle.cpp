@@ -3,7 +3,11 @@
 #include "ReportTable.h"
 
 #include <QDialog>
+#include <QFontMetrics>
+#include <QHeaderView>
+
 #include <QtTest/QTest>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -131,4 +135,18 @@ QImage GrabWindow(QDialog& window, const QString& name) {
     if (!folder.isEmpty())
         picture.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
     return picture;
+}
+
+void ExpectColumnsFit(const ReportTable& grid, const QList<int>& atLeast) {
+    const QList<int> widths = GridWidths(grid);
+    ASSERT_EQ(widths.size(), atLeast.size());
+    const QFontMetrics heading(grid.horizontalHeader()->font());
+    const QFontMetrics cells(grid.font());
+    for (int c = 0; c < int(widths.size()); ++c) {
+        EXPECT_GE(widths[c], atLeast[c]) << "column " << c;
+        EXPECT_GT(widths[c], heading.horizontalAdvance(grid.CellText(-1, c))) << "column " << c;
+        for (int r = 0; r < grid.rowCount(); ++r)
+            EXPECT_GT(widths[c], cells.horizontalAdvance(grid.CellText(r, c)))
+                << "column " << c << " row " << r;
+    }
 }

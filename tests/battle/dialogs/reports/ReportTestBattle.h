@@ -28,6 +28,9 @@ class QDialog;
 // What a report grid shows: the heading row, the column widths, one row's texts.
 QStringList GridHeadings(const ReportTable& grid);
 QList<int> GridWidths(const ReportTable& grid);
+// Every column at least as wide as the report asks and wide enough for its heading and
+// every cell in the fonts shown: nothing is clipped ("Comba" for "Combat").
+void ExpectColumnsFit(const ReportTable& grid, const QList<int>& atLeast);
 QStringList GridRow(const ReportTable& grid, int row);
 // The row whose first cell is text; -1 when none is.
 int GridRowNamed(const ReportTable& grid, const QString& text);

@@ -86,7 +86,9 @@ TEST(UnitEditorOpening, AnExistingUnitIsLoadedIntoTheControls) {
     EXPECT_EQ(c.classIndex, 3);
     EXPECT_EQ(c.wingIndex, 1);
     EXPECT_EQ(c.wingText, "Left");
-    EXPECT_EQ(c.symbolRow, 2); // symbol 1 is listed third
+    // Symbol 1, third in the set's order, comes first: the pieces of the unit's side lead.
+    EXPECT_EQ(c.symbolRow, 0);
+    EXPECT_EQ(editor.RowSymbol(0), 1);
 }
 
 TEST(UnitEditorAdd, ANewUnitTakesTheDefaultsAndIsLinkedToItsHex) {

@@ -166,13 +166,17 @@ TEST(AddUnitWindow, ATypedWingIsTakenExactlyAsTyped) {
     EXPECT_EQ(bench.battle.unit(1).wing, 2);
 }
 
-TEST(AddUnitWindow, RemoveClosesWithOkAndEscapeDoesNotClose) {
+// Escape leaves the editor like every other dialog, as "Exit" does: the unit stays.
+TEST(AddUnitWindow, RemoveClosesWithOkAndEscapeLeavesLikeExit) {
     UnitEditorBench bench;
     bench.PlaceUnit(kHex);
     OpenWindow w(bench);
     TAddUnit& dialog = w.dialog;
     QTest::keyClick(&dialog, Qt::Key_Escape);
-    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), TAddUnit::kOk);
+    EXPECT_EQ(bench.battle.unitCount(), 1);
+    dialog.show();
     Click(dialog, "RemBtn");
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), TAddUnit::kOk);

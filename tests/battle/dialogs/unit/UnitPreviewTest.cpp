@@ -69,7 +69,7 @@ TEST(UnitPreview, TheEditorShowsTheUnitsSymbol) {
     u.symbol = 0;
     bench.battle.AddUnit(u, 12);
     AddUnitLogic& editor = bench.Open(12);
-    EXPECT_EQ(editor.controls().symbolRow, 1);
+    EXPECT_EQ(editor.controls().symbolRow, 0) << "the side's own pieces are listed first";
     EXPECT_EQ(editor.controls().preview, UnitPreviewPicture(bench.symbols, 0));
 }
 
