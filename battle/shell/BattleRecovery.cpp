@@ -71,8 +71,7 @@ BattleRecovery::BattleRecovery(BattleDocument& document, const QString& folder,
 
 void BattleRecovery::Start() {
     if (!store_.Claim()) {
-        qWarning("No recovery copies: the folder %s cannot be written.",
-                 qUtf8Printable(store_.folder()));
+        NoteProtectionOff();
         offersDone_ = true;
         return;
     }
@@ -93,8 +92,22 @@ void BattleRecovery::Tick() {
     }
     const RecoveryNote note{document_.untitled() ? QString() : document_.path(),
                             battle.settings.battleName.text(), QDateTime::currentDateTime()};
-    store_.Write(
-        EncodeBattle(battle, battle.settings.saveCount, document_.symbols().terrainCount()), note);
+    // A failed write keeps the previous copy; the next tick tries again.
+    if (!store_.Write(
+            EncodeBattle(battle, battle.settings.saveCount, document_.symbols().terrainCount()),
+            note))
+        NoteProtectionOff();
+}
+
+void BattleRecovery::NoteProtectionOff() {
+    if (std::exchange(protectionOffNoted_, true))
+        return;
+    const QString message =
+        QStringLiteral("Crash protection is off: the recovery folder %1 cannot be written.")
+            .arg(store_.folder());
+    qWarning("%s", qUtf8Printable(message));
+    if (onProtectionOff)
+        onProtectionOff(message);
 }
 
 RestoreAnswer BattleRecovery::AskInWindow(const QString& question) {

@@ -53,11 +53,15 @@ public:
     // false keeps the second copy for later.
     std::function<bool()> askToSaveChanges = [] { return true; };
     std::function<void()> onRestored;
+    // Said once a run, when the folder cannot take this editor's copies: the window puts it
+    // in the status line, as the editing goes on without them.
+    std::function<void(const QString& message)> onProtectionOff;
     BattleRecoveryStore& store() { return store_; }
 
 private:
     bool Restore(const LeftoverCopy& copy, Battle& battle);
     RestoreAnswer AskInWindow(const QString& question);
+    void NoteProtectionOff();
 
     BattleDocument& document_;
     QString programFolder_;
@@ -66,4 +70,5 @@ private:
     BattleRecoveryStore store_;
     QTimer timer_;
     bool offersDone_ = false;
+    bool protectionOffNoted_ = false;
 };

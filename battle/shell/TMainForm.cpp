@@ -128,6 +128,7 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
     recovery_ = std::make_unique<BattleRecovery>(document_, RecoveryFolder(), programFolder_,
                                                  context_.messages, this);
     recovery_->askToSaveChanges = [this] { return AskToSaveChanges(); };
+    recovery_->onProtectionOff = [this](const QString& message) { SetStatus(message); };
     recovery_->onRestored = [this] {
         context_.hexMask = document_.symbols().realHex != 0;
         ActivateBattle(true);

@@ -339,3 +339,30 @@ TEST_F(Recovery, EveryCopyIsOfferedWithItsDateAndTime) {
     EXPECT_EQ(form->battle().settings.battleName.text(),
               questions[1].contains("West") ? "West Ford" : "Varnholm Ford");
 }
+
+// A folder that cannot be made, or one that takes the lock but not the copy: the editing
+// goes on without copies and says so once.
+TEST_F(Recovery, AFolderThatCannotTakeCopiesIsSaidOnce) {
+    Start();
+    OpenAndEdit();
+    const auto sayings = [this](const QString& folder, bool blockTheCopy) {
+        QStringList said;
+        BattleRecovery recovery(form->document(), folder, dir.path(), {}, nullptr);
+        recovery.onProtectionOff = [&](const QString& message) { said << message; };
+        recovery.Start();
+        if (blockTheCopy) {
+            EXPECT_TRUE(QDir().mkpath(recovery.store().copyPath()));
+        }
+        recovery.Tick();
+        recovery.Tick();
+        EXPECT_EQ(recovery.store().hasCopy(), said.isEmpty());
+        return said;
+    };
+    const QString underAFile = ford() + "/recovery";
+    EXPECT_EQ(sayings(underAFile, false),
+              QStringList{"Crash protection is off: the recovery folder " + underAFile +
+                          " cannot be written."});
+    QTemporaryDir lockable;
+    EXPECT_EQ(sayings(lockable.path(), true).size(), 1);
+    EXPECT_TRUE(sayings(lockable.path() + "/fresh", false).isEmpty()); // a writable folder
+}
