@@ -1,8 +1,9 @@
 #include "ColourRules.h"
 
+#include "AtomicWrite.h"
+
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 const QString kPreferencesFile = QStringLiteral("fmsymbol.prf");
@@ -58,15 +59,6 @@ QString PreferencesPath(const QString& folder) {
 }
 
 bool WriteTransparentColour(const QString& folder, QRgb colour) {
-    // Unbuffered, so that a write the disk cuts short shows in the count written.
-    QSaveFile file(PreferencesPath(folder));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Unbuffered))
-        return false;
     const QByteArray line = QByteArray::number(PreferenceFromColour(colour)) + "\n";
-    if (file.write(line) != line.size()) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
+    return bool(WriteFileAtomically(PreferencesPath(folder), line));
 }

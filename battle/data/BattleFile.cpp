@@ -7,7 +7,6 @@
 #include "BattleTableAccess.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <memory>

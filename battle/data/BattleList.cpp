@@ -1,11 +1,11 @@
 #include "BattleList.h"
 
+#include "AtomicWrite.h"
 #include "ByteCursor.h"
 #include "ProgramFolder.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 QString BattleListPath(const QString& programFolder) {
     return FindEntry(programFolder, QStringLiteral("battle.lst"));
@@ -55,10 +55,7 @@ void RecordInBattleList(QStringList& recentBattles, const QString& path,
         out.bytes(QFile::encodeName(entry));
         out.u8(0);
     }
-    QSaveFile file(BattleListPath(programFolder));
-    // Unbuffered, so that a write the disk cuts short shows in the count written.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(out.data()) != out.data().size() || !file.commit())
+    if (!WriteFileAtomically(BattleListPath(programFolder), out.data()))
         Warn(sink, QStringLiteral("Could not write the list of recent battles."));
     recentBattles = LoadBattleList(programFolder);
 }

@@ -1,11 +1,12 @@
 #include "MapPicture.h"
 
+#include "AtomicWrite.h"
 #include "Battle.h"
 #include "LoadedSymbolSet.h"
 #include "MapTextLayout.h"
 
+#include <QBuffer>
 #include <QImageWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -163,16 +164,11 @@ MapPicture RenderMapPicture(const Battle& battle, const LoadedSymbolSet& set,
 }
 
 QString SaveMapPicture(const QImage& picture, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Could not write the file %1:\r%2").arg(path, file.errorString());
-    QImageWriter writer(&file, "png");
-    if (!writer.write(picture)) {
-        const QString reason = writer.errorString();
-        file.cancelWriting();
-        return QStringLiteral("Could not write the file %1:\r%2").arg(path, reason);
-    }
-    if (!file.commit())
-        return QStringLiteral("Could not write the file %1:\r%2").arg(path, file.errorString());
-    return {};
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(picture))
+        return QStringLiteral("Could not write the file %1:\r%2").arg(path, writer.errorString());
+    return WriteFileAtomically(path, bytes).message;
 }
