@@ -53,7 +53,6 @@ void TMainForm::CreatePaintCommands() {
                                                      {a.mapText, "T"}};
     for (const auto& [action, key] : keys)
         action->setShortcut(QKeySequence(QString::fromLatin1(key)));
-    KeepCommandKeysOnTheMap();
 }
 
 void TMainForm::KeepCommandKeysOnTheMap() {

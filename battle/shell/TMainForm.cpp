@@ -163,6 +163,7 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
     CreateMenus();
     CreatePaintCommands();
     CreateMapEditTools();
+    KeepCommandKeysOnTheMap(); // once every command has its key
     AddMenuKeys();
 
     // Start-up: the display check, the battle icon, the defaults and the definitions.

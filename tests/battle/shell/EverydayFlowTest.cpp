@@ -90,7 +90,8 @@ TEST_F(EverydayFlow, CommandKeysActOnlyWhileTheMapHasTheKeyboard) {
     Open(Write("field.scn"));
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    for (const char* name : {"PlaceLv1Ter", "PlaceLv2Ter", "FillPrime", "ZoomInKey", "Brush1"})
+    for (const char* name : {"PlaceLv1Ter", "PlaceLv2Ter", "FillPrime", "ZoomInKey", "Brush1",
+                             "DrawPath", "SelectHexes", "ClearSelection", "DeleteHexes"})
         EXPECT_EQ(Act(name)->shortcutContext(), Qt::WidgetShortcut) << name;
     EXPECT_EQ(Act("Undo1")->shortcutContext(), Qt::WindowShortcut) << "Ctrl keys stay window-wide";
 
