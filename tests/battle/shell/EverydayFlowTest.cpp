@@ -75,14 +75,9 @@ protected:
     QAction* Act(const char* name) { return form->findChild<QAction*>(QString::fromLatin1(name)); }
     QWidget* map() { return form->findChild<QWidget*>("MapWin"); }
     QString Label(const char* name) { return form->findChild<QLabel*>(name)->text(); }
-    QPoint At(int hex) {
-        return HexOrigin(form->renderer().metrics(), hex, form->renderer().originHex()) +
-               QPoint(8, 8);
-    }
+    QPoint At(int hex) { return MapPointOfHex(*form, hex); }
     void Send(QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons held) {
-        QMouseEvent e(type, QPointF(p), map()->mapToGlobal(QPointF(p)), button, held,
-                      Qt::NoModifier);
-        QApplication::sendEvent(map(), &e);
+        SendToMap(*form, type, p, button, held);
     }
 };
 

@@ -71,14 +71,9 @@ protected:
         return a;
     }
     QWidget* map() { return form->findChild<QWidget*>("MapWin"); }
-    QPoint At(int hex) {
-        return HexOrigin(form->renderer().metrics(), hex, form->renderer().originHex()) +
-               QPoint(8, 8);
-    }
+    QPoint At(int hex) { return MapPointOfHex(*form, hex); }
     void Send(QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons held) {
-        QMouseEvent e(type, QPointF(p), map()->mapToGlobal(QPointF(p)), button, held,
-                      Qt::NoModifier);
-        QApplication::sendEvent(map(), &e);
+        SendToMap(*form, type, p, button, held);
     }
     // Press on the first hex, one move event to each further hex, release.
     void Drag(std::initializer_list<int> hexes, Qt::MouseButton button = Qt::LeftButton) {

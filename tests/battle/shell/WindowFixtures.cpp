@@ -1,10 +1,13 @@
 #include "WindowFixtures.h"
 
+#include "MapGeometry.h"
 #include "SetMaintenance.h"
 #include "SymbolStorage.h"
 #include "TMainForm.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 
 bool WriteTestSet(const QString& programFolder) {
     if (!QDir(programFolder).mkpath("Battles"))
@@ -23,4 +26,15 @@ std::unique_ptr<TMainForm> ShowMainWindow(const QString& programFolder, QStringL
         programFolder, [&warnings](const QString&, const QString& text) { warnings << text; });
     form->show();
     return form;
+}
+
+QPoint MapPointOfHex(TMainForm& form, int hex) {
+    return HexOrigin(form.renderer().metrics(), hex, form.renderer().originHex()) + QPoint(8, 8);
+}
+
+void SendToMap(TMainForm& form, QEvent::Type type, QPoint p, Qt::MouseButton button,
+               Qt::MouseButtons held) {
+    QWidget* map = form.findChild<QWidget*>("MapWin");
+    QMouseEvent e(type, QPointF(p), map->mapToGlobal(QPointF(p)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(map, &e);
 }
