@@ -46,6 +46,10 @@ OpenOutcome BattleDocument::Open(const QString& path, const MessageSink& sink) {
     symbols_ = std::move(set);
     shown_ = outcome == OpenOutcome::Opened;
     Replace(std::move(*next), true);
+    if (shown_)
+        TakeFile(path_);
+    else
+        LetFileGo();
     return outcome;
 }
 
@@ -55,6 +59,7 @@ void BattleDocument::New(Battle battle, LoadedSymbolSet set) {
     untitled_ = true;
     shown_ = true;
     Replace(std::move(battle), false);
+    LetFileGo();
 }
 
 bool BattleDocument::SaveTo(const QString& path, const Definitions& defs, const MessageSink& sink) {
@@ -65,6 +70,7 @@ bool BattleDocument::SaveTo(const QString& path, const Definitions& defs, const 
     path_ = path;
     untitled_ = false;
     history_.MarkSaved(); // the new unit order joins the neighbouring steps
+    TakeFile(path);
     return true;
 }
 
@@ -74,6 +80,12 @@ void BattleDocument::Adopt(Battle battle, LoadedSymbolSet set, const QString& or
     untitled_ = originalPath.isEmpty();
     shown_ = true;
     Replace(std::move(battle), false);
+    // Stamped as it is now: the copy was made from what the file held when that editor
+    // read it, which cannot be known any more.
+    if (untitled_)
+        LetFileGo();
+    else
+        TakeFile(originalPath);
 }
 
 void BattleDocument::SetView(int zoomLevel, int originHex) {
@@ -88,6 +100,7 @@ void BattleDocument::ReplaceSymbols(LoadedSymbolSet set) {
 
 void BattleDocument::Close() {
     shown_ = false;
+    LetFileGo();
     Changed();
 }
 
@@ -100,6 +113,26 @@ void BattleDocument::SetUpEmpty(const std::function<void(Battle&)>& defaults) {
 void BattleDocument::Replace(Battle battle, bool onDisk) {
     battle_ = std::move(battle);
     history_.Reset(onDisk);
+}
+
+bool BattleDocument::ChangedOnDisk(const QString& path) const {
+    return !stampedPath_.isEmpty() && path == stampedPath_ && ChangedSince(path, stamp_);
+}
+
+void BattleDocument::TakeFile(const QString& path) {
+    stamp_ = StampOfFile(path);
+    stampedPath_ = path;
+    if (lock_.heldPath() == path)
+        return;
+    QString holder;
+    if (!lock_.Take(path, &holder) && heldElsewhere)
+        heldElsewhere(path, holder);
+}
+
+void BattleDocument::LetFileGo() {
+    lock_.Release();
+    stamp_ = {};
+    stampedPath_.clear();
 }
 
 void BattleDocument::Changed() {

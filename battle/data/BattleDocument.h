@@ -11,6 +11,7 @@
 // window to refresh its menus.
 
 #include "Battle.h"
+#include "BattleFileGuard.h"
 #include "BattleHistory.h"
 #include "LoadedSymbolSet.h"
 #include "MessageSink.h"
@@ -87,6 +88,14 @@ public:
     // the first open take over (set name, icon, terrain attributes). No step.
     void SetUpEmpty(const std::function<void(Battle&)>& defaults);
 
+    // The file on disk ------------------------------------------------------------------
+    // True when path is the file this battle was last read from or written to, and another
+    // program has changed, replaced or removed it since: a save there would lose that.
+    bool ChangedOnDisk(const QString& path) const;
+    // While a battle with a file is shown, a lock beside the file tells other editors; this
+    // is told when another running editor shows the file already (who: "process … on …").
+    std::function<void(const QString& path, const QString& holder)> heldElsewhere;
+
     // History -------------------------------------------------------------------------
     bool CanUndo() const { return history_.CanUndo(); }
     bool CanRedo() const { return history_.CanRedo(); }
@@ -105,6 +114,9 @@ private:
 
     void Replace(Battle battle, bool onDisk);
     void Changed();
+    // The battle's file from now on: its stamp, and the lock beside it.
+    void TakeFile(const QString& path);
+    void LetFileGo();
 
     Battle battle_;
     BattleHistory history_{battle_};
@@ -112,4 +124,7 @@ private:
     QString path_;
     bool untitled_ = false;
     bool shown_ = false;
+    BattleFileStamp stamp_; // the file as last read or written here
+    QString stampedPath_;   // and where it is
+    BattleLock lock_;
 };

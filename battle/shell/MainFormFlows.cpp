@@ -87,7 +87,6 @@ void TMainForm::OpenBattleFile(const QString& path) {
     case OpenOutcome::Opened:
         RememberBattleOnSet(programFolder_, document_.battle().settings.symbolSetName.text(),
                             document_.path());
-        TakeBattleFile(document_.path());
         context_.hexMask = document_.symbols().realHex != 0;
         ActivateBattle(true);
         return;
@@ -125,22 +124,8 @@ void TMainForm::ShowBattleCaption() {
     setWindowModified(battleActive() && document_.modified());
 }
 
-// The battle file shown from now on: its stamp, and the lock beside it, with a warning when
-// another window shows it already.
-void TMainForm::TakeBattleFile(const QString& path) {
-    fileStamp_ = StampOfFile(path);
-    stampedPath_ = path;
-    if (fileLock_.heldPath() == path)
-        return;
-    QString holder;
-    if (!fileLock_.Take(path, &holder))
-        Warn(context_.messages, BattleOpenElsewhereText(path, holder));
-}
-
 bool TMainForm::MayOverwrite(const QString& path) {
-    if (path != stampedPath_)
-        return true; // another file: the save box asked about replacing it
-    return !ChangedSince(path, fileStamp_) || confirmReplaceChanged(path);
+    return !document_.ChangedOnDisk(path) || confirmReplaceChanged(path);
 }
 
 void TMainForm::ReturnToNoBattle() {
@@ -166,9 +151,6 @@ void TMainForm::CreateNewMap1Click() {
         return;
     recovery_->Forget();
     context_.unitTemplate.Forget();
-    fileLock_.Release();
-    fileStamp_ = {};
-    stampedPath_.clear();
     context_.hexMask = document_.symbols().realHex != 0;
     ActivateBattle(false);
 }
@@ -181,7 +163,6 @@ bool TMainForm::SaveBattleTo(const QString& path) {
     QApplication::restoreOverrideCursor();
     if (!written)
         return false; // still modified, and not listed as a recent battle
-    TakeBattleFile(path);
     RecordInBattleList(recentBattles, path, programFolder_, context_.messages);
     RememberBattleOnSet(programFolder_, document_.battle().settings.symbolSetName.text(), path);
     UpdateRecentItems();
@@ -241,7 +222,6 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     }
     closing = true;
     RememberPlaces();
-    fileLock_.Release();
     renderer_.Release();
     document_.Close();
     if (help_)

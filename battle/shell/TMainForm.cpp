@@ -150,6 +150,9 @@ TMainForm::TMainForm(const QString& programFolder, MessageSink warnings, QWidget
         return box.exec() == QMessageBox::Yes;
     };
 
+    document_.heldElsewhere = [this](const QString& path, const QString& holder) {
+        Warn(context_.messages, BattleOpenElsewhereText(path, holder));
+    };
     confirmReplaceChanged = [this](const QString&) {
         QMessageBox box(QMessageBox::Question, QStringLiteral("Save Battle File"),
                         kBattleChangedOnDisk, QMessageBox::Yes | QMessageBox::No, this);

@@ -240,7 +240,6 @@ private:
     void RememberPlaces();
     // The file a save is about to write: asked about when another program changed it.
     bool MayOverwrite(const QString& path);
-    void TakeBattleFile(const QString& path);
     void ShowPlacedTerrainName();
     void RunMapCommand(int hex, Qt::MouseButton button);
     void StampUnit(int hex);
@@ -276,10 +275,7 @@ private:
     DragStroke stroke_{commands_};
     std::optional<BattleDocument::Visit> strokeStep_; // the step of the stroke held
     bool activated_ = false;
-    bool unitCopied_ = false;   // the battle's unit clipboard holds a copied or cut unit
-    BattleFileStamp fileStamp_; // the battle file as this window last read or wrote it
-    QString stampedPath_;       // and where it is
-    BattleLock fileLock_;       // beside the battle file while it is shown here
+    bool unitCopied_ = false; // the battle's unit clipboard holds a copied or cut unit
     int scrollCol_ = 0;
     int scrollRow_ = 0;
 

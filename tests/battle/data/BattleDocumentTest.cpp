@@ -10,6 +10,8 @@
 #include "Reports.h"
 #include "SetFolderSupport.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -108,6 +110,48 @@ TEST_F(DocumentFixture, AFailedOpenOrSaveChangesNothing) {
     EXPECT_TRUE(document.modified());
     EXPECT_TRUE(document.CanUndo());
     EXPECT_EQ(document.path(), dir.filePath("full.scn"));
+}
+
+// The shown battle's file carries a lock while it is shown, however it came to be shown, and
+// a save there asks first when another program changed it.
+TEST_F(DocumentFixture, TheShownFileIsLockedAndStampedWhateverShowedIt) {
+    const QString full = dir.filePath("full.scn"), copy = dir.filePath("copy.scn");
+    const auto locked = [](const QString& path) { return QFileInfo::exists(BattleLockPath(path)); };
+    EXPECT_TRUE(locked(full));
+    EXPECT_FALSE(document.ChangedOnDisk(full));
+    {
+        QFile file(full);
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        file.write("x");
+    }
+    EXPECT_TRUE(document.ChangedOnDisk(full));
+    EXPECT_FALSE(document.ChangedOnDisk(copy)) << "not this battle's file";
+
+    ASSERT_TRUE(document.SaveTo(copy, SmallDefinitions(), log.sink()));
+    EXPECT_TRUE(locked(copy));
+    EXPECT_FALSE(locked(full));
+    EXPECT_FALSE(document.ChangedOnDisk(copy));
+    QStringList told;
+    BattleDocument second;
+    second.heldElsewhere = [&](const QString& path, const QString&) { told << path; };
+    ASSERT_EQ(second.Open(copy, log.sink()), OpenOutcome::Opened);
+    EXPECT_EQ(told, QStringList{copy});
+
+    document.Close();
+    EXPECT_FALSE(locked(copy));
+    document.Adopt(FullBattle(), second.symbols(), full); // a restored battle
+    EXPECT_TRUE(locked(full));
+    document.New(NewBattle(12, 12), second.symbols());
+    EXPECT_FALSE(locked(full));
+
+    // A battle whose set cannot be loaded: nothing is shown, and no file held.
+    Battle lost = FullBattle();
+    lost.settings.symbolSetName = "gone";
+    ASSERT_TRUE(WriteBattleFile(dir.filePath("lost.scn"), lost, SmallDefinitions(), 5, nullptr));
+    ASSERT_EQ(document.Open(full, log.sink()), OpenOutcome::Opened);
+    EXPECT_EQ(document.Open(dir.filePath("lost.scn"), log.sink()), OpenOutcome::SetFailed);
+    EXPECT_FALSE(locked(full));
+    EXPECT_FALSE(locked(dir.filePath("lost.scn")));
 }
 
 // The order of battle lists the units in the order the save stores them, and showing it
