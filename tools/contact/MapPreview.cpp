@@ -1,22 +1,13 @@
 #include "MapPreview.h"
 
+#include "HexGrid.h"
+
 QPoint NeighbourCell(QPoint cell, int side) {
-    const bool odd = cell.x() % 2 != 0;
-    const int c = cell.x(), r = cell.y();
-    switch (side) {
-    case 0:
-        return {c, r - 1};
-    case 1:
-        return odd ? QPoint(c + 1, r) : QPoint(c + 1, r - 1);
-    case 2:
-        return odd ? QPoint(c + 1, r + 1) : QPoint(c + 1, r);
-    case 3:
-        return {c, r + 1};
-    case 4:
-        return odd ? QPoint(c - 1, r + 1) : QPoint(c - 1, r);
-    default:
-        return odd ? QPoint(c - 1, r) : QPoint(c - 1, r - 1);
-    }
+    // The battle's own steps; a cell off the map (a path leaving it) converts as well.
+    const HexGrid vertical{};
+    const ColRow next =
+        vertical.FromCube(vertical.ToCube({cell.x(), cell.y()}) + vertical.Step(side));
+    return {next.col, next.row};
 }
 
 int SideTowards(QPoint from, QPoint to) {
