@@ -9,6 +9,7 @@
 #include "DialogPlacement.h"
 #include "DocumentTestAccess.h"
 #include "MapPictureExport.h"
+#include "MapWidget.h"
 #include "TSelectTer.h"
 #include "WindowFixtures.h"
 
@@ -190,6 +191,26 @@ TEST_F(EverydayFlow, ExportedPictureIsConfirmedInTheStatusLine) {
     EXPECT_EQ(form->statusText(), "Map picture written to " + target + ".");
 }
 
+// The hex a dialog keeps free is where the screen shows it, whether the map follows the
+// desktop's scaling or is enlarged: its middle is that hex for the map's own hit test.
+TEST_F(EverydayFlow, HexDialogsKnowWhereTheirHexStandsOnTheScreen) {
+    Open(Write("field.scn"));
+    auto* m = form->findChild<MapWidget*>("MapWin");
+    ASSERT_TRUE(m);
+    for (int preference : {kDesktopMapScale, 2}) {
+        m->SetScale(preference);
+        for (int hex : {0, 2 * kCols + 3, 5 * kCols + 8}) {
+            const std::optional<QRect> shown = form->HexOnScreen(hex);
+            ASSERT_TRUE(shown) << "scale " << preference << " hex " << hex;
+            EXPECT_FALSE(shown->isEmpty());
+            const QPoint buffer = m->scaleGeometry().ToBuffer(QPointF(m->mapFromGlobal(
+                shown->topLeft() + QPoint(shown->width() / 2, shown->height() / 2))));
+            EXPECT_EQ(form->renderer().HexAtPoint(buffer.x(), buffer.y()), hex)
+                << "scale " << preference;
+        }
+    }
+}
+
 // A dialog opens beside its hex without covering it, else centred on the main window,
 // and always on the screen.
 TEST(DialogPlacement, BesideTheHexElseCentredAndOnTheScreen) {
@@ -215,6 +236,31 @@ TEST(DialogPlacement, BesideTheHexElseCentredAndOnTheScreen) {
         EXPECT_TRUE(screen.contains(QRect(at, size)));
         if (c.hex && c.hex->left() == 700)
             continue; // several places fit; any that keeps the hex free will do
+        EXPECT_EQ(at, c.expected);
+    }
+}
+
+// Given the map, a dialog beside its hex stays over the map when it has room there, else
+// over the main window, never over the desktop above the window's menus.
+TEST(DialogPlacement, BesideTheHexOverTheMapElseOverTheMainWindow) {
+    const QRect screen(0, 0, 1600, 1000);
+    const QRect main(100, 50, 1200, 900);
+    const QRect map(120, 100, 1000, 700);
+    const QSize size(500, 400);
+    struct Case {
+        QRect hex;
+        QRect inside;
+        QPoint expected;
+    };
+    const Case cases[] = {
+        {QRect(300, 110, 40, 40), map, {348, 100}},  // near the map's top: right, kept on it
+        {QRect(1000, 700, 40, 40), map, {492, 400}}, // near its corner: left of the hex
+        {QRect(600, 400, 40, 40), main, {648, 219}}, // no room on the map: over the window
+    };
+    for (const Case& c : cases) {
+        const QPoint at = DialogPosition(size, main, screen, c.hex, map);
+        EXPECT_FALSE(QRect(at, size).intersects(c.hex));
+        EXPECT_TRUE(c.inside.contains(QRect(at, size))) << at.x() << "," << at.y();
         EXPECT_EQ(at, c.expected);
     }
 }
