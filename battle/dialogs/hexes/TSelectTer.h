@@ -8,6 +8,8 @@
 
 #include <QDialog>
 
+#include <vector>
+
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -59,6 +61,7 @@ private:
     QLabel* CpmLbl_;
     QLabel* DefLbl_;
     QLineEdit* SymName_;
+    std::vector<QWidget*> valueBoxes_; // the three values and the name
     QPushButton* Button1_;
     QPushButton* Button2_;
     QPushButton* Button3_;
