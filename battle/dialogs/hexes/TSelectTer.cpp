@@ -95,8 +95,13 @@ void TSelectTer::ShowFloating(int kind) {
     if (isVisible()) {
         Activate(); // no show event for a window already shown
     } else {
-        if (placedAt != QPoint(-1, -1))
-            move(placedAt); // where the designer left it
+        if (placedAt != QPoint(-1, -1)) {
+            // Where the designer left it. The frame's place (move) would be taken for the
+            // contents' at a first showing, and the picker would climb by its title bar
+            // at every run.
+            adjustSize();
+            setGeometry(QRect(placedAt, size()));
+        }
         show();
     }
     raise();
@@ -123,7 +128,7 @@ void TSelectTer::hideEvent(QHideEvent* event) {
 void TSelectTer::RememberPlace() {
     if (logic_.modal)
         return;
-    placedAt = pos();
+    placedAt = geometry().topLeft();
     if (logic_.kind == PickerSecondary)
         secondaryTop = TerList_->verticalScrollBar()->value();
 }
