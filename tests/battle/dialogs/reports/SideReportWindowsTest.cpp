@@ -89,6 +89,26 @@ TEST(FactionOB, EasternSideRowsNameTheirOwnUnits) {
     }
 }
 
+// The wing box of an order of battle lists the side's own wings first, as the unit editor
+// does, and a row of it names that wing of the battle's single table.
+TEST(FactionOB, WingChoicesPutTheSidesOwnWingsFirst) {
+    DialogTestBench bench;
+    BuildReportBattle(bench);
+    const int pikes = UnitNamed(bench.battle, "Black Pikes");
+    UnitRecord moved = bench.battle.unit(pikes);
+    moved.wing = 1; // the Eastern side uses "Left Wing" only
+    bench.battle.UpdateUnit(pikes, moved);
+    FactionOBLogic logic(*bench.context);
+    logic.side = 2;
+    logic.FormActivate();
+    EXPECT_EQ(logic.wingNames(), QStringList({"Left Wing", "Main"}));
+    EXPECT_TRUE(logic.SetWingClick({0}, 1));
+    EXPECT_EQ(bench.battle.unit(pikes).wing, 0);
+    EXPECT_FALSE(logic.SetWingClick({0}, 2)); // no such row
+    logic.side = 1;
+    EXPECT_EQ(logic.wingNames(), QStringList({"Main", "Left Wing"}));
+}
+
 TEST(FactionOBWindow, DoubleClickClosesWithTheUnitAndExitWithNone) {
     DialogTestBench bench;
     BuildReportBattle(bench);
