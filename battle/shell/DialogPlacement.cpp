@@ -54,11 +54,16 @@ void PlaceDialog(QWidget* dialog, const QWidget* mainWindow,
                  const std::optional<QRect>& keepVisible, const QRect& within) {
     dialog->ensurePolished();
     dialog->adjustSize();
+    PlaceWindow(dialog, mainWindow, keepVisible, within);
+}
+
+void PlaceWindow(QWidget* window, const QWidget* mainWindow,
+                 const std::optional<QRect>& keepVisible, const QRect& within) {
     const QScreen* screen =
         mainWindow->screen() ? mainWindow->screen() : QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : mainWindow->frameGeometry();
-    // A frameless dialog's frame is its size; a framed one adds the title bar, which the
+    // A frameless window's frame is its size; a framed one adds the title bar, which the
     // window manager puts above the position given.
-    const QSize frame = dialog->frameGeometry().size().expandedTo(dialog->size());
-    dialog->move(DialogPosition(frame, mainWindow->frameGeometry(), area, keepVisible, within));
+    const QSize frame = window->frameGeometry().size().expandedTo(window->size());
+    window->move(DialogPosition(frame, mainWindow->frameGeometry(), area, keepVisible, within));
 }

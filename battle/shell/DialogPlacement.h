@@ -25,3 +25,9 @@ QPoint DialogPosition(QSize dialog, const QRect& mainFrame, const QRect& screen,
 void PlaceDialog(QWidget* dialog, const QWidget* mainWindow,
                  const std::optional<QRect>& keepVisible = std::nullopt,
                  const QRect& within = QRect());
+
+// The same for a window at the size it has (the help window), without fitting it to its
+// contents first.
+void PlaceWindow(QWidget* window, const QWidget* mainWindow,
+                 const std::optional<QRect>& keepVisible = std::nullopt,
+                 const QRect& within = QRect());

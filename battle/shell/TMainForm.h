@@ -213,6 +213,8 @@ protected:
 private:
     void CreateMenus();
     void CreateCheckDock();
+    // The help window, made at its first use.
+    HelpWindow& Help();
     // A line of the check list chosen: the map scrolls to its hex and outlines it.
     void ShowCheckedHex(int hex);
     void CreatePanels();

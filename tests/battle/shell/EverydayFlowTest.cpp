@@ -320,8 +320,26 @@ TEST_F(EverydayFlow, TitleCarriesTheModifiedMarkAndMenusTheirLetters) {
     EXPECT_EQ(Act("HelpIndex")->shortcut(), QKeySequence(QKeySequence::HelpContents));
 }
 
+// Help opens over the main window, not wherever the window manager puts a new window
+// (under openbox the screen's top-left corner, over the main window's menus).
+TEST_F(EverydayFlow, HelpOpensOverTheMainWindow) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    form->setGeometry(screen.adjusted(60, 50, -40, -30));
+    Act("HelpIndex")->trigger();
+    QWidget* help = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->inherits("HelpWindow") && w->isVisible())
+            help = w;
+    }
+    ASSERT_TRUE(help);
+    const QPoint offset = help->frameGeometry().center() - form->frameGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 2) << offset.x() << "," << offset.y();
+    help->close();
+}
+
 TEST_F(EverydayFlow, WindowAndPickerComeBackWhereTheyWere) {
-    Open(Write("field.scn"));
+    const QString battle = Write("field.scn");
+    Open(battle);
     form->setGeometry(QRect(60, 70, 900, 640));
     Act("PlaceLv2Ter")->trigger();
     // Somewhere on the screen: a place off every screen is not taken back.
@@ -331,11 +349,16 @@ TEST_F(EverydayFlow, WindowAndPickerComeBackWhereTheyWere) {
     form->close();
     const BattlePreferences prefs = ReadBattlePreferences(dir.path());
     EXPECT_EQ(prefs.window, QRect(60, 70, 900, 640));
-    EXPECT_EQ(prefs.pickerAt, form->terrainPicker().pos());
+    // The picker's contents, without the frame the window manager adds.
+    const QPoint pickerAt = form->terrainPicker().geometry().topLeft();
+    EXPECT_EQ(prefs.pickerAt, pickerAt);
     form.reset();
     form = Restarted(dir.path(), warnings);
     EXPECT_EQ(form->geometry(), QRect(60, 70, 900, 640));
     EXPECT_EQ(form->terrainPicker().placedAt, prefs.pickerAt);
+    Open(battle);
+    Act("PlaceLv2Ter")->trigger();
+    EXPECT_EQ(form->terrainPicker().geometry().topLeft(), pickerAt);
 }
 
 TEST_F(EverydayFlow, SaveAsksBeforeReplacingAFileChangedOnDisk) {
