@@ -94,19 +94,24 @@ TEST(FactionOB, EasternSideRowsNameTheirOwnUnits) {
 TEST(FactionOB, WingChoicesPutTheSidesOwnWingsFirst) {
     DialogTestBench bench;
     BuildReportBattle(bench);
+    bench.battle.AddWingName("Rear"); // wing 2, after "Left Wing"
     const int pikes = UnitNamed(bench.battle, "Black Pikes");
     UnitRecord moved = bench.battle.unit(pikes);
-    moved.wing = 1; // the Eastern side uses "Left Wing" only
+    moved.wing = 2; // the Eastern side uses "Main" and "Rear"
     bench.battle.UpdateUnit(pikes, moved);
     FactionOBLogic logic(*bench.context);
     logic.side = 2;
     logic.FormActivate();
-    EXPECT_EQ(logic.wingNames(), QStringList({"Left Wing", "Main"}));
-    EXPECT_TRUE(logic.SetWingClick({0}, 1));
-    EXPECT_EQ(bench.battle.unit(pikes).wing, 0);
-    EXPECT_FALSE(logic.SetWingClick({0}, 2)); // no such row
+    EXPECT_EQ(logic.wingNames(), QStringList({"Main", "Rear", "Left Wing"}));
+    EXPECT_TRUE(logic.SetWingClick({0, 1, 2}, 2)); // the row of "Left Wing"
+    for (const UnitRecord& u : bench.battle.units()) {
+        if (u.side == 2) {
+            EXPECT_EQ(u.wing, 1) << u.name.text().toStdString();
+        }
+    }
+    EXPECT_FALSE(logic.SetWingClick({0}, 3)); // no such row
     logic.side = 1;
-    EXPECT_EQ(logic.wingNames(), QStringList({"Main", "Left Wing"}));
+    EXPECT_EQ(logic.wingNames(), QStringList({"Main", "Left Wing", "Rear"}));
 }
 
 TEST(FactionOBWindow, DoubleClickClosesWithTheUnitAndExitWithNone) {
