@@ -25,6 +25,9 @@ void TFactionOB::BuildSelectionControls() {
     grid()->setSelectionMode(QAbstractItemView::ExtendedSelection);
     wingBox_ = new QComboBox(this);
     wingBox_->setObjectName(QStringLiteral("OBWing"));
+    // Wide enough for the longest wing whenever the list is filled again, not only for the
+    // wings of the first showing.
+    wingBox_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     turnBox_ = new QSpinBox(this);
     turnBox_->setObjectName(QStringLiteral("OBTurn"));
     const auto button = [this](const QString& caption, const QString& name) {

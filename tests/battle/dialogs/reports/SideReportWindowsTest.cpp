@@ -8,6 +8,7 @@
 #include "TFactionOB.h"
 #include "TRForceRoster.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest/QTest>
@@ -142,6 +143,25 @@ TEST(FactionOBWindow, DoubleClickClosesWithTheUnitAndExitWithNone) {
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.result(), 0);
     EXPECT_EQ(bench.sounds->played(), std::vector<int>({SoundClick}));
+}
+
+// The wing box is as wide as its longest wing, also when a longer wing was added after
+// the window was first shown.
+TEST(FactionOBWindow, WingBoxShowsItsLongestWingWhole) {
+    DialogTestBench bench;
+    BuildReportBattle(bench);
+    TFactionOB window(*bench.context);
+    window.logic().side = 1;
+    window.show();
+    window.hide();
+    const QString longest = QStringLiteral("Relief Column of Holt");
+    bench.battle.AddWingName(longest);
+    window.show();
+    QCoreApplication::processEvents(); // the layout takes the new sizes
+    auto* box = window.findChild<QComboBox*>("OBWing");
+    ASSERT_TRUE(box);
+    ASSERT_GE(box->findText(longest), 0);
+    EXPECT_GE(box->width(), box->fontMetrics().horizontalAdvance(longest));
 }
 
 TEST(FactionOBWindow, DoubleClickBelowTheRowsKeepsTheWindowOpen) {
