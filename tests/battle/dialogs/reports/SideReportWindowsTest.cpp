@@ -151,6 +151,8 @@ TEST(FactionOBWindow, WingBoxShowsItsLongestWingWhole) {
     DialogTestBench bench;
     BuildReportBattle(bench);
     TFactionOB window(*bench.context);
+    auto* box = window.findChild<QComboBox*>("OBWing");
+    ASSERT_TRUE(box);
     window.logic().side = 1;
     window.show();
     window.hide();
@@ -158,8 +160,6 @@ TEST(FactionOBWindow, WingBoxShowsItsLongestWingWhole) {
     bench.battle.AddWingName(longest);
     window.show();
     QCoreApplication::processEvents(); // the layout takes the new sizes
-    auto* box = window.findChild<QComboBox*>("OBWing");
-    ASSERT_TRUE(box);
     ASSERT_GE(box->findText(longest), 0);
     EXPECT_GE(box->width(), box->fontMetrics().horizontalAdvance(longest));
 }
