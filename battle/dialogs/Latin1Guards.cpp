@@ -5,6 +5,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <memory>
 
 void GuardLatin1Fields(QWidget* window, const std::function<void(const QString&)>& refused) {
     for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
@@ -15,23 +20,34 @@ void GuardLatin1Fields(QWidget* window, const std::function<void(const QString&)
         if (memo->property("latin1Guarded").toBool())
             continue;
         memo->setProperty("latin1Guarded", true);
-        QObject::connect(memo, &QPlainTextEdit::textChanged, memo, [memo, refused] {
-            const QString text = memo->toPlainText();
-            if (IsLatin1(text))
-                return;
-            // Typing, pasting and dropping are each one step of the field's own undo.
-            const QString reason = Latin1RefusalReason(text);
-            memo->undo();
-            if (!IsLatin1(memo->toPlainText())) {
-                QString kept = memo->toPlainText();
-                for (QChar& c : kept) {
-                    if (c.unicode() > 0xFF)
-                        c = QChar();
-                }
-                memo->setPlainText(kept.remove(QChar()));
-            }
-            if (refused)
-                refused(reason);
-        });
+        // The text as last accepted: a refused edit is taken back by putting back what it
+        // replaced. The field's own undo cannot do it, as it merges a run of typing into
+        // one step and would take the characters typed before along.
+        auto accepted = std::make_shared<QString>(memo->toPlainText());
+        // The document's own signal, which a blocker on the field does not silence.
+        QObject::connect(memo->document(), &QTextDocument::contentsChanged, memo,
+                         [memo, refused, accepted] {
+                             const QString text = memo->toPlainText();
+                             if (IsLatin1(text)) {
+                                 *accepted = text;
+                                 return;
+                             }
+                             const QString& before = *accepted;
+                             const qsizetype shorter = std::min(text.size(), before.size());
+                             qsizetype head = 0;
+                             while (head < shorter && text[head] == before[head])
+                                 ++head;
+                             qsizetype tail = 0;
+                             while (tail < shorter - head && text[text.size() - 1 - tail] ==
+                                                                 before[before.size() - 1 - tail])
+                                 ++tail;
+                             QTextCursor cursor(memo->document());
+                             cursor.setPosition(int(head));
+                             cursor.setPosition(int(text.size() - tail), QTextCursor::KeepAnchor);
+                             cursor.insertText(before.mid(head, before.size() - tail - head));
+                             memo->setTextCursor(cursor);
+                             if (refused)
+                                 refused(Latin1RefusalReason(text));
+                         });
     }
 }

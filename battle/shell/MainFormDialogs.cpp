@@ -47,7 +47,7 @@ void TMainForm::OpenHexDialog(int mode, int hex) {
     default:
         return;
     }
-    PlaceDialog(dialog, this, HexOnScreen(hex));
+    PlaceDialog(dialog, this, HexOnScreen(hex), MapOnScreen());
     int result = 0;
     {
         const BattleDocument::Visit visit(document_, MapStepCaption(mode, Qt::LeftButton));
@@ -60,18 +60,21 @@ void TMainForm::OpenHexDialog(int mode, int hex) {
 std::optional<QRect> TMainForm::HexOnScreen(int hex) const {
     if (!battleActive() || !document_.battle().IsHex(hex))
         return std::nullopt;
-    const int scale = mapWin_->scale();
-    const QRect view = renderer_.ViewSquare(hex);
-    const QRect shown(view.topLeft() * scale, view.size() * scale);
+    // The widget's scale may be "follow the desktop"; the geometry holds the one in force.
+    const QRect shown = mapWin_->scaleGeometry().ToLogical(renderer_.ViewSquare(hex));
     if (!shown.intersects(mapWin_->rect()))
         return std::nullopt;
     return QRect(mapWin_->mapToGlobal(shown.topLeft()), shown.size());
 }
 
+QRect TMainForm::MapOnScreen() const {
+    return QRect(mapWin_->mapToGlobal(QPoint(0, 0)), mapWin_->size());
+}
+
 void TMainForm::OpenUnitEditor(int hex, int mode) {
     context_.currentHex = hex;
     addUnit_->logic().commandMode = mode;
-    PlaceDialog(addUnit_.get(), this, HexOnScreen(hex));
+    PlaceDialog(addUnit_.get(), this, HexOnScreen(hex), MapOnScreen());
     int result = 0;
     {
         const BattleDocument::Visit visit(document_, MapStepCaption(mode, Qt::LeftButton));

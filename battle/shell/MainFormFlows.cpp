@@ -3,6 +3,7 @@
 #include "BattleFile.h"
 #include "BattleList.h"
 #include "BattleRecovery.h"
+#include "DialogPlacement.h"
 #include "HelpWindow.h"
 #include "MapWidget.h"
 #include "NewBattleAttrs.h"
@@ -274,18 +275,24 @@ void TMainForm::SetTableColor1Click() {
         ShowLogo();
 }
 
-void TMainForm::HelpIndexClick() {
-    if (!help_)
+HelpWindow& TMainForm::Help() {
+    if (!help_) {
         help_ = std::make_unique<HelpWindow>(FindEntry(
             FindEntry(programFolder_, QStringLiteral("help")), QStringLiteral("fmbattle")));
-    help_->ShowContents();
+        // Over the main window at its first showing, no larger than it, not wherever the
+        // window manager puts a new window; afterwards where the designer left it.
+        help_->resize(help_->size().boundedTo(size()));
+        PlaceWindow(help_.get(), this);
+    }
+    return *help_;
+}
+
+void TMainForm::HelpIndexClick() {
+    Help().ShowContents();
 }
 
 void TMainForm::KeywordSearch1Click() {
-    if (!help_)
-        help_ = std::make_unique<HelpWindow>(FindEntry(
-            FindEntry(programFolder_, QStringLiteral("help")), QStringLiteral("fmbattle")));
-    help_->ShowSearch();
+    Help().ShowSearch();
 }
 
 void TMainForm::AboutClick() {

@@ -172,6 +172,8 @@ public:
     void OpenUnitEditor(int hex, int mode);
     // Where a hex is on the screen, for a dialog to stand beside it; none when not shown.
     std::optional<QRect> HexOnScreen(int hex) const;
+    // The map on the screen: a dialog beside its hex stays over it when it has room.
+    QRect MapOnScreen() const;
     TSelectTer& terrainPicker() { return *selectTer_; }
     TAddUnit& unitEditor() { return *addUnit_; }
     void InformationClick();
@@ -211,6 +213,8 @@ protected:
 private:
     void CreateMenus();
     void CreateCheckDock();
+    // The help window, made at its first use.
+    HelpWindow& Help();
     // A line of the check list chosen: the map scrolls to its hex and outlines it.
     void ShowCheckedHex(int hex);
     void CreatePanels();

@@ -13,10 +13,10 @@ void SelectTerLogic::FormActivate() {
     arrowPosition_ = kArrowMiddle;
     list_ = MakeTerrainList(context_.symbols);
     // A selection that is not listed (no terrain after "Clear") highlights no row, so a
-    // click on any row, the first too, chooses it; the first row's values are shown and
-    // the selection stays as it is until the designer picks a row.
+    // click on any row, the first too, chooses it; no terrain's values are shown (OK lays
+    // none) and the selection stays as it is until the designer picks a row.
     row_ = list_.RowOf(context_.terrainSelection);
-    shown_ = row_ >= 0 ? context_.terrainSelection : list_.SymbolAt(0);
+    shown_ = row_ >= 0 ? context_.terrainSelection : kNoSymbol;
     ShowStep();
 }
 
@@ -102,8 +102,7 @@ QString SelectTerLogic::symbolName() const {
     return row_ >= 0 ? TerrainSymbolName(context_.symbols, shown_) : kNoTerrainName;
 }
 
-// The preview shows what the selection lays: nothing while it is cleared, though the
-// first row's values stand beside it.
+// The preview shows what the selection lays: nothing while it is cleared.
 void SelectTerLogic::ShowStep() {
     preview_ = TerrainPreview(context_.symbols, row_ >= 0 ? shown_ : kNoSymbol, kPreviewBackground);
 }

@@ -35,10 +35,12 @@ public:
     const TerrainList& rows() const { return list_; }
     int row() const { return row_; } // -1 when the selection is not listed
     // The terrain whose values are shown and edited: the selection when it is listed,
-    // else the selected row's symbol, so a cleared selection never indexes the table.
+    // else none (kNoSymbol), so a cleared selection never indexes the table.
     int shownSymbol() const { return shown_; }
+    // False while the selection is cleared: no name or values to show or edit.
+    bool valuesShown() const { return ShownAttr() != nullptr; }
     // What OK or a click on the map lays: the selection's name, or "No terrain" while
-    // the selection is cleared (the values shown are then the first row's).
+    // the selection is cleared.
     QString symbolName() const;
     QString name() const;
     QString elevationText() const { return ValueText(&TerrainAttr::elevation); }

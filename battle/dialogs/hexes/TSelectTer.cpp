@@ -37,12 +37,14 @@ TSelectTer::TSelectTer(EditorContext& context, QWidget* parent) : QDialog(parent
     ElvLbl_ = elv.label;
     CpmLbl_ = cpm.label;
     DefLbl_ = def.label;
+    valueBoxes_ = {elv.box, cpm.box, def.box};
 
     QGroupBox* nameBox = TitledGroup(QStringLiteral("Name"), QStringLiteral("SymName"), this);
     SymName_ = new QLineEdit(nameBox);
     SymName_->setObjectName(QStringLiteral("SymName"));
     SymName_->setMaxLength(SelectTerLogic::kNameChars);
     (new QHBoxLayout(nameBox))->addWidget(SymName_);
+    valueBoxes_.push_back(nameBox);
 
     Button1_ = NamedButton(QStringLiteral("OK"), QStringLiteral("Button1"), this);
     Button2_ = NamedButton(QStringLiteral("Cancel"), QStringLiteral("Button2"), this);
@@ -93,8 +95,13 @@ void TSelectTer::ShowFloating(int kind) {
     if (isVisible()) {
         Activate(); // no show event for a window already shown
     } else {
-        if (placedAt != QPoint(-1, -1))
-            move(placedAt); // where the designer left it
+        if (placedAt != QPoint(-1, -1)) {
+            // Where the designer left it. The frame's place (move) would be taken for the
+            // contents' at a first showing, and the picker would climb by its title bar
+            // at every run.
+            adjustSize();
+            setGeometry(QRect(placedAt, size()));
+        }
         show();
     }
     raise();
@@ -121,7 +128,7 @@ void TSelectTer::hideEvent(QHideEvent* event) {
 void TSelectTer::RememberPlace() {
     if (logic_.modal)
         return;
-    placedAt = pos();
+    placedAt = geometry().topLeft();
     if (logic_.kind == PickerSecondary)
         secondaryTop = TerList_->verticalScrollBar()->value();
 }
@@ -157,6 +164,9 @@ void TSelectTer::Refresh() {
     ElvLbl_->setText(logic_.elevationText());
     CpmLbl_->setText(logic_.costText());
     DefLbl_->setText(logic_.defenceText());
+    // Cleared, the picker has no terrain whose values could be changed.
+    for (QWidget* box : valueBoxes_)
+        box->setEnabled(logic_.valuesShown());
     SymNamPan_->setText(logic_.symbolName());
     ShowPreview(Image1_, logic_.preview());
 }

@@ -8,6 +8,8 @@
 
 #include <QDialog>
 
+#include <vector>
+
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -16,8 +18,9 @@ class QPushButton;
 class TSelectTer : public QDialog {
     Q_OBJECT
 public:
-    // Where the picker stood and the secondary list's first row, kept between runs by the
-    // main window; (-1, -1) lets the window manager place the picker.
+    // Where the picker's contents stood (without the window manager's frame, which is not
+    // known before the first showing) and the secondary list's first row, kept between runs
+    // by the main window; (-1, -1) lets the window manager place the picker.
     QPoint placedAt{-1, -1};
     int secondaryTop = 0;
     // Notes where the floating picker stands (and its secondary list's scroll); called as it
@@ -59,6 +62,7 @@ private:
     QLabel* CpmLbl_;
     QLabel* DefLbl_;
     QLineEdit* SymName_;
+    std::vector<QWidget*> valueBoxes_; // the three values and the name
     QPushButton* Button1_;
     QPushButton* Button2_;
     QPushButton* Button3_;

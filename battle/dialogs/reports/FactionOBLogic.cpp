@@ -1,5 +1,6 @@
 #include "FactionOBLogic.h"
 
+#include "SideFirstOrder.h"
 #include "UnitSelectionEdits.h"
 
 #include <algorithm>
@@ -49,8 +50,12 @@ Result AsOneStep(EditorContext& context, FactionOBLogic& report, const QString& 
 
 } // namespace
 
-bool FactionOBLogic::SetWingClick(const std::vector<int>& rows, int wing) {
+bool FactionOBLogic::SetWingClick(const std::vector<int>& rows, int wingRow) {
     const std::vector<int> units = UnitsOfRows(rows);
+    const std::vector<int> wings = SideFirstWings(context_.battle(), side);
+    if (wingRow < 0 || wingRow >= int(wings.size()))
+        return false;
+    const int wing = wings[size_t(wingRow)];
     return AsOneStep<bool>(context_, *this, QStringLiteral("Set Wing"),
                            [&](Battle& b) { return SetUnitsWing(b, units, wing); });
 }
@@ -74,9 +79,10 @@ int FactionOBLogic::RemoveClick(const std::vector<int>& rows) {
 }
 
 QStringList FactionOBLogic::wingNames() const {
+    const Battle& b = context_.battle();
     QStringList names;
-    for (const WingName& w : context_.battle().wingNames())
-        names.append(w.text());
+    for (int w : SideFirstWings(b, side))
+        names.append(b.wingNames()[size_t(w)].text());
     return names;
 }
 

@@ -25,11 +25,13 @@ public:
     // The units shown in rows, unknown rows left out.
     std::vector<int> UnitsOfRows(const std::vector<int>& rows) const;
     // True when a unit changed (the report is then rebuilt).
-    bool SetWingClick(const std::vector<int>& rows, int wing);
+    // wingRow is a row of wingNames().
+    bool SetWingClick(const std::vector<int>& rows, int wingRow);
     bool SetSideClick(const std::vector<int>& rows, int side);
     bool SetTurnClick(const std::vector<int>& rows, int turn);
     // The number of units removed.
     int RemoveClick(const std::vector<int>& rows);
+    // The wings this side's units use first, then the others (as in the unit editor).
     QStringList wingNames() const;
     // The other side's name, for the button that moves units there.
     QString otherSideName() const;

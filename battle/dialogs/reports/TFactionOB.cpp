@@ -25,6 +25,9 @@ void TFactionOB::BuildSelectionControls() {
     grid()->setSelectionMode(QAbstractItemView::ExtendedSelection);
     wingBox_ = new QComboBox(this);
     wingBox_->setObjectName(QStringLiteral("OBWing"));
+    // Wide enough for the longest wing whenever the list is filled again, not only for the
+    // wings of the first showing.
+    wingBox_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     turnBox_ = new QSpinBox(this);
     turnBox_->setObjectName(QStringLiteral("OBTurn"));
     const auto button = [this](const QString& caption, const QString& name) {
@@ -84,10 +87,11 @@ void TFactionOB::showEvent(QShowEvent* event) {
 // Shows the battle as the change left it: the report, the wings, the turns, the side.
 void TFactionOB::AfterChange() {
     ShowReport();
-    const int wing = wingBox_->currentIndex();
+    // The rows follow the side's wings, which the change may have reordered.
+    const QString wing = wingBox_->currentText();
     wingBox_->clear();
     wingBox_->addItems(logic_.wingNames());
-    wingBox_->setCurrentIndex(std::clamp(wing, 0, wingBox_->count() - 1));
+    wingBox_->setCurrentIndex(std::max(0, wingBox_->findText(wing)));
     turnBox_->setRange(1, logic_.maxTurns());
     sideBtn_->setText(QStringLiteral("Move to ") + logic_.otherSideName());
 }

@@ -302,6 +302,7 @@ void TAddUnit::BuildLayout() {
     connect(AddBtn_, &QPushButton::clicked, this, [this] {
         logic_.AddBtnClick();
         Refresh();
+        OfferNameForTyping();
     });
     connect(RemBtn_, &QPushButton::clicked, this, [this] {
         logic_.RemBtnClick();
@@ -365,12 +366,24 @@ void TAddUnit::reject() {
 }
 
 void TAddUnit::showEvent(QShowEvent* event) {
+    const bool addsAtOnce = logic_.addsOnOpening(); // "Add Another" before
     logic_.FormActivate();
     FillLists();
     Refresh();
+    if (addsAtOnce)
+        OfferNameForTyping();
     // No move here: Qt places the dialog over the main window before it is mapped, and a
     // move while the window manager places it leaves the drop-down lists behind.
     QDialog::showEvent(event);
+}
+
+// A unit just added: its name (the numbered copy's, or "New Unit") has the keyboard,
+// chosen, so that the designer types the new name straight over it.
+void TAddUnit::OfferNameForTyping() {
+    if (logic_.shownUnit() == 0)
+        return;
+    SymName_->setFocus();
+    SymName_->selectAll();
 }
 
 void TAddUnit::FillLists() {

@@ -53,6 +53,7 @@ private:
     void ShowCaptionColours();
     // Takes the wing as the box shows it, then leaves like "Exit" (or "Add Another").
     void Leave(bool addAnother);
+    void OfferNameForTyping();
 
     AddUnitLogic logic_;
     std::vector<QGroupBox*> groups_; // enabled and disabled together

@@ -9,6 +9,7 @@
 #include "DialogPlacement.h"
 #include "DocumentTestAccess.h"
 #include "MapPictureExport.h"
+#include "MapWidget.h"
 #include "TSelectTer.h"
 #include "WindowFixtures.h"
 
@@ -19,6 +20,7 @@
 #include <QFile>
 #include <QFontComboBox>
 #include <QIntValidator>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -168,6 +170,12 @@ TEST_F(EverydayFlow, EveryTextFieldRefusesCharactersOutsideLatin1) {
             memo->moveCursor(QTextCursor::End);
             memo->insertPlainText(QStringLiteral(" \u0141\u00f3d\u017a"));
             EXPECT_EQ(memo->toPlainText(), "History") << dialog->objectName().toStdString();
+            // Typed one by one, the refused letter alone goes: the letters before it stay.
+            for (QChar c : QStringLiteral("ab\u03c9c")) {
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+                QApplication::sendEvent(memo, &press);
+            }
+            EXPECT_EQ(memo->toPlainText(), "Historyabc") << dialog->objectName().toStdString();
             ++fields;
         }
     }
@@ -184,6 +192,26 @@ TEST_F(EverydayFlow, ExportedPictureIsConfirmedInTheStatusLine) {
     Act("ExportMapPicture")->trigger();
     EXPECT_TRUE(QFile::exists(target));
     EXPECT_EQ(form->statusText(), "Map picture written to " + target + ".");
+}
+
+// The hex a dialog keeps free is where the screen shows it, whether the map follows the
+// desktop's scaling or is enlarged: its middle is that hex for the map's own hit test.
+TEST_F(EverydayFlow, HexDialogsKnowWhereTheirHexStandsOnTheScreen) {
+    Open(Write("field.scn"));
+    auto* m = form->findChild<MapWidget*>("MapWin");
+    ASSERT_TRUE(m);
+    for (int preference : {kDesktopMapScale, 2}) {
+        m->SetScale(preference);
+        for (int hex : {0, 2 * kCols + 3, 5 * kCols + 8}) {
+            const std::optional<QRect> shown = form->HexOnScreen(hex);
+            ASSERT_TRUE(shown) << "scale " << preference << " hex " << hex;
+            EXPECT_FALSE(shown->isEmpty());
+            const QPoint buffer = m->scaleGeometry().ToBuffer(QPointF(m->mapFromGlobal(
+                shown->topLeft() + QPoint(shown->width() / 2, shown->height() / 2))));
+            EXPECT_EQ(form->renderer().HexAtPoint(buffer.x(), buffer.y()), hex)
+                << "scale " << preference;
+        }
+    }
 }
 
 // A dialog opens beside its hex without covering it, else centred on the main window,
@@ -211,6 +239,31 @@ TEST(DialogPlacement, BesideTheHexElseCentredAndOnTheScreen) {
         EXPECT_TRUE(screen.contains(QRect(at, size)));
         if (c.hex && c.hex->left() == 700)
             continue; // several places fit; any that keeps the hex free will do
+        EXPECT_EQ(at, c.expected);
+    }
+}
+
+// Given the map, a dialog beside its hex stays over the map when it has room there, else
+// over the main window, never over the desktop above the window's menus.
+TEST(DialogPlacement, BesideTheHexOverTheMapElseOverTheMainWindow) {
+    const QRect screen(0, 0, 1600, 1000);
+    const QRect main(100, 50, 1200, 900);
+    const QRect map(120, 100, 1000, 700);
+    const QSize size(500, 400);
+    struct Case {
+        QRect hex;
+        QRect inside;
+        QPoint expected;
+    };
+    const Case cases[] = {
+        {QRect(300, 110, 40, 40), map, {348, 100}},  // near the map's top: right, kept on it
+        {QRect(1000, 700, 40, 40), map, {492, 400}}, // near its corner: left of the hex
+        {QRect(600, 400, 40, 40), main, {648, 219}}, // no room on the map: over the window
+    };
+    for (const Case& c : cases) {
+        const QPoint at = DialogPosition(size, main, screen, c.hex, map);
+        EXPECT_FALSE(QRect(at, size).intersects(c.hex));
+        EXPECT_TRUE(c.inside.contains(QRect(at, size))) << at.x() << "," << at.y();
         EXPECT_EQ(at, c.expected);
     }
 }
@@ -263,8 +316,26 @@ TEST_F(EverydayFlow, TitleCarriesTheModifiedMarkAndMenusTheirLetters) {
     EXPECT_EQ(Act("HelpIndex")->shortcut(), QKeySequence(QKeySequence::HelpContents));
 }
 
+// Help opens over the main window, not wherever the window manager puts a new window
+// (under openbox the screen's top-left corner, over the main window's menus).
+TEST_F(EverydayFlow, HelpOpensOverTheMainWindow) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    form->setGeometry(screen.adjusted(60, 50, -40, -30));
+    Act("HelpIndex")->trigger();
+    QWidget* help = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->inherits("HelpWindow") && w->isVisible())
+            help = w;
+    }
+    ASSERT_TRUE(help);
+    const QPoint offset = help->frameGeometry().center() - form->frameGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 2) << offset.x() << "," << offset.y();
+    help->close();
+}
+
 TEST_F(EverydayFlow, WindowAndPickerComeBackWhereTheyWere) {
-    Open(Write("field.scn"));
+    const QString battle = Write("field.scn");
+    Open(battle);
     form->setGeometry(QRect(60, 70, 900, 640));
     Act("PlaceLv2Ter")->trigger();
     // Somewhere on the screen: a place off every screen is not taken back.
@@ -274,11 +345,16 @@ TEST_F(EverydayFlow, WindowAndPickerComeBackWhereTheyWere) {
     form->close();
     const BattlePreferences prefs = ReadBattlePreferences(dir.path());
     EXPECT_EQ(prefs.window, QRect(60, 70, 900, 640));
-    EXPECT_EQ(prefs.pickerAt, form->terrainPicker().pos());
+    // The picker's contents, without the frame the window manager adds.
+    const QPoint pickerAt = form->terrainPicker().geometry().topLeft();
+    EXPECT_EQ(prefs.pickerAt, pickerAt);
     form.reset();
     form = Restarted(dir.path(), warnings);
     EXPECT_EQ(form->geometry(), QRect(60, 70, 900, 640));
     EXPECT_EQ(form->terrainPicker().placedAt, prefs.pickerAt);
+    Open(battle);
+    Act("PlaceLv2Ter")->trigger();
+    EXPECT_EQ(form->terrainPicker().geometry().topLeft(), pickerAt);
 }
 
 TEST_F(EverydayFlow, SaveAsksBeforeReplacingAFileChangedOnDisk) {

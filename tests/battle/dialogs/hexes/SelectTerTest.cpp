@@ -48,16 +48,21 @@ TEST_F(SelectTer, ClearedSelectionHighlightsNoRowAndStaysCleared) {
         attr(3).elevation = 2;
         logic.FormActivate();
         EXPECT_EQ(logic.row(), -1);
-        EXPECT_EQ(logic.shownSymbol(), 3);
-        EXPECT_EQ(logic.name(), "Grass");
-        EXPECT_EQ(logic.elevationText(), "2");
+        // OK lays no terrain: the picker shows no terrain's name or values, and its
+        // arrows and name box change no terrain (not the first row's).
+        EXPECT_FALSE(logic.valuesShown());
+        EXPECT_EQ(logic.name(), "");
+        EXPECT_EQ(logic.elevationText(), "");
         logic.ElvUpDnClick(true);
-        EXPECT_EQ(attr(3).elevation, 3);
+        logic.SymNameChange("Bog");
+        EXPECT_EQ(attr(3).elevation, 2);
+        EXPECT_EQ(attr(3).name.text(), "Grass");
         EXPECT_EQ(bench.context->terrainSelection, unlisted);
         // Picking a row ends the cleared state.
         logic.TerListClick(2);
         EXPECT_EQ(bench.context->terrainSelection, 1);
         EXPECT_EQ(logic.symbolName(), "T1");
+        EXPECT_TRUE(logic.valuesShown());
     }
 }
 
@@ -171,7 +176,11 @@ TEST_F(SelectTer, FloatingHidesTheButtonsAndTheFillEndsThroughThem) {
     EXPECT_EQ(picker.ExecModal(PickerFill), 1);
     EXPECT_EQ(bench.context->terrainSelection, kNoSymbol);
     auto* cancel = picker.findChild<QPushButton*>("Button2");
-    QTimer::singleShot(0, cancel, [cancel] { cancel->click(); });
+    QTimer::singleShot(0, cancel, [cancel, name] {
+        EXPECT_FALSE(name->isEnabled()); // cleared: no terrain's name to edit
+        EXPECT_EQ(name->text(), "");
+        cancel->click();
+    });
     EXPECT_EQ(picker.ExecModal(PickerFill), 2);
 }
 

@@ -8,6 +8,7 @@
 #include "TFactionOB.h"
 #include "TRForceRoster.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest/QTest>
@@ -89,6 +90,31 @@ TEST(FactionOB, EasternSideRowsNameTheirOwnUnits) {
     }
 }
 
+// The wing box of an order of battle lists the side's own wings first, as the unit editor
+// does, and a row of it names that wing of the battle's single table.
+TEST(FactionOB, WingChoicesPutTheSidesOwnWingsFirst) {
+    DialogTestBench bench;
+    BuildReportBattle(bench);
+    bench.battle.AddWingName("Rear"); // wing 2, after "Left Wing"
+    const int pikes = UnitNamed(bench.battle, "Black Pikes");
+    UnitRecord moved = bench.battle.unit(pikes);
+    moved.wing = 2; // the Eastern side uses "Main" and "Rear"
+    bench.battle.UpdateUnit(pikes, moved);
+    FactionOBLogic logic(*bench.context);
+    logic.side = 2;
+    logic.FormActivate();
+    EXPECT_EQ(logic.wingNames(), QStringList({"Main", "Rear", "Left Wing"}));
+    EXPECT_TRUE(logic.SetWingClick({0, 1, 2}, 2)); // the row of "Left Wing"
+    for (const UnitRecord& u : bench.battle.units()) {
+        if (u.side == 2) {
+            EXPECT_EQ(u.wing, 1) << u.name.text().toStdString();
+        }
+    }
+    EXPECT_FALSE(logic.SetWingClick({0}, 3)); // no such row
+    logic.side = 1;
+    EXPECT_EQ(logic.wingNames(), QStringList({"Main", "Left Wing", "Rear"}));
+}
+
 TEST(FactionOBWindow, DoubleClickClosesWithTheUnitAndExitWithNone) {
     DialogTestBench bench;
     BuildReportBattle(bench);
@@ -117,6 +143,25 @@ TEST(FactionOBWindow, DoubleClickClosesWithTheUnitAndExitWithNone) {
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.result(), 0);
     EXPECT_EQ(bench.sounds->played(), std::vector<int>({SoundClick}));
+}
+
+// The wing box is as wide as its longest wing, also when a longer wing was added after
+// the window was first shown.
+TEST(FactionOBWindow, WingBoxShowsItsLongestWingWhole) {
+    DialogTestBench bench;
+    BuildReportBattle(bench);
+    TFactionOB window(*bench.context);
+    auto* box = window.findChild<QComboBox*>("OBWing");
+    ASSERT_TRUE(box);
+    window.logic().side = 1;
+    window.show();
+    window.hide();
+    const QString longest = QStringLiteral("Relief Column of Holt");
+    bench.battle.AddWingName(longest);
+    window.show();
+    QCoreApplication::processEvents(); // the layout takes the new sizes
+    ASSERT_GE(box->findText(longest), 0);
+    EXPECT_GE(box->width(), box->fontMetrics().horizontalAdvance(longest));
 }
 
 TEST(FactionOBWindow, DoubleClickBelowTheRowsKeepsTheWindowOpen) {

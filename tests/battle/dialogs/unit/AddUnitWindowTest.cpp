@@ -126,6 +126,8 @@ TEST(AddUnitWindow, ControlsWriteTheUnitAndRefreshTheLabels) {
     EXPECT_EQ(LabelText(dialog, "MorLbl"), "Morale: 120");
     Click(dialog, "WingLdrBtn");
     EXPECT_EQ(LabelText(dialog, "RngLbl"), "Range: 4");
+    // The new unit's name is chosen to be typed over; End keeps it and types after it.
+    QTest::keyClick(dialog.findChild<QLineEdit*>("SymName"), Qt::Key_End);
     QTest::keyClicks(dialog.findChild<QLineEdit*>("SymName"), "X");
     EXPECT_EQ(bench.battle.unit(1).name.text(), "New UnitX");
     dialog.findChild<QListWidget*>("TerList")->setCurrentRow(1);
@@ -181,6 +183,31 @@ TEST(AddUnitWindow, RemoveClosesWithOkAndEscapeLeavesLikeExit) {
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), TAddUnit::kOk);
     EXPECT_EQ(bench.battle.unitCount(), 0);
+}
+
+// A unit just added, by "Add" or at once after "Add Another", has its name chosen in a
+// field that has the keyboard: the designer types the new name straight over it.
+TEST(AddUnitWindow, ANewUnitsNameIsReadyToBeTypedOver) {
+    UnitEditorBench bench;
+    OpenWindow w(bench);
+    auto* name = w.dialog.findChild<QLineEdit*>("SymName");
+    ASSERT_TRUE(name);
+    Click(w.dialog, "AddBtn");
+    EXPECT_EQ(w.dialog.focusWidget(), name);
+    EXPECT_EQ(name->selectedText(), "New Unit");
+    Click(w.dialog, "AddAnotherBtn");
+    EXPECT_FALSE(w.dialog.isVisible());
+    bench.context->currentHex = kHex + 1;
+    w.dialog.show();
+    ASSERT_EQ(w.dialog.logic().shownUnit(), 2);
+    EXPECT_EQ(w.dialog.focusWidget(), name);
+    EXPECT_EQ(name->selectedText(), "New Unit 2");
+    // A unit opened again is shown as it is, its name not offered for typing over.
+    Click(w.dialog, "ExitBtn");
+    bench.context->currentHex = kHex;
+    w.dialog.show();
+    EXPECT_EQ(name->text(), "New Unit");
+    EXPECT_EQ(name->selectedText(), "");
 }
 
 TEST(AddUnitWindow, TheSameWindowServesTheNextHex) {
