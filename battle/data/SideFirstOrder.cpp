@@ -8,12 +8,6 @@
 
 namespace {
 
-std::vector<int> UsedFirst(const std::vector<int>& items, const std::set<int>& used) {
-    std::vector<int> out = items;
-    std::stable_partition(out.begin(), out.end(), [&](int v) { return used.count(v) != 0; });
-    return out;
-}
-
 std::set<int> UsedBySide(const Battle& b, int side, int UnitRecord::*field) {
     std::set<int> used;
     for (const UnitRecord& u : b.units()) {
@@ -21,6 +15,17 @@ std::set<int> UsedBySide(const Battle& b, int side, int UnitRecord::*field) {
             used.insert(u.*field);
     }
     return used;
+}
+
+// The side's own first, then what no side uses yet, then what only the other side uses,
+// each part in its own order: a side raised after the other finds the free pieces first.
+std::vector<int> SideFirst(const Battle& b, int side, std::vector<int> items,
+                           int UnitRecord::*field) {
+    const std::set<int> own = UsedBySide(b, side, field);
+    const std::set<int> other = UsedBySide(b, side == 2 ? 1 : 2, field);
+    const auto rank = [&](int v) { return own.count(v) ? 0 : other.count(v) ? 2 : 1; };
+    std::stable_sort(items.begin(), items.end(), [&](int x, int y) { return rank(x) < rank(y); });
+    return items;
 }
 
 } // namespace
@@ -32,12 +37,12 @@ bool SideHasUnits(const Battle& b, int side, bool reinforcementsOnly) {
 }
 
 std::vector<int> SideFirstSymbols(const Battle& b, int side, const std::vector<int>& symbols) {
-    return UsedFirst(symbols, UsedBySide(b, side, &UnitRecord::symbol));
+    return SideFirst(b, side, symbols, &UnitRecord::symbol);
 }
 
 std::vector<int> SideFirstWings(const Battle& b, int side) {
     std::vector<int> wings(b.wingNames().size());
     for (int i = 0; i < int(wings.size()); ++i)
         wings[size_t(i)] = i;
-    return UsedFirst(wings, UsedBySide(b, side, &UnitRecord::wing));
+    return SideFirst(b, side, wings, &UnitRecord::wing);
 }

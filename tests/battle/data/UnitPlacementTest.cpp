@@ -140,8 +140,9 @@ TEST(SideFirstOrder, SidesPiecesAndWingsComeFirstInTheirOwnOrder) {
     b.AddUnit(u, 3);
 
     const std::vector<int> set{1, 2, 5, 7, 9};
-    EXPECT_EQ(SideFirstSymbols(b, 1, set), (std::vector<int>{5, 1, 2, 7, 9}));
-    EXPECT_EQ(SideFirstSymbols(b, 2, set), (std::vector<int>{2, 7, 1, 5, 9}));
+    // The side's own, the free ones, the other side's.
+    EXPECT_EQ(SideFirstSymbols(b, 1, set), (std::vector<int>{5, 1, 9, 2, 7}));
+    EXPECT_EQ(SideFirstSymbols(b, 2, set), (std::vector<int>{2, 7, 1, 9, 5}));
     EXPECT_EQ(SideFirstWings(b, 1), (std::vector<int>{1, 0, 2, 3}));
     EXPECT_EQ(SideFirstWings(b, 2), (std::vector<int>{2, 3, 0, 1}));
 
