@@ -4,11 +4,10 @@
 #include "Battle.h"
 #include "LoadedSymbolSet.h"
 #include "MapTextLayout.h"
-
-#include <QBuffer>
-#include <QImageWriter>
+#include "PngEncoder.h"
 
 #include <algorithm>
+#include <mutex>
 
 namespace {
 
@@ -163,12 +162,48 @@ MapPicture RenderMapPicture(const Battle& battle, const LoadedSymbolSet& set,
     return result;
 }
 
-QString SaveMapPicture(const QImage& picture, const QString& path) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    if (!writer.write(picture))
-        return QStringLiteral("Could not write the file %1:\r%2").arg(path, writer.errorString());
-    return WriteFileAtomically(path, bytes).message;
+QByteArray DrawMapPicturePng(const Battle& battle, const LoadedSymbolSet& set,
+                             const MapPictureOptions& options, QString& error) {
+    const QSize size = MapPictureSize(battle, set, options.zoom);
+    if (size.isEmpty()) {
+        error = QStringLiteral("There is no map to draw.");
+        return {};
+    }
+    QImage picture(size, QImage::Format_RGB32);
+    if (picture.isNull()) {
+        error = QStringLiteral("The map picture of %1 × %2 pixels is too large to be made.")
+                    .arg(size.width())
+                    .arg(size.height());
+        return {};
+    }
+    // Every row pointer taken before the encoder shares the picture, so no thread's
+    // drawing makes the picture copy itself.
+    const PictureRows whole{picture.bits(), picture.bytesPerLine(), size, 0, size.height()};
+    std::mutex failing;
+    const auto draw = [&](int top, int bottom) {
+        PictureRows rows = whole;
+        rows.top = top;
+        rows.bottom = bottom;
+        const QString failed = DrawMapPictureRows(battle, set, options, rows);
+        if (!failed.isEmpty()) {
+            const std::lock_guard lock(failing);
+            error = failed;
+        }
+        return failed.isEmpty();
+    };
+    PngSettings settings;
+    settings.bandRows = MapPictureBandRows(battle, set, options);
+    const QByteArray png = EncodePng(picture, settings, draw);
+    if (png.isEmpty() && error.isEmpty())
+        error = QStringLiteral("The picture could not be encoded.");
+    return png;
+}
+
+QString WriteMapPicturePng(const Battle& battle, const LoadedSymbolSet& set,
+                           const MapPictureOptions& options, const QString& path) {
+    QString error;
+    const QByteArray png = DrawMapPicturePng(battle, set, options, error);
+    if (png.isEmpty())
+        return error;
+    return WriteFileAtomically(path, png).message;
 }

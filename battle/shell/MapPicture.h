@@ -51,6 +51,11 @@ QString DrawMapPictureRows(const Battle& battle, const LoadedSymbolSet& set,
 int MapPictureBandRows(const Battle& battle, const LoadedSymbolSet& set,
                        const MapPictureOptions& options);
 
-// Writes `picture` as a PNG file that replaces `path` only once it is complete. Returns the
+// The whole map as the bytes of a PNG file, each band of rows drawn by the thread that then
+// deflates it; empty with `error` set when the map cannot be drawn or encoded.
+QByteArray DrawMapPicturePng(const Battle& battle, const LoadedSymbolSet& set,
+                             const MapPictureOptions& options, QString& error);
+// That PNG written to `path`, which it replaces only once it is complete. Returns the
 // message of a failure, empty on success.
-QString SaveMapPicture(const QImage& picture, const QString& path);
+QString WriteMapPicturePng(const Battle& battle, const LoadedSymbolSet& set,
+                           const MapPictureOptions& options, const QString& path);

@@ -78,9 +78,7 @@ bool MapPictureExport::Run(const Battle& battle, const LoadedSymbolSet& set,
     MapPictureOptions options = view;
     options.zoom = zoom;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const MapPicture drawn = RenderMapPicture(battle, set, options);
-    const QString failed =
-        drawn.picture.isNull() ? drawn.error : SaveMapPicture(drawn.picture, path);
+    const QString failed = WriteMapPicturePng(battle, set, options, path);
     QApplication::restoreOverrideCursor();
     if (!failed.isEmpty()) {
         Warn(messages, failed);

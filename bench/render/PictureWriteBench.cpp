@@ -125,13 +125,13 @@ void RegisterAll() {
                          [settings] { return EncodePng(TheScene().picture, settings).size(); });
             }
     // Everything fmrender did before once the battle was read: draw the whole picture, then
-    // write it with the toolkit's PNG writer (as the editor's export still does).
+    // write it with the toolkit's PNG writer (as the editor's export did too).
     Register("Before/RenderAndSaveMapPicture/zoom2", [] {
         Scene& s = TheScene();
         static QTemporaryDir dir;
         const MapPicture drawn = RenderMapPicture(s.battle, s.set, s.options);
         const QString path = dir.filePath("map.png");
-        if (!SaveMapPicture(drawn.picture, path).isEmpty())
+        if (!QImageWriter(path, "png").write(drawn.picture))
             return qsizetype(-1);
         return qsizetype(QFileInfo(path).size());
     });

@@ -144,19 +144,20 @@ TEST(MapPicture, TheLargestMapAtTheLargestZoomKeepsItsBufferSmall) {
     EXPECT_NE(drawn.picture.pixel(corner), QColor(Qt::black).rgb());
 }
 
-TEST(MapPicture, SavesAPngThatReadsBackTheSame) {
+TEST(MapPicture, WritesAPngThatReadsBackAsTheDrawnPicture) {
     Battle battle;
     MakeStockBattle(battle, 14, 10, SceneDensity::Sample);
     const QImage picture = RenderMapPicture(battle, StockSet(), MapPictureOptions{}).picture;
     QTemporaryDir dir;
     const QString path = dir.filePath("map.png");
-    EXPECT_EQ(SaveMapPicture(picture, path), QString());
+    EXPECT_EQ(WriteMapPicturePng(battle, StockSet(), MapPictureOptions{}, path), QString());
     QImageReader reader(path);
     EXPECT_EQ(reader.format(), "png");
     EXPECT_TRUE(reader.read().convertToFormat(QImage::Format_RGB32) == picture);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"map.png"});
 
-    const QString message = SaveMapPicture(picture, dir.filePath("missing/map.png"));
+    const QString message = WriteMapPicturePng(battle, StockSet(), MapPictureOptions{},
+                                               dir.filePath("missing/map.png"));
     EXPECT_TRUE(message.contains("missing/map.png")) << qPrintable(message);
 }
 

@@ -7,7 +7,6 @@
 #include <QImageWriter>
 
 #include <cstdio>
-#include <mutex>
 
 QByteArray EncodePicture(const QImage& picture, PictureFormat format) {
     if (format == PictureFormat::Png)
@@ -23,47 +22,17 @@ QByteArray EncodePicture(const QImage& picture, PictureFormat format) {
 
 QByteArray DrawPictureFile(const Battle& battle, const LoadedSymbolSet& set,
                            const MapPictureOptions& options, PictureFormat format, QString& error) {
-    const QSize size = MapPictureSize(battle, set, options.zoom);
-    if (size.isEmpty()) {
-        error = QStringLiteral("There is no map to draw.");
+    if (format == PictureFormat::Png)
+        return DrawMapPicturePng(battle, set, options, error);
+    const MapPicture drawn = RenderMapPicture(battle, set, options);
+    if (drawn.picture.isNull()) {
+        error = drawn.error;
         return {};
     }
-    QImage picture(size, QImage::Format_RGB32);
-    if (picture.isNull()) {
-        error = QStringLiteral("The map picture of %1 × %2 pixels is too large to be made.")
-                    .arg(size.width())
-                    .arg(size.height());
-        return {};
-    }
-    // Every row pointer taken before the encoder shares the picture, so no thread's
-    // drawing makes the picture copy itself.
-    const PictureRows whole{picture.bits(), picture.bytesPerLine(), size, 0, size.height()};
-    std::mutex failing;
-    const auto draw = [&](int top, int bottom) {
-        PictureRows rows = whole;
-        rows.top = top;
-        rows.bottom = bottom;
-        const QString failed = DrawMapPictureRows(battle, set, options, rows);
-        if (!failed.isEmpty()) {
-            const std::lock_guard lock(failing);
-            error = failed;
-        }
-        return failed.isEmpty();
-    };
-    if (format != PictureFormat::Png) {
-        if (!draw(0, size.height()))
-            return {};
-        const QByteArray bytes = EncodePicture(picture, format);
-        if (bytes.isEmpty())
-            error = QStringLiteral("The picture could not be encoded.");
-        return bytes;
-    }
-    PngSettings settings;
-    settings.bandRows = MapPictureBandRows(battle, set, options);
-    const QByteArray png = EncodePng(picture, settings, draw);
-    if (png.isEmpty() && error.isEmpty())
+    const QByteArray bytes = EncodePicture(drawn.picture, format);
+    if (bytes.isEmpty())
         error = QStringLiteral("The picture could not be encoded.");
-    return png;
+    return bytes;
 }
 
 QString WritePictureFile(const QByteArray& bytes, const QString& path) {
