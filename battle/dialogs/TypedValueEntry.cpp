@@ -11,6 +11,10 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 TypedValueEntry* TypedValueEntry::Attach(QLabel* valueLabel, UpDownArrows* arrows,
                                          SoundEffects* sounds) {
     return new TypedValueEntry(valueLabel, arrows, sounds);
@@ -70,6 +74,26 @@ void TypedValueEntry::Close() {
     editor->deleteLater();
 }
 
+TypedValueEntry* TypedValueEntry::Neighbour(int step) const {
+    QWidget* window = label_->window();
+    std::vector<TypedValueEntry*> entries;
+    for (TypedValueEntry* e : window->findChildren<TypedValueEntry*>()) {
+        if (e->label_->isVisible() && e->label_->isEnabled())
+            entries.push_back(e);
+    }
+    const auto place = [window](const TypedValueEntry* e) {
+        const QPoint at = e->label_->mapTo(window, QPoint(0, 0));
+        return std::pair(at.x(), at.y());
+    };
+    std::stable_sort(entries.begin(), entries.end(),
+                     [&](auto* a, auto* b) { return place(a) < place(b); });
+    const auto self = std::find(entries.begin(), entries.end(), this);
+    if (self == entries.end())
+        return nullptr;
+    const auto index = (self - entries.begin()) + step;
+    return index >= 0 && index < std::ssize(entries) ? entries[size_t(index)] : nullptr;
+}
+
 bool TypedValueEntry::eventFilter(QObject* watched, QEvent* event) {
     if (watched == label_ && event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
@@ -81,9 +105,23 @@ bool TypedValueEntry::eventFilter(QObject* watched, QEvent* event) {
         // buttons.
         switch (static_cast<QKeyEvent*>(event)->key()) {
         case Qt::Key_Return:
-        case Qt::Key_Enter:
+        case Qt::Key_Enter: {
+            QWidget* window = label_->window();
             Commit();
+            window->setFocus(Qt::OtherFocusReason);
             return true;
+        }
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab: {
+            const bool back = static_cast<QKeyEvent*>(event)->key() == Qt::Key_Backtab;
+            TypedValueEntry* next = Neighbour(back ? -1 : 1);
+            Commit();
+            if (next)
+                next->Open();
+            else
+                label_->window()->setFocus(Qt::TabFocusReason);
+            return true;
+        }
         case Qt::Key_Escape:
             Close();
             return true;

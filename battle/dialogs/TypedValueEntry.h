@@ -1,7 +1,10 @@
 #pragma once
 // Typing the value of a field that arrows step: a click on the value's label opens an
 // entry over it; Enter or leaving the entry (a click elsewhere, "Exit") takes the typed
-// number, Escape alone leaves the value as it was. The number is reached with the arrows' own
+// number, Escape alone leaves the value as it was. Tab takes it and goes on to the next
+// such value in the window (column by column, top to bottom), Shift+Tab to the one before; after
+// Enter the keyboard is the window's, so a second Enter presses its default button and no other
+// field's text lies selected under the typing. The number is reached with the arrows' own
 // steps, so it keeps to their range and steps, and the dialog's rules see nothing but arrow clicks
 // (their clicking sound is played once, not for every step).
 
@@ -30,6 +33,8 @@ private:
     TypedValueEntry(QLabel* valueLabel, UpDownArrows* arrows, SoundEffects* sounds);
     void Commit();
     void Close();
+    // The window's typed values column by column, this one's neighbour `step` away.
+    TypedValueEntry* Neighbour(int step) const;
 
     QLabel* label_;
     UpDownArrows* arrows_;

@@ -131,6 +131,30 @@ TEST_F(TypedEntry, EnterTakesTheNumberWithinTheArrowsRange) {
     EXPECT_EQ(rows->text(), "Rows: 10");
 }
 
+// Tab goes on to the value below (Rows, then Columns), Shift+Tab back; after Enter a second
+// Enter is the dialog's, with no name field's text selected under the typing.
+TEST_F(TypedEntry, TabGoesToTheNextValueAndEnterLeavesTheKeyboardToTheDialog) {
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    QLabel* cols = dialog.findChild<QLabel*>("MpCl");
+    QLineEdit* editor = OpenOn(rows);
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "30");
+    QTest::keyClick(editor, Qt::Key_Tab);
+    EXPECT_EQ(rows->text(), "Rows: 30");
+    editor = cols->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr) << "Tab opens the columns";
+    EXPECT_EQ(QApplication::focusWidget(), editor);
+    QTest::keyClicks(editor, "40");
+    QTest::keyClick(editor, Qt::Key_Backtab);
+    EXPECT_EQ(cols->text(), "Cols: 40");
+    editor = rows->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr) << "Shift+Tab opens the rows again";
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), &dialog);
+    EXPECT_TRUE(dialog.isVisible());
+}
+
 // Only Escape cancels a typed figure; leaving the entry (a click elsewhere, "Exit") keeps it.
 TEST_F(TypedEntry, EscapeCancelsAndLeavingTheEntryTakesTheTypedValue) {
     ASSERT_NE(rows, nullptr);
