@@ -9,8 +9,10 @@
 class Battle;
 
 // symbols (in the set's display order): the side's pieces, the free ones, the other
-// side's, each part keeping the display order.
-std::vector<int> SideFirstSymbols(const Battle& b, int side, const std::vector<int>& symbols);
+// side's, each part keeping the display order. Unit leaveOut (the one being edited, whose
+// side and piece are still being chosen) counts for no side.
+std::vector<int> SideFirstSymbols(const Battle& b, int side, const std::vector<int>& symbols,
+                                  int leaveOut = 0);
 
 // The battle's wing indices in the same three parts, each in table order.
-std::vector<int> SideFirstWings(const Battle& b, int side);
+std::vector<int> SideFirstWings(const Battle& b, int side, int leaveOut = 0);

@@ -81,6 +81,7 @@ std::vector<int> TFactionOB::chosenRows() const {
 
 void TFactionOB::showEvent(QShowEvent* event) {
     TReportWindow::showEvent(event);
+    wingBox_->clear(); // each opening starts on the side's first wing
     AfterChange();
 }
 

@@ -61,10 +61,10 @@ void AddUnitLogic::Refuse(const QString& reason) {
     context_.Refuse(reason);
 }
 
-void AddUnitLogic::OrderListsForSide(int side) {
+void AddUnitLogic::OrderListsForSide(int side, int leaveOut) {
     const Battle& battle = context_.battle();
     const int shownSymbol = RowSymbol(controls_.symbolRow);
-    rowSymbols_ = SideFirstSymbols(battle, side, setSymbols_);
+    rowSymbols_ = SideFirstSymbols(battle, side, setSymbols_, leaveOut);
     controls_.symbolNames.clear();
     const LoadedSymbolSet& set = context_.symbols;
     for (int s : rowSymbols_)
@@ -73,7 +73,7 @@ void AddUnitLogic::OrderListsForSide(int side) {
     const auto at = std::find(rowSymbols_.begin(), rowSymbols_.end(), shownSymbol);
     controls_.symbolRow = at == rowSymbols_.end() ? 0 : int(at - rowSymbols_.begin());
 
-    wingRows_ = SideFirstWings(battle, side);
+    wingRows_ = SideFirstWings(battle, side, leaveOut);
     controls_.wingNames.clear();
     for (int w : wingRows_)
         controls_.wingNames.append(battle.wingNames()[size_t(w)].text());
@@ -430,7 +430,9 @@ void AddUnitLogic::ChooseSide(int side) {
     controls_.sideButton = side;
     reinforcementSide_ = side;
     EditShown([&](UnitRecord& u) { u.side = side; });
-    OrderListsForSide(side);
+    // The shown unit's piece and wing were chosen for the other side: they do not lead the
+    // lists of this one.
+    OrderListsForSide(side, shown_);
     if (reinforcementMode())
         MarkCurrentHex();
 }

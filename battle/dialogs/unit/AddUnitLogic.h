@@ -158,7 +158,8 @@ private:
 
     void EnableGroups(bool on);
     // Puts the pieces and wings side uses first in TerList and UnitGroup.
-    void OrderListsForSide(int side);
+    // leaveOut: a unit that counts for neither side (see SideFirstSymbols).
+    void OrderListsForSide(int side, int leaveOut = 0);
     void SelectWing(int wing);
     void Refuse(const QString& reason);
     void LoadShownUnit();

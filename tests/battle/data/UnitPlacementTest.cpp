@@ -145,6 +145,9 @@ TEST(SideFirstOrder, SidesPiecesAndWingsComeFirstInTheirOwnOrder) {
     EXPECT_EQ(SideFirstSymbols(b, 2, set), (std::vector<int>{2, 7, 1, 9, 5}));
     EXPECT_EQ(SideFirstWings(b, 1), (std::vector<int>{1, 0, 2, 3}));
     EXPECT_EQ(SideFirstWings(b, 2), (std::vector<int>{2, 3, 0, 1}));
+    // The unit being edited (here the first, of side 1 with piece 5) counts for no side.
+    EXPECT_EQ(SideFirstSymbols(b, 2, set, 1), (std::vector<int>{2, 7, 1, 5, 9}));
+    EXPECT_EQ(SideFirstWings(b, 1, 1), (std::vector<int>{0, 1, 2, 3}));
 
     EXPECT_TRUE(SideHasUnits(b, 2, false));
     EXPECT_FALSE(SideHasUnits(b, 2, true));

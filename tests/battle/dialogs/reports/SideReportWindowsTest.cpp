@@ -164,6 +164,23 @@ TEST(FactionOBWindow, WingBoxShowsItsLongestWingWhole) {
     EXPECT_GE(box->width(), box->fontMetrics().horizontalAdvance(longest));
 }
 
+// The same window serves both sides: the other side's wing chosen before is not offered first.
+TEST(FactionOBWindow, EachOpeningStartsOnTheSidesFirstWing) {
+    DialogTestBench bench;
+    BuildReportBattle(bench);
+    TFactionOB window(*bench.context);
+    auto* box = window.findChild<QComboBox*>("OBWing");
+    ASSERT_TRUE(box);
+    window.logic().side = 1;
+    window.show();
+    box->setCurrentIndex(box->count() - 1);
+    window.hide();
+    window.logic().side = 2;
+    window.show();
+    EXPECT_EQ(box->currentIndex(), 0);
+    EXPECT_EQ(box->currentText(), window.logic().wingNames().front());
+}
+
 TEST(FactionOBWindow, DoubleClickBelowTheRowsKeepsTheWindowOpen) {
     DialogTestBench bench;
     BuildReportBattle(bench);

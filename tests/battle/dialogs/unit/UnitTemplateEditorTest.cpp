@@ -75,15 +75,17 @@ TEST(UnitEditorTemplate, TheSidesPiecesAndWingsAreListedFirst) {
     AddUnitLogic& editor = bench.AddOn(kHex);
     EXPECT_EQ(editor.controls().wingNames, QStringList({"Main", "West Wing", "East Wing"}));
     EXPECT_EQ(editor.RowSymbol(1), 0) << "the western unit's piece";
+    // Moved to the other side, the new unit's wing and piece, chosen for the first side,
+    // count for neither: the eastern choices lead, the western ones come last.
     editor.BSideBtnClick();
     const UnitEditorControls& c = editor.controls();
-    EXPECT_EQ(c.wingNames, QStringList({"Main", "East Wing", "West Wing"}));
-    EXPECT_EQ(editor.RowSymbol(1), 1) << "the eastern unit's piece, last in the set";
+    EXPECT_EQ(c.wingNames, QStringList({"East Wing", "Main", "West Wing"}));
+    EXPECT_EQ(editor.RowSymbol(0), 1) << "the eastern unit's piece, last in the set";
     EXPECT_EQ(editor.RowSymbol(c.symbolRow), 2) << "the shown unit keeps its piece";
     // A row picks the wing it shows, whatever its place in the table.
-    editor.UnitGroupChange(1);
+    editor.UnitGroupChange(0);
     EXPECT_EQ(bench.Shown().wing, 1);
-    EXPECT_EQ(c.wingRow, 1);
+    EXPECT_EQ(c.wingRow, 0);
     editor.UnitGroupChange(2);
     EXPECT_EQ(bench.Shown().wing, 2);
     EXPECT_EQ(c.wingText, "West Wing");
