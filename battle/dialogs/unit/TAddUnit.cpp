@@ -156,7 +156,10 @@ void TAddUnit::BuildLayout() {
     QGroupBox* symbolBox = Group(QStringLiteral("Symbol"));
     TerList_ = new QListWidget(this);
     TerList_->setObjectName(QStringLiteral("TerList"));
-    TerList_->setFixedSize(180, 110);
+    // As tall as the other columns leave room for: the more pieces in view, the fewer
+    // scrolls to reach the other side's.
+    TerList_->setFixedWidth(180);
+    TerList_->setMinimumHeight(110);
     TerList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Image1_ = Label(QStringLiteral("Image1"));
     Image1_->setFixedSize(kPreviewSide, kPreviewSide);
@@ -320,11 +323,10 @@ void TAddUnit::BuildLayout() {
     SetTextColour(NoticeLbl_, QColor(255, 140, 110));
 
     auto* left = new QVBoxLayout;
-    left->addWidget(symbolBox);
+    left->addWidget(symbolBox, 1);
     left->addWidget(nameBox);
     left->addWidget(factionsBox);
     left->addWidget(wingBox);
-    left->addStretch();
     auto* middle = new QVBoxLayout;
     middle->addWidget(statsBox);
     middle->addWidget(typeBox);

@@ -75,7 +75,15 @@ TEST(AddUnitWindow, ShowsItsControlsWithTheirCaptions) {
     EXPECT_EQ(dialog.findChild<QPushButton*>("ComSts")->text(), "+");
     EXPECT_EQ(dialog.findChild<QLineEdit*>("SymName")->maxLength(), 20);
     EXPECT_EQ(dialog.findChild<QComboBox*>("UnitGroup")->lineEdit()->maxLength(), 24);
-    EXPECT_EQ(dialog.findChild<QListWidget*>("TerList")->count(), 3);
+    const auto* pieces = dialog.findChild<QListWidget*>("TerList");
+    EXPECT_EQ(pieces->count(), 3);
+    // The piece list fills its column down to the wing box: no empty band below it.
+    const QWidget* wingBox = dialog.findChild<QComboBox*>("UnitGroup")->parentWidget();
+    const QWidget* rangeArrows = dialog.findChild<QWidget*>("RangeUD");
+    EXPECT_GE(wingBox->mapTo(&dialog, QPoint(0, wingBox->height())).y(),
+              rangeArrows->mapTo(&dialog, QPoint(0, rangeArrows->height())).y())
+        << "the left column reaches as low as the middle one";
+    EXPECT_GT(pieces->height(), 110);
     EXPECT_EQ(dialog.findChild<QComboBox*>("UnitMissle")->count(), 3);
     EXPECT_EQ(LabelText(dialog, "MenLbl"), "Men: --");
     EXPECT_TRUE(Enabled(dialog, "AddBtn"));
